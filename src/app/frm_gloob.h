@@ -1,0 +1,78 @@
+#pragma once
+
+#include "host.h"
+#include "match/match.h"
+#include "match/match_state.h"
+#include "scene/compositor.h"
+#include "scene/scene.h"
+#include "timer_scheduler.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace gloob {
+
+// The game's one window: it owns the scene and the match state for the whole
+// run, answers every event with its handler, and keeps time for its timers.
+// The front end only shows it and feeds it events.
+class FrmGloob final : public WindowServices {
+public:
+    FrmGloob(Host& host, const TextRasteriser& text, const Pictures& pictures);
+    FrmGloob(const FrmGloob&) = delete;
+    FrmGloob& operator=(const FrmGloob&) = delete;
+
+    Scene scene;
+    MatchState state;
+
+    void Form_Load();
+    void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Form_KeyUp(std::int16_t keyCode, std::int16_t shift);
+    // The keyboard went elsewhere: held keys will never report their release.
+    void Form_LostFocus();
+    void cmdPlay_Click();
+    void cmdExit_Click();
+    void mnu3_Click();
+    void mnu5_Click();
+    void mnu8_Click();
+    void mnuMountain_Click();
+    void mnuBeach_Click();
+    void mnuNone_Click();
+    void mnuExit_Click();
+    void mnuInstructions_Click();
+    void mnuAbout_Click();
+    // The window's close button.
+    void Form_Close();
+
+    // Runs the command of a menu item; items that open submenus have none.
+    void menuClick(MenuId item);
+
+    // Fires the timers due at the latest heartbeat at or before now, or at a
+    // given heartbeat. Returns how many fired.
+    int heartbeat();
+    int dispatchTimers(std::int64_t heartbeatMicros);
+
+    Colour Point(float x, float y) const override { return compositor_.Point(x, y); }
+    void Wait(std::int32_t inMilliseconds) override;
+    void setInterval(TimerId timer, std::int32_t milliseconds) override;
+
+    const Compositor& compositor() const { return compositor_; }
+    const TimerScheduler& scheduler() const { return scheduler_; }
+    Match& match() { return match_; }
+    bool ended() const { return ended_; }
+
+private:
+    void pumpEvents();
+    void fire(TimerId timer);
+    void showMessage(std::string_view text);
+    void endProgram();
+    void centreOnScreen();
+    void check(MenuId chosen, std::initializer_list<MenuId> group);
+
+    Host& host_;
+    Compositor compositor_;
+    TimerScheduler scheduler_;
+    Match match_;
+    bool ended_ = false;
+};
+
+} // namespace gloob

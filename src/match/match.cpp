@@ -1,0 +1,18 @@
+#include "match.h"
+
+namespace gloob {
+
+Match::Match(Scene& scene, MatchState& state, WindowServices& window)
+    : scene_(scene), state_(state), window_(window) {}
+
+void Match::tmrMain_Timer() {
+    // Every section runs once per tick, in this order, with no early return.
+    ballFlightAndRebounds();
+    playerMovementAndLimits();
+    ballAndPlayerContact();
+    ballAndNetContact();
+    floorTestPointForPlayer2();
+    floorTestPointForPlayer1();
+}
+
+} // namespace gloob

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cmath>
+
+namespace gloob {
+
+// 15 twips make one pixel at 96 dpi; every size in the court is a multiple of 15.
+constexpr int twipsPerPixel = 15;
+constexpr int clientWidthPixels = 751;
+constexpr int clientHeightPixels = 473;
+
+// The one twip-to-pixel mapping: drawing and the colour query both use it.
+inline int pixelOf(float twips) {
+    return static_cast<int>(std::floor(static_cast<double>(twips) / twipsPerPixel));
+}
+
+// Half-open pixel box [x0, x1) x [y0, y1) of a twip box; the far edges are
+// single-precision sums, as the game computes them everywhere.
+struct PixelBox {
+    int x0, y0, x1, y1;
+    int width() const { return x1 - x0; }
+    int height() const { return y1 - y0; }
+    bool contains(int x, int y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
+};
+
+inline PixelBox pixelBoxOf(float left, float top, float width, float height) {
+    const float right = left + width;
+    const float bottom = top + height;
+    return {pixelOf(left), pixelOf(top), pixelOf(right), pixelOf(bottom)};
+}
+
+} // namespace gloob
