@@ -29,6 +29,8 @@ GlyphMask BlockTextRasteriser::rasterise(std::string_view text, const Font&, int
 }
 
 void FakeHost::deliverPendingInput() {
+    ++pumps;
+    virtualClock.advanceTo(virtualClock.nowMicros() + pumpCostMicros);
     while (!pendingInput.empty() && pendingInput.front().first * 1000 <= virtualClock.nowMicros()) {
         auto event = std::move(pendingInput.front().second);
         pendingInput.pop_front();

@@ -34,6 +34,9 @@ public:
     TwipRect screen{0, 0, 1280 * 15, 1024 * 15};
     TwipRect frame{0, 0, 11265 + 2 * 15, 7095 + 45 * 15};
     bool programEnded = false;
+    int pumps = 0;
+    // Time a pump takes; 0 by default, so that only sleeps move the clock.
+    std::int64_t pumpCostMicros = 0;
     std::function<void(std::string_view)> onMessage;
 
     Clock& clock() override { return virtualClock; }
