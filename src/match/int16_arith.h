@@ -21,9 +21,8 @@ constexpr std::int16_t add16(std::int16_t a, std::int16_t b) {
 
 // Reversing a step; -(-32768) saturates like every other overflow.
 constexpr std::int16_t negate16(std::int16_t a) {
-    return a == std::numeric_limits<std::int16_t>::min()
-               ? std::numeric_limits<std::int16_t>::max()
-               : static_cast<std::int16_t>(-a);
+    return a == std::numeric_limits<std::int16_t>::min() ? std::numeric_limits<std::int16_t>::max()
+                                                         : static_cast<std::int16_t>(-a);
 }
 
 // A single-precision position stored in a 16-bit variable: nearest integer,

@@ -7,7 +7,8 @@ namespace gloob {
 namespace {
 // A score in signed-number form: a blank where a plus sign would stand.
 std::string signedNumberText(std::int16_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = value < 0 ? "" : " ";
+    return text.append(std::to_string(value));
 }
 } // namespace
 

@@ -56,7 +56,8 @@ void Match::ballAndPlayerContact() {
             continue;
         }
         const Shape& body = scene_.*probe.body;
-        const bool overlaps = ball.Left + ball.Width >= body.Left && body.Left + body.Width >= ball.Left;
+        const bool overlaps =
+            ball.Left + ball.Width >= body.Left && body.Left + body.Width >= ball.Left;
         if (!overlaps) {
             continue;
         }

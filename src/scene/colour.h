@@ -14,14 +14,14 @@ constexpr Colour bgr(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
 namespace colours {
 constexpr Colour white = bgr(255, 255, 255);
 constexpr Colour black = bgr(0, 0, 0);
-constexpr Colour red = bgr(255, 0, 0);            // the ball
-constexpr Colour blue = bgr(0, 0, 255);           // player 1's body
-constexpr Colour green = bgr(0, 192, 0);          // player 2's body
-constexpr Colour darkGreen = bgr(0, 128, 0);      // ceiling, left floor strip
-constexpr Colour mediumBlue = bgr(0, 0, 192);     // right ceiling part, right floor strip
-constexpr Colour navy = bgr(0, 0, 128);           // right wall, right net post
-constexpr Colour teal = bgr(0, 128, 128);         // left wall, left net post
-constexpr Colour outsideWindow = 0xFFFFFFFFu;     // answer for a point off the client area
+constexpr Colour red = bgr(255, 0, 0);        // the ball
+constexpr Colour blue = bgr(0, 0, 255);       // player 1's body
+constexpr Colour green = bgr(0, 192, 0);      // player 2's body
+constexpr Colour darkGreen = bgr(0, 128, 0);  // ceiling, left floor strip
+constexpr Colour mediumBlue = bgr(0, 0, 192); // right ceiling part, right floor strip
+constexpr Colour navy = bgr(0, 0, 128);       // right wall, right net post
+constexpr Colour teal = bgr(0, 128, 128);     // left wall, left net post
+constexpr Colour outsideWindow = 0xFFFFFFFFu; // answer for a point off the client area
 } // namespace colours
 
 // 0x00BBGGRR to the 0x00RRGGBB layout of a framebuffer pixel, and back.

@@ -6,40 +6,43 @@ namespace gloob {
 
 namespace {
 
-bool isVisible(const Scene& scene, const Layer& layer) {
+struct TwipBox {
+    float left, top, width, height;
+    bool visible;
+};
+
+TwipBox twipBoxOf(const Scene& scene, const Layer& layer) {
     switch (layer.kind) {
-    case Layer::Kind::shape:
-        return (scene.*layer.shape).Visible;
-    case Layer::Kind::label:
-        return (scene.*layer.label).Visible;
+    case Layer::Kind::shape: {
+        const Shape& s = scene.*layer.shape;
+        return {s.Left, s.Top, s.Width, s.Height, s.Visible};
+    }
+    case Layer::Kind::label: {
+        const Label& l = scene.*layer.label;
+        return {l.Left, l.Top, l.Width, l.Height, l.Visible};
+    }
     case Layer::Kind::picture:
         break;
     }
-    return (scene.*layer.picture).Visible;
+    const Picture& p = scene.*layer.picture;
+    return {p.Left, p.Top, p.Width, p.Height, p.Visible};
 }
 
-PixelBox boxOf(const Scene& scene, const Layer& layer) {
-    switch (layer.kind) {
-    case Layer::Kind::shape:
-        return (scene.*layer.shape).pixelBox();
-    case Layer::Kind::label:
-        return (scene.*layer.label).pixelBox();
-    case Layer::Kind::picture:
-        break;
-    }
-    return (scene.*layer.picture).pixelBox();
+// Pixel n lies in [pixelOf(start), pixelOf(start + size)) exactly when its
+// right edge, 15 (n + 1) twips, lies in (start, start + size]: the same
+// mapping without a division.
+bool spans(float start, float size, int pixel) {
+    const float end = start + size;
+    const auto edge = static_cast<float>((pixel + 1) * twipsPerPixel);
+    return start < edge && edge <= end;
 }
 
-// A circle's diameter is the smaller side of its box, centred in the box; a
-// pixel belongs to it when the pixel's centre lies within the radius.
-bool circleCovers(const PixelBox& box, int x, int y) {
-    const int d = std::min(box.width(), box.height());
-    const double radius = d / 2.0;
-    const double cx = box.x0 + (box.width() - d) / 2 + radius;
-    const double cy = box.y0 + (box.height() - d) / 2 + radius;
-    const double dx = x + 0.5 - cx;
-    const double dy = y + 0.5 - cy;
-    return dx * dx + dy * dy <= radius * radius;
+// floor(i * from / to) for i < 2^16 as a multiply and a shift: exact, since
+// the rounding error stays far below the gap between two fractions of 'to'.
+std::uint64_t fixedPointStep(int from, int to) {
+    return ((std::uint64_t{static_cast<std::uint32_t>(from)} << 32) +
+            static_cast<std::uint64_t>(to) - 1) /
+           static_cast<std::uint64_t>(to);
 }
 
 } // namespace
@@ -62,41 +65,72 @@ const GlyphMask& Compositor::maskOf(const Label& label) const {
     return cached->mask;
 }
 
-bool Compositor::covers(const Layer& layer, int x, int y, std::uint32_t& rgb) const {
+Compositor::Footprint Compositor::footprintOf(const Layer& layer) const {
+    const TwipBox twips = twipBoxOf(scene_, layer);
+    Footprint f{layer.kind, pixelBoxOf(twips.left, twips.top, twips.width, twips.height)};
     switch (layer.kind) {
     case Layer::Kind::shape: {
         const Shape& shape = scene_.*layer.shape;
-        if (shape.kind == ShapeKind::circle && !circleCovers(shape.pixelBox(), x, y)) {
-            return false;
+        f.rgb = toRgb(shape.FillColor);
+        if (shape.kind == ShapeKind::circle) {
+            // The smaller side of the box, centred in it.
+            f.circle = true;
+            f.diameter = std::min(f.box.width(), f.box.height());
+            f.centreX2 = 2 * (f.box.x0 + (f.box.width() - f.diameter) / 2) + f.diameter;
+            f.centreY2 = 2 * (f.box.y0 + (f.box.height() - f.diameter) / 2) + f.diameter;
         }
-        rgb = toRgb(shape.FillColor);
-        return true;
+        break;
     }
     case Layer::Kind::label: {
         const Label& label = scene_.*layer.label;
-        const PixelBox box = label.pixelBox();
-        const GlyphMask& mask = maskOf(label);
-        const int mx = x - box.x0;
-        const int my = y - box.y0;
-        if (mx >= mask.width || my >= mask.height || !mask.at(mx, my)) {
+        f.rgb = toRgb(label.ForeColor);
+        f.mask = &maskOf(label);
+        break;
+    }
+    case Layer::Kind::picture: {
+        f.image = &pictures_.of((scene_.*layer.picture).picture);
+        if (f.box.width() > 0 && f.box.height() > 0) {
+            f.stepX = fixedPointStep(f.image->width, f.box.width());
+            f.stepY = fixedPointStep(f.image->height, f.box.height());
+        }
+        break;
+    }
+    }
+    return f;
+}
+
+bool Compositor::covers(const Footprint& f, int x, int y, std::uint32_t& rgb) {
+    switch (f.kind) {
+    case Layer::Kind::shape:
+        if (f.circle) {
+            // The pixel's centre within the radius, in half pixels.
+            const int dx = 2 * x + 1 - f.centreX2;
+            const int dy = 2 * y + 1 - f.centreY2;
+            if (dx * dx + dy * dy > f.diameter * f.diameter) {
+                return false;
+            }
+        }
+        rgb = f.rgb;
+        return true;
+    case Layer::Kind::label: {
+        const int mx = x - f.box.x0;
+        const int my = y - f.box.y0;
+        if (mx >= f.mask->width || my >= f.mask->height || !f.mask->at(mx, my)) {
             return false;
         }
-        rgb = toRgb(label.ForeColor);
+        rgb = f.rgb;
         return true;
     }
     case Layer::Kind::picture:
         break;
     }
-    // Stretched to the box by nearest neighbour.
-    const Picture& picture = scene_.*layer.picture;
-    const RgbImage& image = pictures_.of(picture.picture);
-    const PixelBox box = picture.pixelBox();
-    if (image.width == 0 || image.height == 0) {
+    if (f.image->width == 0 || f.image->height == 0) {
         return false;
     }
-    const auto sx = static_cast<int>(static_cast<long>(x - box.x0) * image.width / box.width());
-    const auto sy = static_cast<int>(static_cast<long>(y - box.y0) * image.height / box.height());
-    rgb = image.at(sx, sy);
+    // Stretched to the box by nearest neighbour.
+    const auto sx = static_cast<int>((static_cast<std::uint64_t>(x - f.box.x0) * f.stepX) >> 32);
+    const auto sy = static_cast<int>((static_cast<std::uint64_t>(y - f.box.y0) * f.stepY) >> 32);
+    rgb = f.image->at(sx, sy);
     return true;
 }
 
@@ -107,9 +141,13 @@ Colour Compositor::Point(float x, float y) const {
         return colours::outsideWindow;
     }
     for (const Layer& layer : stackingOrder) {
+        const TwipBox twips = twipBoxOf(scene_, layer);
+        if (!twips.visible || !spans(twips.left, twips.width, px) ||
+            !spans(twips.top, twips.height, py)) {
+            continue;
+        }
         std::uint32_t rgb = 0;
-        if (isVisible(scene_, layer) && boxOf(scene_, layer).contains(px, py) &&
-            covers(layer, px, py, rgb)) {
+        if (covers(footprintOf(layer), px, py, rgb)) {
             return fromRgb(rgb);
         }
     }
@@ -122,19 +160,19 @@ void Compositor::render(RgbImage& frame) const {
     }
     std::fill(frame.pixels.begin(), frame.pixels.end(), toRgb(scene_.BackColor));
     for (auto layer = stackingOrder.rbegin(); layer != stackingOrder.rend(); ++layer) {
-        if (!isVisible(scene_, *layer)) {
+        if (!twipBoxOf(scene_, *layer).visible) {
             continue;
         }
-        const PixelBox box = boxOf(scene_, *layer);
-        const int x0 = std::max(box.x0, 0);
-        const int y0 = std::max(box.y0, 0);
-        const int x1 = std::min(box.x1, frame.width);
-        const int y1 = std::min(box.y1, frame.height);
+        const Footprint footprint = footprintOf(*layer);
+        const int x0 = std::max(footprint.box.x0, 0);
+        const int y0 = std::max(footprint.box.y0, 0);
+        const int x1 = std::min(footprint.box.x1, frame.width);
+        const int y1 = std::min(footprint.box.y1, frame.height);
         for (int y = y0; y < y1; ++y) {
             std::uint32_t* row = &frame.at(0, y);
             for (int x = x0; x < x1; ++x) {
                 std::uint32_t rgb = 0;
-                if (covers(*layer, x, y, rgb)) {
+                if (covers(footprint, x, y, rgb)) {
                     row[x] = rgb;
                 }
             }

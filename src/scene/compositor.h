@@ -23,9 +23,22 @@ public:
     void render(RgbImage& frame) const;
 
 private:
-    // Whether the layer's control covers pixel (x, y), and with which colour
-    // (0x00RRGGBB). The control must be visible and (x, y) inside its box.
-    bool covers(const Layer& layer, int x, int y, std::uint32_t& rgb) const;
+    // Where and how one control is drawn at this moment.
+    struct Footprint {
+        Layer::Kind kind;
+        PixelBox box;
+        std::uint32_t rgb = 0; // flat colour of a shape or label
+        bool circle = false;   // twice the circle's centre and its diameter, in pixels
+        int centreX2 = 0, centreY2 = 0, diameter = 0;
+        const GlyphMask* mask = nullptr;
+        const RgbImage* image = nullptr; // nearest-neighbour steps, 32-bit fixed point
+        std::uint64_t stepX = 0, stepY = 0;
+    };
+
+    Footprint footprintOf(const Layer& layer) const;
+    // The one coverage function: whether the control covers pixel (x, y) of
+    // its box, and with which colour (0x00RRGGBB).
+    static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
     const GlyphMask& maskOf(const Label& label) const;
 
     struct CachedMask {

@@ -77,9 +77,9 @@ MenuItem& Scene::menu(MenuId id) {
 
 const MenuItem& Scene::menu(MenuId id) const {
     static constexpr std::array<MenuItem Scene::*, 13> items{
-        &Scene::mnuOptions, &Scene::mnuNumberBalls, &Scene::mnu3,    &Scene::mnu5,
+        &Scene::mnuOptions, &Scene::mnuNumberBalls, &Scene::mnu3,        &Scene::mnu5,
         &Scene::mnu8,       &Scene::mnuBackround,   &Scene::mnuMountain, &Scene::mnuBeach,
-        &Scene::mnuNone,    &Scene::mnuExit,        &Scene::mnuHelp, &Scene::mnuInstructions,
+        &Scene::mnuNone,    &Scene::mnuExit,        &Scene::mnuHelp,     &Scene::mnuInstructions,
         &Scene::mnuAbout,
     };
     return this->*items[static_cast<std::size_t>(id)];

@@ -28,19 +28,17 @@ TEST_P(PacedWait, PumpsInSlicesAndNeverEndsEarly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PacedWait,
-    ::testing::Values(
-        WaitCase{"Zero", 0, 0, 1, 0},
-        WaitCase{"Negative", -2000, 0, 1, 0},
-        WaitCase{"MinusOne", -1, 0, 1, 0},
-        // Below 10 ms the slice is 0: it pumps until the counter reaches the
-        // deadline. Started at 15.625 ms the counter reads 15, so the deadline
-        // of a 1 ms wait is 16, reached after two pumps of 250 us.
-        WaitCase{"OneMillisecond", 1, 250, 2, 500},
-        WaitCase{"NineMilliseconds", 9, 250, 34, 8500},
-        // 50 ms slices for half a second: 10 pumps, the last slice slept unpumped.
-        WaitCase{"HalfASecond", 500, 0, 10, 500000},
-        // 100 ms slices: 20 pumps, the last slice slept unpumped.
-        WaitCase{"TwoSeconds", 2000, 0, 20, 2000000}),
+    ::testing::Values(WaitCase{"Zero", 0, 0, 1, 0}, WaitCase{"Negative", -2000, 0, 1, 0},
+                      WaitCase{"MinusOne", -1, 0, 1, 0},
+                      // Below 10 ms the slice is 0: it pumps until the counter reaches the
+                      // deadline. Started at 15.625 ms the counter reads 15, so the deadline
+                      // of a 1 ms wait is 16, reached after two pumps of 250 us.
+                      WaitCase{"OneMillisecond", 1, 250, 2, 500},
+                      WaitCase{"NineMilliseconds", 9, 250, 34, 8500},
+                      // 50 ms slices for half a second: 10 pumps, the last slice slept unpumped.
+                      WaitCase{"HalfASecond", 500, 0, 10, 500000},
+                      // 100 ms slices: 20 pumps, the last slice slept unpumped.
+                      WaitCase{"TwoSeconds", 2000, 0, 20, 2000000}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PacedWait, IsExactAcrossTheCountersWrap) {
@@ -66,9 +64,9 @@ TEST(PacedWait, DeliversInputAndTimersWhileItWaits) {
     EXPECT_EQ(w.state().player2Jumping, -1);
     EXPECT_EQ(w.scene().shpGloob2.Top, 5520 - (150 * 17 - 5 * 17 * 16));
     // The jump timers are first due at 10 ms, after the pump at 0.
-    EXPECT_EQ(std::count(w.host.timersHandled.begin(), w.host.timersHandled.end(),
-                         TimerId::tmrJump2),
-              19);
+    EXPECT_EQ(
+        std::count(w.host.timersHandled.begin(), w.host.timersHandled.end(), TimerId::tmrJump2),
+        19);
 }
 
 TEST(PacedWait, NestedWaitKeepsItsOwnDeadline) {

@@ -8,7 +8,8 @@ namespace gloob::testing {
 
 GlyphMask BlockTextRasteriser::rasterise(std::string_view text, const Font&, int width,
                                          int height) const {
-    GlyphMask mask{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
+    GlyphMask mask{width, height,
+                   std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
     const int count = static_cast<int>(text.size());
     const int runWidth = count * blockWidth + std::max(count - 1, 0) * gap;
     const int x0 = (width - runWidth) / 2;

@@ -87,7 +87,8 @@ TEST(TimerScheduler, RunningHandlerIsNotEnteredAgainWhileTheOthersKeepTicking) {
         ++depth;
         // The main tick waits, and the wait dispatches the later heartbeats.
         for (int n = 2; n <= 5; ++n) {
-            t.scheduler.dispatch(n * heartbeatMicros, [&](TimerId inner) { nested.push_back(inner); });
+            t.scheduler.dispatch(n * heartbeatMicros,
+                                 [&](TimerId inner) { nested.push_back(inner); });
         }
         EXPECT_TRUE(t.scheduler.isRunning(main_));
         --depth;
@@ -104,7 +105,7 @@ TEST(TimerScheduler, RunningHandlerIsNotEnteredAgainWhileTheOthersKeepTicking) {
 
 TEST(TimerScheduler, SettingAnIntervalMakesTheTimerDueThatLongFromNow) {
     Timers t;
-    t.at(2 * heartbeatMicros); // ball fired, due again at 61250
+    t.at(2 * heartbeatMicros);    // ball fired, due again at 61250
     t.scheduler.arm(ball, 40000); // the same 30 ms written again at 40 ms
     EXPECT_EQ(t.scheduler.dueMicros(ball), 70000);
     EXPECT_EQ(std::count(t.fired.begin(), t.fired.end(), ball), 1);

@@ -1,0 +1,119 @@
+// Micro-benchmarks of the game's hot paths: the colour query the probes use,
+// a full-frame render, one whole main tick, and whole matches per second.
+#include "app/frm_gloob.h"
+#include "app/heartbeat.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+using namespace gloob;
+
+// Labels draw nothing here: they never carry a colour the rules look for.
+class NoText final : public TextRasteriser {
+public:
+    GlyphMask rasterise(std::string_view, const Font&, int width, int height) const override {
+        return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
+    }
+};
+
+class BenchHost final : public Host {
+public:
+    VirtualClock virtualClock;
+    Clock& clock() override { return virtualClock; }
+    void deliverPendingInput() override {}
+    void showMessage(std::string_view) override {}
+    TwipRect availableScreen() override { return {0, 0, 19200, 15360}; }
+    TwipRect windowOuterFrame() override { return {0, 0, 11295, 7770}; }
+    void moveWindow(float, float) override {}
+    void endProgram() override {}
+};
+
+Pictures somePictures() {
+    Pictures pictures{RgbImage(600, 348), RgbImage(400, 270)};
+    for (std::size_t i = 0; i < pictures.mountain.pixels.size(); ++i) {
+        pictures.mountain.pixels[i] = static_cast<std::uint32_t>(i * 2654435761u) & 0x7F7F7Fu;
+    }
+    return pictures;
+}
+
+struct Window {
+    BenchHost host;
+    NoText text;
+    Pictures pictures = somePictures();
+    FrmGloob frm{host, text, pictures};
+    Window() { frm.Form_Load(); }
+};
+
+void BM_ColourQuery(benchmark::State& state) {
+    Window w;
+    w.frm.scene.imgMountain.Visible = state.range(0) != 0;
+    // Points spread over the court, most of them over open space that walks
+    // the whole stack.
+    std::vector<std::pair<float, float>> points;
+    for (int i = 0; i < 1024; ++i) {
+        points.emplace_back(static_cast<float>((i * 7919) % 11265),
+                            static_cast<float>((i * 104729) % 7095));
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto& [x, y] = points[i++ & 1023];
+        benchmark::DoNotOptimize(w.frm.Point(x, y));
+    }
+}
+BENCHMARK(BM_ColourQuery)->Arg(0)->Arg(1)->ArgName("picture");
+
+void BM_RenderFrame(benchmark::State& state) {
+    Window w;
+    w.frm.scene.imgMountain.Visible = state.range(0) != 0;
+    RgbImage frame(clientWidthPixels, clientHeightPixels);
+    for (auto _ : state) {
+        w.frm.compositor().render(frame);
+        benchmark::DoNotOptimize(frame.pixels.data());
+    }
+}
+BENCHMARK(BM_RenderFrame)->Arg(0)->Arg(1)->ArgName("picture")->Unit(benchmark::kMicrosecond);
+
+// One main tick with every section: ball in open flight, both players walking.
+void BM_MainTick(benchmark::State& state) {
+    Window w;
+    Scene& scene = w.frm.scene;
+    MatchState& s = w.frm.state;
+    for (auto _ : state) {
+        scene.shpBall.Left = 3000;
+        scene.shpBall.Top = 3000;
+        scene.shpGloob1.Left = scene.shpBase1.Left = 8280;
+        scene.shpGloob2.Left = scene.shpBase2.Left = 2160;
+        s.ballSpeedX = 65;
+        s.ballSpeedY = 70;
+        s.player1SpeedX = s.player1BaseSpeedX = -150;
+        s.player2SpeedX = s.player2BaseSpeedX = 150;
+        w.frm.match().tmrMain_Timer();
+        benchmark::DoNotOptimize(scene.shpBall.Top);
+    }
+}
+BENCHMARK(BM_MainTick);
+
+// Untouched matches played to game over on the virtual clock.
+void BM_WholeMatches(benchmark::State& state) {
+    std::int64_t matches = 0;
+    for (auto _ : state) {
+        Window w;
+        w.frm.cmdPlay_Click();
+        while (!w.frm.scene.cmdPlay.Visible) {
+            w.host.virtualClock.advanceTo(heartbeatAfter(w.host.virtualClock.nowMicros()));
+            w.frm.heartbeat();
+        }
+        ++matches;
+    }
+    state.counters["matches_per_second"] =
+        benchmark::Counter(static_cast<double>(matches), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_WholeMatches)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
