@@ -20,7 +20,8 @@ RgbImage decode(const QString& resource) {
 } // namespace
 
 Pictures loadPictures() {
-    return {decode(QStringLiteral(":/assets/mountain.jpg")), decode(QStringLiteral(":/assets/beach.jpg"))};
+    return {decode(QStringLiteral(":/assets/mountain.jpg")),
+            decode(QStringLiteral(":/assets/beach.jpg"))};
 }
 
 } // namespace gloob

@@ -11,7 +11,8 @@ namespace gloob {
 
 GlyphMask QtTextRasteriser::rasterise(std::string_view text, const Font& font, int width,
                                       int height) const {
-    GlyphMask mask{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
+    GlyphMask mask{width, height,
+                   std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
     if (width <= 0 || height <= 0) {
         return mask;
     }
@@ -28,7 +29,8 @@ GlyphMask QtTextRasteriser::rasterise(std::string_view text, const Font& font, i
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(qfont);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(0, 0, width, height), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        painter.drawText(QRect(0, 0, width, height),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     for (int y = 0; y < height; ++y) {
