@@ -88,6 +88,7 @@ int FrmGloob::dispatchTimers(std::int64_t heartbeatMicros) {
 }
 
 void FrmGloob::fire(TimerId timer) {
+    host_.timerEntered(timer);
     switch (timer) {
     case TimerId::tmrMain:
         match_.tmrMain_Timer();

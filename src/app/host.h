@@ -29,7 +29,8 @@ public:
     // Ends the program. A host that returns from it has its handlers unwound
     // by ProgramEnded.
     virtual void endProgram() = 0;
-    // Called after each timer handler returns.
+    // Called as each timer handler starts and after it returns.
+    virtual void timerEntered(TimerId /*timer*/) {}
     virtual void timerHandled(TimerId /*timer*/) {}
 };
 
