@@ -1,0 +1,173 @@
+#include "simulator.h"
+
+#include "app/heartbeat.h"
+#include "qt/picture_loader.h"
+#include "qt/qt_text_rasteriser.h"
+#include "sim_host.h"
+#include "trace_writer.h"
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace gloob::sim {
+
+namespace {
+
+constexpr std::string_view programName = "gloob-sim";
+// Without `end` or an exit, play goes on this long after the last event.
+constexpr std::int64_t graceMilliseconds = 10'000;
+
+// Text and pictures come from QtGui, as in the game, so the simulator composes
+// exactly the game's picture; that needs an application, offscreen will do.
+std::unique_ptr<QGuiApplication> guiApplicationForRun() {
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    if (const char* platform = std::getenv("QT_QPA_PLATFORM");
+        platform == nullptr || *platform == '\0') {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    // Qt keeps references to these for the application's lifetime.
+    static int argc = 1;
+    static char name[] = "gloob-sim";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
+const Pictures& simulatorPictures() {
+    // Decoded once: every run shows the same two pictures.
+    static const Pictures decoded = loadPictures();
+    return decoded;
+}
+
+void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace) {
+    std::int64_t lastMilliseconds = 0;
+    for (const ScriptEvent& event : events) {
+        lastMilliseconds = std::max(lastMilliseconds, event.milliseconds);
+    }
+    // The first heartbeat at or after the grace period's end.
+    const std::int64_t stopMicros =
+        heartbeatAtOrBefore((lastMilliseconds + graceMilliseconds) * 1000 + heartbeatMicros - 1);
+
+    TraceWriter writer(trace);
+    SimHost host(events, writer);
+    const QtTextRasteriser text;
+    FrmGloob frm(host, text, simulatorPictures());
+    host.attach(frm);
+    VirtualClock& clock = host.virtualClock();
+    try {
+        frm.Form_Load();
+        for (;;) {
+            // A handler that waited has moved the clock on; the heartbeat this
+            // pass went to is still dispatched, though nothing is due there.
+            const std::int64_t heartbeat = heartbeatAfter(clock.nowMicros());
+            clock.advanceTo(heartbeat);
+            host.deliverPendingInput();
+            frm.dispatchTimers(heartbeat);
+            // A wait still running when the last heartbeat came has finished by
+            // now; the run ends with it rather than visiting one more heartbeat.
+            if (clock.nowMicros() >= stopMicros) {
+                break;
+            }
+        }
+    } catch (const ScriptEnded&) {
+    } catch (const ProgramEnded&) {
+    }
+    trace.flush();
+}
+
+int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors) {
+    auto parsed = parseScript(script);
+    if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+        errors << programName << ": line " << error->line << ": " << error->message << '\n';
+        return exitUsage;
+    }
+    const auto app = guiApplicationForRun();
+    simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
+    if (!trace) {
+        errors << programName << ": cannot write the trace\n";
+        return exitFailure;
+    }
+    return exitOk;
+}
+
+int runCommandLine(std::span<const std::string_view> arguments, std::istream& in, std::ostream& out,
+                   std::ostream& errors) {
+    if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end() ||
+        std::find(arguments.begin(), arguments.end(), "-h") != arguments.end()) {
+        out << usage();
+        return out ? exitOk : exitFailure;
+    }
+    if (arguments.size() > 1) {
+        errors << programName << ": too many arguments (one script at most)\n"
+               << "Try '" << programName << " --help'.\n";
+        return exitUsage;
+    }
+    if (arguments.empty() || arguments[0] == "-") {
+        return runSimulator(in, out, errors);
+    }
+    const std::string path(arguments[0]);
+    if (path.size() > 1 && path[0] == '-') {
+        errors << programName << ": unknown option '" << path << "'\n"
+               << "Try '" << programName << " --help'.\n";
+        return exitUsage;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        errors << programName << ": cannot read script '" << path << "': it is a directory\n";
+        return exitUsage;
+    }
+    std::ifstream file(path);
+    if (!file) {
+        errors << programName << ": cannot open script '" << path << "'\n";
+        return exitUsage;
+    }
+    return runSimulator(file, out, errors);
+}
+
+std::string_view usage() {
+    return R"(Usage: gloob-sim [SCRIPT]
+Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
+writes a trace of every handler to standard output. The script is read from
+the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
+
+Script: one event a line; '#' starts a comment; blank lines are skipped.
+  <ms> keydown <code>     virtual-key code 0..65535: 37 left, 38 up, 39 right,
+  <ms> keyup <code>                                  65 A, 68 D, 87 W
+  <ms> click play|exit    a click on a hidden button does nothing
+  <ms> menu 3|5|8|mountain|beach|none|instructions|about|exit
+  <ms> focusout
+  <ms> end                stops the run at once
+<ms> is an unsigned decimal number of milliseconds; times need not be sorted
+(events are delivered by time, equal times in file order). The window is made
+at time 0; timers run on a 64 Hz heartbeat (every 15625 us). Without 'end' or
+an exit the run stops after the first heartbeat at or after 10 s past the
+last event (time 0 for an empty script).
+
+Trace: one JSON object a line, written when a handler returns (the lines of
+handlers run inside it come first); "t" is the time in microseconds:
+  {"t":..,"ev":"tmrMain"|"tmrBall"|"tmrJump1"|"tmrJump2"|"keydown 37"|...,
+   "ball":[Left,Top,ballSpeedX,ballSpeedY,visible],
+   "p1":[body Left,body Top,base Left,base Top,speedX,baseSpeedX,jumping,jumpSpeed],
+   "p2":[... the same for player 2 ...],
+   "arc":[ballArcRunning,ballArcLimit],
+   "score":[player1Score,player2Score,ballsPerGame],
+   "lbl":[player 1 caption,player 2 caption,GAME OVER visible],
+   "ui":[Play! visible,Exit visible,mountain visible,beach visible,tmrMain interval],
+   "menu":[3,5,8,mountain,beach,none checked]}
+  {"t":..,"ev":"msgbox","text":"..."}   when a message box opens (closed at once)
+  {"t":..,"ev":"exit"}                  the program ends
+Booleans of the match are -1/0; visibility and check marks 1/0.
+
+Exit status: 0 after a run, 2 for a malformed script or a bad command line.
+)";
+}
+
+} // namespace gloob::sim

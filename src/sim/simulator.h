@@ -1,0 +1,38 @@
+#pragma once
+
+#include "scene/raster.h"
+#include "script.h"
+
+#include <istream>
+#include <ostream>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace gloob::sim {
+
+// Exit statuses of gloob-sim.
+constexpr int exitOk = 0;
+constexpr int exitFailure = 1;
+constexpr int exitUsage = 2;
+
+// Plays a script and writes its trace. A malformed script writes only a
+// message to `errors` and returns exitUsage. Makes an offscreen
+// QGuiApplication for the run when the process has none.
+int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors);
+
+// Plays parsed events (in file order), writing the trace.
+void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace);
+
+// The background pictures, decoded once from the ones built into the program.
+// Needs a QGuiApplication.
+const Pictures& simulatorPictures();
+
+// gloob-sim's command line: `gloob-sim [SCRIPT|-]`, or `--help`.
+int runCommandLine(std::span<const std::string_view> arguments, std::istream& in, std::ostream& out,
+                   std::ostream& errors);
+
+// What --help prints.
+std::string_view usage();
+
+} // namespace gloob::sim
