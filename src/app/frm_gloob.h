@@ -43,6 +43,10 @@ public:
     // The window's close button.
     void Form_Close();
 
+    // Puts the window's outer frame in the middle of the screen. Start-up does
+    // it; a front end whose frame is known only once shown does it again then.
+    void centreOnScreen();
+
     // Runs the command of a menu item; items that open submenus have none.
     void menuClick(MenuId item);
 
@@ -65,7 +69,6 @@ private:
     void fire(TimerId timer);
     void showMessage(std::string_view text);
     void endProgram();
-    void centreOnScreen();
     void check(MenuId chosen, std::initializer_list<MenuId> group);
 
     Host& host_;

@@ -1,0 +1,617 @@
+#include "app/messages.h"
+#include "qt/court_view.h"
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <chrono>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace gloob {
+namespace {
+
+using namespace std::chrono_literals;
+
+std::string text(const QString& s) {
+    return s.toStdString();
+}
+
+// More than one heartbeat and more than a jump timer's interval.
+void sleepPastNextHeartbeat() {
+    std::this_thread::sleep_for(32ms);
+}
+
+// Pixels of the court as shown, in 0x00RRGGBB.
+QImage grabCourt(CourtView* court) {
+    return court->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+std::uint32_t rgbAt(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+QPoint centreOf(const PixelBox& box) {
+    return {(box.x0 + box.x1) / 2, (box.y0 + box.y1) / 2};
+}
+
+class GameWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>();
+        window->setMessageBox([this](const QString& title, const QString& message) {
+            titles.push_back(text(title));
+            messages.push_back(text(message));
+            if (whileMessageOpen) {
+                whileMessageOpen();
+            }
+        });
+        window->setProgramEnd([this] { ++programEnds; });
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void key(QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             bool autoRepeat = false) {
+        // Into the window the way the platform delivers it: at its QWindow.
+        QKeyEvent event(type, qtKey, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(window->windowHandle(), &event);
+    }
+
+    Scene& scene() { return window->game().scene; }
+    MatchState& state() { return window->game().state; }
+
+    // Every pixel of the shown court matches the compositor's frame, except
+    // under the two push buttons, which are widgets above it.
+    void expectCourtShowsScene() {
+        const QImage shown = grabCourt(window->court());
+        ASSERT_EQ(shown.size(), QSize(751, 473));
+        RgbImage frame;
+        window->game().compositor().render(frame);
+        int mismatches = 0;
+        for (int y = 0; y < frame.height; ++y) {
+            for (int x = 0; x < frame.width; ++x) {
+                const QPoint p(x, y);
+                const bool underButton = (window->playButton()->isVisible() &&
+                                          window->playButton()->geometry().contains(p)) ||
+                                         (window->exitButton()->isVisible() &&
+                                          window->exitButton()->geometry().contains(p));
+                if (!underButton && rgbAt(shown, x, y) != frame.at(x, y)) {
+                    ++mismatches;
+                }
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> titles;
+    std::vector<std::string> messages;
+    std::function<void()> whileMessageOpen;
+    int programEnds = 0;
+};
+
+TEST_F(GameWindow, TitleAndClientSize) {
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl");
+    EXPECT_EQ(window->centralWidget(), window->court());
+    EXPECT_EQ(window->court()->size(), QSize(751, 473));
+    EXPECT_EQ(window->court()->y(), window->menuBar()->height());
+    EXPECT_EQ(window->height(), window->menuBar()->height() + 473);
+    EXPECT_EQ(window->width(), 751);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+}
+
+TEST_F(GameWindow, OpensCentredOnTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    const int left = std::max(
+        area.x(), static_cast<int>(std::lround(area.x() + (area.width() - frame.width()) / 2.0)));
+    const int top = std::max(
+        area.y(), static_cast<int>(std::lround(area.y() + (area.height() - frame.height()) / 2.0)));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(left, top));
+}
+
+// Every item as a path from the menu bar, in order.
+void walkMenu(const QList<QAction*>& actions, const std::string& prefix,
+              std::vector<std::string>& paths) {
+    for (const QAction* action : actions) {
+        const std::string path = prefix + text(action->text());
+        paths.push_back(path);
+        if (action->menu() != nullptr) {
+            walkMenu(action->menu()->actions(), path + " > ", paths);
+        }
+    }
+}
+
+TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
+    std::vector<std::string> paths;
+    walkMenu(window->menuBar()->actions(), "", paths);
+    const std::vector<std::string> expected{
+        "Options",
+        "Options > Number of Balls",
+        "Options > Number of Balls > 3",
+        "Options > Number of Balls > 5",
+        "Options > Number of Balls > 8",
+        "Options > Backround",
+        "Options > Backround > Mountain",
+        "Options > Backround > Beach",
+        "Options > Backround > None",
+        "Options > Exit",
+        "Help ",
+        "Help  > Instructions",
+        "Help  > About",
+    };
+    EXPECT_EQ(paths, expected);
+}
+
+TEST_F(GameWindow, MenusHaveNoMnemonicsShortcutsOrRadioGroups) {
+    for (const MenuEntry& entry : menuTree) {
+        const QAction* action = window->menuAction(entry.id);
+        ASSERT_NE(action, nullptr) << entry.name;
+        EXPECT_FALSE(action->text().contains(u'&')) << entry.name;
+        EXPECT_TRUE(action->shortcut().isEmpty()) << entry.name;
+        EXPECT_EQ(action->actionGroup(), nullptr) << entry.name;
+    }
+}
+
+struct CheckCase {
+    const char* name;
+    std::vector<MenuId> clicks;
+    std::vector<MenuId> checked;
+};
+void PrintTo(const CheckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MenuChecks : public GameWindow, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(MenuChecks, FollowTheGame) {
+    const CheckCase& c = GetParam();
+    for (MenuId item : c.clicks) {
+        window->menuAction(item)->trigger();
+    }
+    const std::vector<MenuId> checkable{MenuId::mnu3,        MenuId::mnu5,     MenuId::mnu8,
+                                        MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone};
+    for (const MenuEntry& entry : menuTree) {
+        const QAction* action = window->menuAction(entry.id);
+        const bool mayCheck =
+            std::find(checkable.begin(), checkable.end(), entry.id) != checkable.end();
+        const bool wanted =
+            std::find(c.checked.begin(), c.checked.end(), entry.id) != c.checked.end();
+        EXPECT_EQ(action->isCheckable(), mayCheck) << entry.name;
+        EXPECT_EQ(action->isChecked(), wanted) << entry.name;
+        EXPECT_EQ(scene().menu(entry.id).Checked, wanted) << entry.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MenuChecks,
+    ::testing::Values(
+        CheckCase{"AtStart", {}, {MenuId::mnu5, MenuId::mnuNone}},
+        CheckCase{"ThreeMovesTheMark", {MenuId::mnu3}, {MenuId::mnu3, MenuId::mnuNone}},
+        CheckCase{"CheckedItemAgainStaysChecked", {MenuId::mnu5}, {MenuId::mnu5, MenuId::mnuNone}},
+        CheckCase{"ThreeTwice", {MenuId::mnu3, MenuId::mnu3}, {MenuId::mnu3, MenuId::mnuNone}},
+        CheckCase{"BothGroups", {MenuId::mnu8, MenuId::mnuBeach}, {MenuId::mnu8, MenuId::mnuBeach}},
+        CheckCase{"BackAgain",
+                  {MenuId::mnuMountain, MenuId::mnu8, MenuId::mnuNone, MenuId::mnu5},
+                  {MenuId::mnu5, MenuId::mnuNone}},
+        CheckCase{
+            "SubmenuItemsDoNothing",
+            {MenuId::mnuOptions, MenuId::mnuNumberBalls, MenuId::mnuBackround, MenuId::mnuHelp},
+            {MenuId::mnu5, MenuId::mnuNone}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameWindow, PushButtonsSitOnTheCourtAndPlayHasTheFocus) {
+    struct ButtonCase {
+        QPushButton* button;
+        const char* caption;
+        QRect box;
+    };
+    for (const ButtonCase& c :
+         {ButtonCase{window->playButton(), "Play!", QRect(296, 432, 81, 25)},
+          ButtonCase{window->exitButton(), "Exit", QRect(392, 432, 73, 25)}}) {
+        EXPECT_EQ(text(c.button->text()), c.caption);
+        EXPECT_EQ(QRect(c.button->mapTo(window->court(), QPoint(0, 0)), c.button->size()), c.box)
+            << c.caption;
+        EXPECT_TRUE(c.button->isVisible()) << c.caption;
+    }
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+    EXPECT_EQ(window->court()->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(GameWindow, ButtonsFollowTheScenesVisibility) {
+    scene().cmdPlay.Visible = false;
+    scene().cmdExit.Visible = false;
+    window->beat();
+    EXPECT_FALSE(window->playButton()->isVisible());
+    EXPECT_FALSE(window->exitButton()->isVisible());
+    scene().cmdExit.Visible = true;
+    window->beat();
+    EXPECT_FALSE(window->playButton()->isVisible());
+    EXPECT_TRUE(window->exitButton()->isVisible());
+}
+
+TEST_F(GameWindow, CourtShowsTheFirstScreen) {
+    const QImage shown = grabCourt(window->court());
+    ASSERT_EQ(shown.size(), QSize(751, 473));
+    const PixelBox body1 = scene().shpGloob1.pixelBox();
+    const PixelBox body2 = scene().shpGloob2.pixelBox();
+    struct Probe {
+        const char* what;
+        QPoint at;
+        std::uint32_t rgb;
+    };
+    const std::vector<Probe> probes{
+        {"ball centre", centreOf(scene().shpBall.pixelBox()), 0xFF0000},
+        {"player 1 top half", {(body1.x0 + body1.x1) / 2, body1.y0 + body1.height() / 4}, 0x0000FF},
+        {"player 2 top half", {(body2.x0 + body2.x1) / 2, body2.y0 + body2.height() / 4}, 0x00C000},
+        {"player 1 lower half behind its base",
+         {(body1.x0 + body1.x1) / 2, body1.y1 - 3},
+         0xFFFFFF},
+        {"left floor strip", {20, centreOf(scene().shpBottom2.pixelBox()).y()}, 0x008000},
+        {"right floor strip", {730, centreOf(scene().shpBottom1.pixelBox()).y()}, 0x0000C0},
+        {"left net post", centreOf(scene().shpWallLeft.pixelBox()), 0x008080},
+        {"right net post", centreOf(scene().shpWallRight.pixelBox()), 0x000080},
+        {"open court", {200, 150}, 0xFFFFFF},
+    };
+    for (const Probe& probe : probes) {
+        EXPECT_EQ(rgbAt(shown, probe.at.x(), probe.at.y()), probe.rgb) << probe.what;
+        EXPECT_EQ(toRgb(window->game().compositor().Point(static_cast<float>(probe.at.x() * 15),
+                                                          static_cast<float>(probe.at.y() * 15))),
+                  probe.rgb)
+            << probe.what;
+    }
+    expectCourtShowsScene();
+}
+
+TEST_F(GameWindow, CourtRepaintsWhenTheSceneChanges) {
+    grabCourt(window->court());
+    EXPECT_FALSE(window->court()->stale());
+    const QPoint before = centreOf(scene().shpBall.pixelBox());
+    scene().shpBall.Left = 3000;
+    scene().shpBall.Top = 3000;
+    EXPECT_TRUE(window->court()->stale());
+    const QImage shown = grabCourt(window->court());
+    const QPoint after = centreOf(scene().shpBall.pixelBox());
+    EXPECT_EQ(rgbAt(shown, after.x(), after.y()), 0xFF0000u);
+    EXPECT_EQ(rgbAt(shown, before.x(), before.y()), 0xFFFFFFu);
+    expectCourtShowsScene();
+}
+
+TEST_F(GameWindow, ScaledCourtKeepsWholePixels) {
+    QImage doubled(751 * 2, 473 * 2, QImage::Format_RGB32);
+    doubled.setDevicePixelRatio(2);
+    doubled.fill(Qt::black);
+    window->court()->render(&doubled, QPoint(), QRegion(), QWidget::RenderFlags());
+    RgbImage frame;
+    window->game().compositor().render(frame);
+    int mismatches = 0;
+    for (int y = 0; y < doubled.height(); ++y) {
+        for (int x = 0; x < doubled.width(); ++x) {
+            if (rgbAt(doubled, x, y) != frame.at(x / 2, y / 2)) {
+                ++mismatches;
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+struct KeyStep {
+    QEvent::Type type;
+    int key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    bool autoRepeat = false;
+};
+constexpr auto press = QEvent::KeyPress;
+constexpr auto release = QEvent::KeyRelease;
+
+struct KeyCase {
+    const char* name;
+    std::vector<KeyStep> steps;
+    // Steps right after the keys, and after the next heartbeat.
+    std::int16_t player1, player2;
+    std::int16_t player1AfterBeat, player2AfterBeat;
+};
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Keys : public GameWindow, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Keys, ReachThePlayers) {
+    const KeyCase& c = GetParam();
+    for (const KeyStep& step : c.steps) {
+        key(step.type, step.key, step.modifiers, step.autoRepeat);
+    }
+    EXPECT_EQ(state().player1SpeedX, c.player1);
+    EXPECT_EQ(state().player1BaseSpeedX, c.player1);
+    EXPECT_EQ(state().player2SpeedX, c.player2);
+    EXPECT_EQ(state().player2BaseSpeedX, c.player2);
+    window->beat();
+    EXPECT_EQ(state().player1SpeedX, c.player1AfterBeat);
+    EXPECT_EQ(state().player2SpeedX, c.player2AfterBeat);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Keys,
+    ::testing::Values(
+        KeyCase{"LeftWalksLeft", {{press, Qt::Key_Left}}, -150, 0, -150, 0},
+        KeyCase{"RightWalksRight", {{press, Qt::Key_Right}}, 150, 0, 150, 0},
+        KeyCase{"MarkedRepeatKeepsWalking",
+                {{press, Qt::Key_Left},
+                 {release, Qt::Key_Left, Qt::NoModifier, true},
+                 {press, Qt::Key_Left, Qt::NoModifier, true}},
+                -150,
+                0,
+                -150,
+                0},
+        KeyCase{"UnmarkedRepeatPairKeepsWalking",
+                {{press, Qt::Key_Left}, {release, Qt::Key_Left}, {press, Qt::Key_Left}},
+                -150,
+                0,
+                -150,
+                0},
+        KeyCase{"ReleaseStopsAtTheNextHeartbeat",
+                {{press, Qt::Key_Left}, {release, Qt::Key_Left}},
+                -150,
+                0,
+                0,
+                0},
+        KeyCase{"ShiftAWalksPlayer2Left",
+                {{press, Qt::Key_Shift, Qt::ShiftModifier}, {press, Qt::Key_A, Qt::ShiftModifier}},
+                0,
+                -150,
+                0,
+                -150},
+        KeyCase{"DWalksPlayer2Right", {{press, Qt::Key_D}}, 0, 150, 0, 150},
+        KeyCase{
+            "ReleaseOfAnUnknownKeyStopsBoth",
+            {{press, Qt::Key_Left}, {press, Qt::Key_D}, {press, Qt::Key_F1}, {release, Qt::Key_F1}},
+            -150,
+            150,
+            0,
+            0},
+        KeyCase{"ReleaseOfTheOtherPlayersKeyStopsBoth",
+                {{press, Qt::Key_Right}, {press, Qt::Key_A}, {release, Qt::Key_A}},
+                150,
+                -150,
+                0,
+                0},
+        KeyCase{"NextKeyDeliversAHeldRelease",
+                {{press, Qt::Key_Left}, {release, Qt::Key_Left}, {press, Qt::Key_A}},
+                0,
+                -150,
+                0,
+                -150}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameWindow, JumpKeysStartJumps) {
+    key(press, Qt::Key_Up);
+    EXPECT_EQ(state().player1Jumping, -1);
+    EXPECT_EQ(state().player1JumpSpeed, -150);
+    EXPECT_EQ(state().player2Jumping, 0);
+    key(press, Qt::Key_W);
+    EXPECT_EQ(state().player2Jumping, -1);
+}
+
+TEST_F(GameWindow, HeartbeatRunsTheTimersAndShowsTheResult) {
+    const float home = scene().shpGloob1.Top;
+    key(press, Qt::Key_Up);
+    sleepPastNextHeartbeat();
+    window->beat();
+    EXPECT_EQ(scene().shpGloob1.Top, home - 150);
+    EXPECT_EQ(state().player1JumpSpeed, -140);
+    EXPECT_TRUE(window->court()->stale());
+    expectCourtShowsScene();
+}
+
+TEST_F(GameWindow, ArrowKeysReachTheGameButDoNotMoveTheFocus) {
+    ASSERT_EQ(QApplication::focusWidget(), window->playButton());
+    key(press, Qt::Key_Right);
+    EXPECT_EQ(state().player1SpeedX, 150);
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+    key(release, Qt::Key_Right);
+    key(press, Qt::Key_Left);
+    EXPECT_EQ(state().player1SpeedX, -150);
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+    key(release, Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+}
+
+TEST_F(GameWindow, OtherKeysReachBothTheGameAndTheFocusedButton) {
+    key(press, Qt::Key_Left);
+    key(press, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window->exitButton());
+    key(release, Qt::Key_Tab);
+    window->beat();
+    EXPECT_EQ(state().player1SpeedX, 0);
+
+    // Space clicks the focused button, as it always does.
+    key(press, Qt::Key_Space);
+    EXPECT_EQ(programEnds, 0);
+    key(release, Qt::Key_Space);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(window->game().ended());
+}
+
+struct FocusCase {
+    const char* name;
+    bool deactivateWindow;
+    Qt::FocusReason reason;
+    std::int16_t player1;
+};
+void PrintTo(const FocusCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FocusLoss : public GameWindow, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(FocusLoss, StopsBothPlayersWhenTheKeyboardGoesElsewhere) {
+    const FocusCase& c = GetParam();
+    key(press, Qt::Key_Left);
+    key(press, Qt::Key_D);
+    if (c.deactivateWindow) {
+        QEvent event(QEvent::WindowDeactivate);
+        QApplication::sendEvent(window.get(), &event);
+    } else {
+        QFocusEvent event(QEvent::FocusOut, c.reason);
+        QApplication::sendEvent(window->playButton(), &event);
+    }
+    EXPECT_EQ(state().player1SpeedX, c.player1);
+    EXPECT_EQ(state().player2SpeedX, c.player1 == 0 ? 0 : 150);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FocusLoss,
+    ::testing::Values(FocusCase{"WindowDeactivated", true, Qt::OtherFocusReason, 0},
+                      FocusCase{"AnotherWindowTookTheKeyboard", false, Qt::ActiveWindowFocusReason,
+                                0},
+                      FocusCase{"AMenuOpened", false, Qt::PopupFocusReason, 0},
+                      FocusCase{"FocusStaysInTheWindow", false, Qt::TabFocusReason, -150}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MessageCase {
+    const char* name;
+    MenuId item;
+    std::string_view text;
+};
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Messages : public GameWindow, public ::testing::WithParamInterface<MessageCase> {};
+
+TEST_P(Messages, HelpItemsShowTheirText) {
+    window->menuAction(GetParam().item)->trigger();
+    EXPECT_EQ(titles, std::vector<std::string>{"Gloob Volleyball"});
+    EXPECT_EQ(messages, std::vector<std::string>{std::string(GetParam().text)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Messages,
+                         ::testing::Values(MessageCase{"Instructions", MenuId::mnuInstructions,
+                                                       messages::instructions},
+                                           MessageCase{"About", MenuId::mnuAbout, messages::about}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameWindow, AboutTextIsExact) {
+    window->menuAction(MenuId::mnuAbout)->trigger();
+    EXPECT_EQ(messages,
+              std::vector<std::string>{
+                  "Gloob Volleyball\nA volleyball game for two players at one keyboard."});
+}
+
+TEST_F(GameWindow, NoTimerFiresWhileAMessageIsOpen) {
+    key(press, Qt::Key_Up);
+    const float top = scene().shpGloob1.Top;
+    int firedWhileOpen = -1;
+    float topWhileOpen = 0;
+    whileMessageOpen = [&] {
+        firedWhileOpen = 0;
+        for (int i = 0; i < 3; ++i) {
+            sleepPastNextHeartbeat();
+            firedWhileOpen += window->game().heartbeat();
+            window->beat();
+            QCoreApplication::processEvents();
+        }
+        topWhileOpen = scene().shpGloob1.Top;
+    };
+    window->menuAction(MenuId::mnuAbout)->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(firedWhileOpen, 0);
+    EXPECT_EQ(topWhileOpen, top);
+
+    // Play goes on at the next heartbeat after the box is closed.
+    sleepPastNextHeartbeat();
+    EXPECT_GT(window->game().heartbeat(), 0);
+    EXPECT_EQ(scene().shpGloob1.Top, top - 150);
+}
+
+struct EndCase {
+    const char* name;
+    std::function<void(MainWindow&)> act;
+};
+void PrintTo(const EndCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ProgramEnd : public GameWindow, public ::testing::WithParamInterface<EndCase> {};
+
+TEST_P(ProgramEnd, EndsTheProgramOnce) {
+    GetParam().act(*window);
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_TRUE(window->game().ended());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgramEnd,
+    ::testing::Values(
+        EndCase{"ExitButton", [](MainWindow& w) { w.exitButton()->click(); }},
+        EndCase{"ExitButtonByMouse",
+                [](MainWindow& w) { QTest::mouseClick(w.exitButton(), Qt::LeftButton); }},
+        EndCase{"ExitMenuItem", [](MainWindow& w) { w.menuAction(MenuId::mnuExit)->trigger(); }},
+        EndCase{"WindowClosed", [](MainWindow& w) { w.close(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MessageBox, IsAPlainModalBoxWithOneOkButton) {
+    MainWindow window;
+    int programEnds = 0;
+    window.setProgramEnd([&] { ++programEnds; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    struct Seen {
+        bool shown = false;
+        bool modal = false;
+        std::string title, text;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        std::vector<QMessageBox::StandardButton> buttons;
+    } seen;
+    // Posted now, so it runs inside the box's own event loop and closes it.
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen.shown = true;
+        seen.modal = box->isModal();
+        seen.title = text(box->windowTitle());
+        seen.text = text(box->text());
+        seen.icon = box->icon();
+        for (QAbstractButton* button : box->buttons()) {
+            seen.buttons.push_back(box->standardButton(button));
+        }
+        box->accept();
+    });
+    window.menuAction(MenuId::mnuAbout)->trigger();
+    ASSERT_TRUE(seen.shown);
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.title, "Gloob Volleyball");
+    EXPECT_EQ(seen.text, std::string(messages::about));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.buttons, std::vector<QMessageBox::StandardButton>{QMessageBox::Ok});
+    EXPECT_EQ(programEnds, 0);
+}
+
+} // namespace
+} // namespace gloob
