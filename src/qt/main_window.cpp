@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -81,6 +82,7 @@ MainWindow::MainWindow(QWidget* parent)
           std::_Exit(0);
       }) {
     setWindowTitle(QString::fromStdString(frm_.scene.Caption));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/gloob.png")));
     buildMenus();
 
     court_ = new CourtView(frm_.scene, frm_.compositor(), this);

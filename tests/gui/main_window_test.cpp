@@ -118,6 +118,7 @@ TEST_F(GameWindow, TitleAndClientSize) {
     EXPECT_EQ(window->court()->y(), window->menuBar()->height());
     EXPECT_EQ(window->height(), window->menuBar()->height() + 473);
     EXPECT_EQ(window->width(), 751);
+    EXPECT_FALSE(window->windowIcon().isNull()) << "the window shows the game's icon";
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 

@@ -916,6 +916,42 @@ bool savePicture(const QImage& picture, const QString& path, QSize expected) {
     return false;
 }
 
+// The application icon: the court in miniature on a rounded tile, two gloobs
+// under the ball, drawn large enough to scale down cleanly.
+QImage drawIcon() {
+    constexpr int size = 256;
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile(8, 8, size - 16, size - 16);
+    QPainterPath rounded;
+    rounded.addRoundedRect(tile, 44, 44);
+    QLinearGradient sky(0, tile.top(), 0, tile.bottom());
+    sky.setColorAt(0, QColor(120, 190, 245));
+    sky.setColorAt(1, QColor(225, 242, 255));
+    p.fillPath(rounded, sky);
+    p.setClipPath(rounded);
+    p.fillRect(QRectF(tile.left(), 196, tile.width(), tile.bottom() - 196), QColor(0, 128, 0));
+    p.fillRect(QRectF(122, 138, 12, 58), QColor(0, 128, 128));
+    p.fillRect(QRectF(132, 138, 12, 58), QColor(0, 0, 128));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 192, 0));
+    p.drawPie(QRectF(28, 146, 100, 100), 0, 180 * 16);
+    p.setBrush(QColor(0, 0, 255));
+    p.drawPie(QRectF(140, 146, 100, 100), 0, 180 * 16);
+    QRadialGradient shine(QPointF(170, 62), 34, QPointF(160, 52));
+    shine.setColorAt(0, QColor(255, 150, 150));
+    shine.setColorAt(1, QColor(220, 0, 0));
+    p.setBrush(shine);
+    p.drawEllipse(QPointF(170, 66), 26, 26);
+    p.setClipping(false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(40, 60, 90, 160), 4));
+    p.drawPath(rounded);
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -931,6 +967,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const bool ok = savePicture(drawMountain(), outDir.filePath("mountain.jpg"), QSize(600, 348)) &&
-                    savePicture(drawBeach(), outDir.filePath("beach.jpg"), QSize(400, 270));
+                    savePicture(drawBeach(), outDir.filePath("beach.jpg"), QSize(400, 270)) &&
+                    drawIcon().save(outDir.filePath("gloob.png"), "PNG");
     return ok ? 0 : 1;
 }
