@@ -28,6 +28,9 @@ void CourtView::paintEvent(QPaintEvent* /*event*/) {
     // On a scaled screen each court pixel becomes a block of whole pixels, never a blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), image);
+    if (onPainted) {
+        onPainted();
+    }
 }
 
 } // namespace gloob

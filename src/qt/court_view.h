@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace gloob {
@@ -19,6 +20,8 @@ public:
 
     // Whether the scene changed since the last paint.
     bool stale() const { return !painted_ || *painted_ != scene_; }
+
+    std::function<void()> onPainted;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -86,6 +86,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildMenus();
 
     court_ = new CourtView(frm_.scene, frm_.compositor(), this);
+    court_->onPainted = [this] { timing_.framePainted(); };
     setCentralWidget(court_);
     play_ = makeButton(frm_.scene.cmdPlay, &FrmGloob::cmdPlay_Click);
     exit_ = makeButton(frm_.scene.cmdExit, &FrmGloob::cmdExit_Click);
@@ -190,6 +191,7 @@ void MainWindow::refresh(bool paintNow) {
 }
 
 void MainWindow::beat() {
+    timing_.heartbeat(clock_.nowMicros());
     run([this] {
         filter_.flush();
         frm_.heartbeat();

@@ -7,6 +7,7 @@
 #include "qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "scene/scene.h"
+#include "timing_report.h"
 
 #include <QMainWindow>
 #include <QSize>
@@ -75,6 +76,7 @@ private:
     void refresh(bool paintNow);
 
     SteadyClock clock_;
+    TimingReport timing_;
     Pictures pictures_;
     QtTextRasteriser text_;
     FrmGloob frm_;
