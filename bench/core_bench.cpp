@@ -1,7 +1,7 @@
 // Micro-benchmarks of the game's hot paths: the colour query the probes use,
 // a full-frame render, one whole main tick, and whole matches per second.
-#include "app/frm_gloob.h"
 #include "app/heartbeat.h"
+#include "test_support.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,26 +12,6 @@ namespace {
 
 using namespace gloob;
 
-// Labels draw nothing here: they never carry a colour the rules look for.
-class NoText final : public TextRasteriser {
-public:
-    GlyphMask rasterise(std::string_view, const Font&, int width, int height) const override {
-        return {width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
-    }
-};
-
-class BenchHost final : public Host {
-public:
-    VirtualClock virtualClock;
-    Clock& clock() override { return virtualClock; }
-    void deliverPendingInput() override {}
-    void showMessage(std::string_view) override {}
-    TwipRect availableScreen() override { return {0, 0, 19200, 15360}; }
-    TwipRect windowOuterFrame() override { return {0, 0, 11295, 7770}; }
-    void moveWindow(float, float) override {}
-    void endProgram() override {}
-};
-
 Pictures somePictures() {
     Pictures pictures{RgbImage(600, 348), RgbImage(400, 270)};
     for (std::size_t i = 0; i < pictures.mountain.pixels.size(); ++i) {
@@ -41,8 +21,8 @@ Pictures somePictures() {
 }
 
 struct Window {
-    BenchHost host;
-    NoText text;
+    testing::FakeHost host;
+    testing::BlockTextRasteriser text;
     Pictures pictures = somePictures();
     FrmGloob frm{host, text, pictures};
     Window() { frm.Form_Load(); }
@@ -106,6 +86,7 @@ void BM_WholeMatches(benchmark::State& state) {
         while (!w.frm.scene.cmdPlay.Visible) {
             w.host.virtualClock.advanceTo(heartbeatAfter(w.host.virtualClock.nowMicros()));
             w.frm.heartbeat();
+            w.host.timersHandled.clear();
         }
         ++matches;
     }
