@@ -76,13 +76,17 @@ ticks_per_second=$(getconf CLK_TCK)
 match_cpu=$(awk -v t=$((match_after - match_before)) -v hz="$ticks_per_second" \
     -v ns=$((match_end - match_start)) 'BEGIN { printf "%.1f", 100 * t / hz / (ns / 1e9) }')
 idle_cpu_window=$(awk -v t=$((match_before - idle_before)) 'BEGIN { print t }')
-wait_for_line "heartbeats in.*" 5
-match_rate=$(grep "heartbeats in" "$work/stderr" | tail -n1 | sed 's/^gloob: //')
+# The second report covers (most of) the match.
+for _ in $(seq 200); do
+    [ "$(grep -c "heartbeats in" "$work/stderr")" -ge 2 ] && break
+    sleep 0.05
+done
+match_rate=$(grep "heartbeats in" "$work/stderr" | sed -n 2p | sed 's/^gloob: //')
 peak_kb=$(awk '/VmHWM/ {print $2}' "/proc/$game/status")
 
 echo "start-up to the first painted frame: ${startup_ms} ms (target under 300 ms)"
 echo "heartbeat on the first screen: ${idle_rate} (target 64 +/- 1 Hz, p99 under 20 ms)"
-echo "heartbeat during the match: ${match_rate}"
+echo "heartbeat during the match, point pauses included (the paced wait pumps every 100 ms then): ${match_rate}"
 echo "CPU while a match runs: ${match_cpu} % of one core (target under 5 %)"
 echo "peak memory: $((peak_kb / 1024)) MB (target under 80 MB)"
 [ "$idle_cpu_window" -ge 0 ]

@@ -168,14 +168,30 @@ void Compositor::render(RgbImage& frame) const {
         const int y0 = std::max(footprint.box.y0, 0);
         const int x1 = std::min(footprint.box.x1, frame.width);
         const int y1 = std::min(footprint.box.y1, frame.height);
-        for (int y = y0; y < y1; ++y) {
-            std::uint32_t* row = &frame.at(0, y);
-            for (int x = x0; x < x1; ++x) {
-                std::uint32_t rgb = 0;
-                if (covers(footprint, x, y, rgb)) {
-                    row[x] = rgb;
+        // One loop per kind, so that the coverage test inlines for that kind alone.
+        const auto fill = [&](Layer::Kind kind) {
+            Footprint f = footprint;
+            f.kind = kind;
+            for (int y = y0; y < y1; ++y) {
+                std::uint32_t* row = &frame.at(0, y);
+                for (int x = x0; x < x1; ++x) {
+                    std::uint32_t rgb = 0;
+                    if (covers(f, x, y, rgb)) {
+                        row[x] = rgb;
+                    }
                 }
             }
+        };
+        switch (footprint.kind) {
+        case Layer::Kind::shape:
+            fill(Layer::Kind::shape);
+            break;
+        case Layer::Kind::label:
+            fill(Layer::Kind::label);
+            break;
+        case Layer::Kind::picture:
+            fill(Layer::Kind::picture);
+            break;
         }
     }
 }
