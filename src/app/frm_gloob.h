@@ -69,7 +69,7 @@ private:
     void fire(TimerId timer);
     void showMessage(std::string_view text);
     void endProgram();
-    void check(MenuId chosen, std::initializer_list<MenuId> group);
+    void check(MenuId chosen, const std::array<MenuId, 3>& group);
 
     Host& host_;
     Compositor compositor_;

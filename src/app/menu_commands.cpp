@@ -15,29 +15,29 @@ struct HeldTimers {
 } // namespace
 
 // Marks the chosen item and clears the rest of its group, in the group's order.
-void FrmGloob::check(MenuId chosen, std::initializer_list<MenuId> group) {
+void FrmGloob::check(MenuId chosen, const std::array<MenuId, 3>& group) {
     for (MenuId item : group) {
         scene.menu(item).Checked = item == chosen;
     }
 }
 
 void FrmGloob::mnu3_Click() {
-    check(MenuId::mnu3, {MenuId::mnu3, MenuId::mnu5, MenuId::mnu8});
+    check(MenuId::mnu3, numberOfBallsGroup);
 }
 void FrmGloob::mnu5_Click() {
-    check(MenuId::mnu5, {MenuId::mnu3, MenuId::mnu5, MenuId::mnu8});
+    check(MenuId::mnu5, numberOfBallsGroup);
 }
 void FrmGloob::mnu8_Click() {
-    check(MenuId::mnu8, {MenuId::mnu3, MenuId::mnu5, MenuId::mnu8});
+    check(MenuId::mnu8, numberOfBallsGroup);
 }
 void FrmGloob::mnuMountain_Click() {
-    check(MenuId::mnuMountain, {MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone});
+    check(MenuId::mnuMountain, backroundGroup);
 }
 void FrmGloob::mnuBeach_Click() {
-    check(MenuId::mnuBeach, {MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone});
+    check(MenuId::mnuBeach, backroundGroup);
 }
 void FrmGloob::mnuNone_Click() {
-    check(MenuId::mnuNone, {MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone});
+    check(MenuId::mnuNone, backroundGroup);
 }
 
 void FrmGloob::mnuExit_Click() {

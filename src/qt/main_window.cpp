@@ -34,8 +34,9 @@ namespace {
 // The items that show a check mark. Which one of a group is checked is the
 // game's business, so these are plain checkable actions, not an exclusive
 // group that Qt would keep on its own (and draw with radio dots).
-constexpr std::array checkableItems{MenuId::mnu3,        MenuId::mnu5,     MenuId::mnu8,
-                                    MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone};
+constexpr std::array checkableItems{numberOfBallsGroup[0], numberOfBallsGroup[1],
+                                    numberOfBallsGroup[2], backroundGroup[0],
+                                    backroundGroup[1],     backroundGroup[2]};
 
 bool opensSubmenu(MenuId item) {
     return std::any_of(menuTree.begin(), menuTree.end(),

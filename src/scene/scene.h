@@ -109,4 +109,10 @@ struct MenuEntry {
 };
 extern const std::array<MenuEntry, 13> menuTree;
 
+// The two groups whose items carry check marks, exactly one marked in each,
+// in the order in which a command sets their marks.
+constexpr std::array<MenuId, 3> numberOfBallsGroup{MenuId::mnu3, MenuId::mnu5, MenuId::mnu8};
+constexpr std::array<MenuId, 3> backroundGroup{MenuId::mnuMountain, MenuId::mnuBeach,
+                                               MenuId::mnuNone};
+
 } // namespace gloob
