@@ -4,7 +4,7 @@
 #include "app/messages.h"
 #include "court_view.h"
 #include "key_codes.h"
-#include "picture_loader.h"
+#include "qtgui/picture_loader.h"
 #include "scene/twips.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "app/clock.h"
 #include "app/frm_gloob.h"
 #include "app/host.h"
-#include "qt_text_rasteriser.h"
+#include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "scene/scene.h"
 #include "timing_report.h"

@@ -3,8 +3,8 @@
 #include "app/clock.h"
 #include "app/frm_gloob.h"
 #include "app/host.h"
-#include "script.h"
-#include "trace_writer.h"
+#include "script/script.h"
+#include "script/trace_writer.h"
 
 #include <cstddef>
 #include <vector>

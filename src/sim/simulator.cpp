@@ -1,10 +1,10 @@
 #include "simulator.h"
 
 #include "app/heartbeat.h"
-#include "qt/picture_loader.h"
-#include "qt/qt_text_rasteriser.h"
+#include "qtgui/picture_loader.h"
+#include "qtgui/qt_text_rasteriser.h"
 #include "sim_host.h"
-#include "trace_writer.h"
+#include "script/trace_writer.h"
 
 #include <QGuiApplication>
 

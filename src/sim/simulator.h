@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/raster.h"
-#include "script.h"
+#include "script/script.h"
 
 #include <istream>
 #include <ostream>

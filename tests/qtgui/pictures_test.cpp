@@ -1,4 +1,4 @@
-#include "qt/picture_loader.h"
+#include "qtgui/picture_loader.h"
 #include "scene/colour.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "qt/qt_text_rasteriser.h"
+#include "qtgui/qt_text_rasteriser.h"
 #include "scene/scene.h"
 
 #include <gtest/gtest.h>

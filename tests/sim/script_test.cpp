@@ -1,4 +1,4 @@
-#include "script.h"
+#include "script/script.h"
 #include "sim_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "qt/qt_text_rasteriser.h"
+#include "qtgui/qt_text_rasteriser.h"
 #include "sim_host.h"
 #include "sim_test_support.h"
-#include "trace_writer.h"
+#include "script/trace_writer.h"
 
 #include <gtest/gtest.h>
 

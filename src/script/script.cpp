@@ -5,7 +5,7 @@
 #include <charconv>
 #include <utility>
 
-namespace gloob::sim {
+namespace gloob {
 
 namespace {
 
@@ -205,4 +205,4 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in
     return events;
 }
 
-} // namespace gloob::sim
+} // namespace gloob

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace gloob::sim {
+namespace gloob {
 
 // A position as the trace shows it: an integer when whole, else the shortest
 // decimal that reads back as the same single-precision value.
@@ -31,4 +31,4 @@ private:
     std::string line_;
 };
 
-} // namespace gloob::sim
+} // namespace gloob

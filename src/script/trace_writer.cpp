@@ -4,7 +4,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace gloob::sim {
+namespace gloob {
 
 std::string traceNumber(float value) {
     if (!std::isfinite(value)) {
@@ -140,4 +140,4 @@ void TraceWriter::exit(std::int64_t micros) {
     out_ << line_;
 }
 
-} // namespace gloob::sim
+} // namespace gloob

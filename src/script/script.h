@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace gloob::sim {
+namespace gloob {
 
 enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end };
 
@@ -46,4 +46,4 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
 // A whole script, events in file order, or its first malformed line.
 std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in);
 
-} // namespace gloob::sim
+} // namespace gloob
