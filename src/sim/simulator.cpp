@@ -3,8 +3,8 @@
 #include "app/heartbeat.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
-#include "sim_host.h"
 #include "script/trace_writer.h"
+#include "sim_host.h"
 
 #include <QGuiApplication>
 

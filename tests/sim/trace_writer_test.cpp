@@ -1,7 +1,7 @@
 #include "qtgui/qt_text_rasteriser.h"
+#include "script/trace_writer.h"
 #include "sim_host.h"
 #include "sim_test_support.h"
-#include "script/trace_writer.h"
 
 #include <gtest/gtest.h>
 
