@@ -31,6 +31,11 @@ void FrmGloob::Wait(std::int32_t inMilliseconds) {
 
 void FrmGloob::pumpEvents() {
     host_.deliverPendingInput();
+    // A front end may catch the end in the handler that chose Exit; the
+    // handler waiting here must not go on either.
+    if (ended_) {
+        throw ProgramEnded{};
+    }
     heartbeat();
 }
 

@@ -223,6 +223,24 @@ INSTANTIATE_TEST_SUITE_P(
                          throw;
                      }
                  }},
+        // A front end that catches the end in the handler it ran, as the
+        // window does, must not let the waiting handler go on.
+        ExitCase{"MenuDuringTheStartPauseCaughtByTheFrontEnd",
+                 [](TestWindow& w) {
+                     w.host.at(300, [&w] {
+                         try {
+                             w.frm.menuClick(MenuId::mnuExit);
+                         } catch (const ProgramEnded&) {
+                         }
+                     });
+                     try {
+                         w.frm.cmdPlay_Click();
+                     } catch (const ProgramEnded&) {
+                         EXPECT_EQ(w.host.virtualClock.nowMicros(), 300000);
+                         EXPECT_EQ(w.scene().tmrMain.Interval, 0);
+                         throw;
+                     }
+                 }},
         // Chosen during a match: the tick of that heartbeat does not run.
         ExitCase{"MenuDuringAMatch",
                  [](TestWindow& w) {
