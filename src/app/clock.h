@@ -25,9 +25,14 @@ public:
     std::uint32_t timeGetTime() const override {
         return counterAtZero + static_cast<std::uint32_t>(now_ / 1000);
     }
+    // A sleep of 0 ms gives up the rest of the current millisecond, as a
+    // thread that yields does; so a wait that sleeps 0 ms in a loop still
+    // reaches its deadline on a clock that only moves when told to.
     void Sleep(std::int32_t milliseconds) override {
         if (milliseconds > 0) {
             now_ += std::int64_t{milliseconds} * 1000;
+        } else if (milliseconds == 0) {
+            now_ = (now_ / 1000 + 1) * 1000;
         }
     }
     void advanceTo(std::int64_t micros) {

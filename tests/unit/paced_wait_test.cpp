@@ -31,10 +31,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(WaitCase{"Zero", 0, 0, 1, 0}, WaitCase{"Negative", -2000, 0, 1, 0},
                       WaitCase{"MinusOne", -1, 0, 1, 0},
                       // Below 10 ms the slice is 0: it pumps until the counter reaches the
-                      // deadline. Started at 15.625 ms the counter reads 15, so the deadline
-                      // of a 1 ms wait is 16, reached after two pumps of 250 us.
-                      WaitCase{"OneMillisecond", 1, 250, 2, 500},
-                      WaitCase{"NineMilliseconds", 9, 250, 34, 8500},
+                      // deadline, even when pumps take no time, since a 0 ms sleep yields
+                      // the rest of the millisecond. Started at 15.625 ms the counter
+                      // reads 15, so a 1 ms wait ends at 16 ms, after two pumps.
+                      WaitCase{"OneMillisecond", 1, 0, 2, 375},
+                      WaitCase{"NineMilliseconds", 9, 0, 10, 8375},
+                      // Slow pumps move the clock as well: two pumps of 250 us each.
+                      WaitCase{"OneMillisecondSlowPumps", 1, 250, 2, 625},
                       // 50 ms slices for half a second: 10 pumps, the last slice slept unpumped.
                       WaitCase{"HalfASecond", 500, 0, 10, 500000},
                       // 100 ms slices: 20 pumps, the last slice slept unpumped.
