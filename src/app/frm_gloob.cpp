@@ -12,8 +12,7 @@ FrmGloob::FrmGloob(Host& host, const TextRasteriser& text, const Pictures& pictu
       match_(scene, state, *this) {
     // Every timer runs from the moment the window is made.
     const std::int64_t now = host_.clock().nowMicros();
-    for (TimerId timer :
-         {TimerId::tmrMain, TimerId::tmrBall, TimerId::tmrJump1, TimerId::tmrJump2}) {
+    for (TimerId timer : timersInDispatchOrder) {
         scheduler_.arm(timer, now);
     }
 }

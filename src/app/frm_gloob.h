@@ -60,7 +60,6 @@ public:
     void setInterval(TimerId timer, std::int32_t milliseconds) override;
 
     const Compositor& compositor() const { return compositor_; }
-    const TimerScheduler& scheduler() const { return scheduler_; }
     Match& match() { return match_; }
     bool ended() const { return ended_; }
 

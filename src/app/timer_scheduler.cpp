@@ -8,8 +8,7 @@ void TimerScheduler::arm(TimerId timer, std::int64_t nowMicros) {
 
 int TimerScheduler::dispatch(std::int64_t heartbeat, const std::function<void(TimerId)>& fire) {
     int fired = 0;
-    for (TimerId timer :
-         {TimerId::tmrMain, TimerId::tmrBall, TimerId::tmrJump1, TimerId::tmrJump2}) {
+    for (TimerId timer : timersInDispatchOrder) {
         const std::size_t i = index(timer);
         const std::int32_t interval = scene_.timer(timer).Interval;
         if (holds_ > 0 || interval <= 0 || running_[i] || due_[i] > heartbeat) {

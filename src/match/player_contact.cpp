@@ -62,16 +62,11 @@ void Match::ballAndPlayerContact() {
             continue;
         }
         ball.Top = body.Top - ball.Height;
-        state_.ballArcLimit = toInt16(ball.Top);
-        state_.ballArcRunning = True16;
-        state_.ballSpeedY = hitStep;
+        startBallArc(state_.*probe.jumping != 0 ? jumpingHitStep : hitStep);
         if (probe.point == ProbePoint::lowerLeft) {
             state_.ballSpeedX = cornerStep;
         } else if (probe.point == ProbePoint::lowerRight) {
             state_.ballSpeedX = -cornerStep;
-        }
-        if (state_.*probe.jumping != 0) {
-            state_.ballSpeedY = jumpingHitStep;
         }
     }
 }

@@ -7,11 +7,11 @@ namespace gloob {
 std::int16_t virtualKeyOf(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Left:
-        return 37;
+        return keys::left;
     case Qt::Key_Up:
-        return 38;
+        return keys::up;
     case Qt::Key_Right:
-        return 39;
+        return keys::right;
     case Qt::Key_Down:
         return 40;
     case Qt::Key_Space:

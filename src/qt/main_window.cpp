@@ -114,7 +114,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenus() {
-    std::array<QMenu*, 13> menus{};
+    std::array<QMenu*, menuItemCount> menus{};
     for (const MenuEntry& entry : menuTree) {
         const QString caption = QString::fromStdString(frm_.scene.menu(entry.id).Caption);
         QMenu* parentMenu = entry.parent ? menus[static_cast<std::size_t>(*entry.parent)] : nullptr;

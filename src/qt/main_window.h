@@ -84,7 +84,7 @@ private:
     CourtView* court_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* exit_ = nullptr;
-    std::array<QAction*, 13> actions_{};
+    std::array<QAction*, menuItemCount> actions_{};
     QTimer heartbeat_;
     MessageBox messageBox_;
     ProgramEnd programEnd_;

@@ -53,7 +53,6 @@ struct Picture {
 struct PushButton {
     float Left, Top, Width, Height;
     std::string Caption;
-    int TabIndex;
     bool Visible = true;
 
     PixelBox pixelBox() const { return pixelBoxOf(Left, Top, Width, Height); }

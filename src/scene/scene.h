@@ -9,7 +9,10 @@
 namespace gloob {
 
 enum class TimerId { tmrMain, tmrBall, tmrJump1, tmrJump2 };
-constexpr int timerCount = 4;
+// The timers in the order a heartbeat visits them.
+constexpr std::array<TimerId, 4> timersInDispatchOrder{TimerId::tmrMain, TimerId::tmrBall,
+                                                       TimerId::tmrJump1, TimerId::tmrJump2};
+constexpr std::size_t timerCount = timersInDispatchOrder.size();
 
 enum class MenuId {
     mnuOptions,
@@ -26,17 +29,18 @@ enum class MenuId {
     mnuInstructions,
     mnuAbout,
 };
+constexpr std::size_t menuItemCount = static_cast<std::size_t>(MenuId::mnuAbout) + 1;
 
 // Everything the window shows, as plain data. The shapes are the court: the
 // rules read positions back from them and move things by writing Left and Top.
 struct Scene {
     std::string Caption = "Gloob Volleyballl";
-    float ClientWidth = 11265;
-    float ClientHeight = 7095;
+    float ClientWidth = clientWidthTwips;
+    float ClientHeight = clientHeightTwips;
     Colour BackColor = colours::white;
 
-    PushButton cmdExit{5880, 6480, 1095, 375, "Exit", 1};
-    PushButton cmdPlay{4440, 6480, 1215, 375, "Play!", 0};
+    PushButton cmdExit{5880, 6480, 1095, 375, "Exit"};
+    PushButton cmdPlay{4440, 6480, 1215, 375, "Play!"};
 
     Shape Shape1{ShapeKind::rectangle, 5880, 120, 5175, 135, colours::mediumBlue};
     Shape shpBottom2{ShapeKind::rectangle, 0, 6120, 5775, 255, colours::darkGreen};
@@ -94,20 +98,39 @@ struct Layer {
     Shape Scene::*shape = nullptr;
     Label Scene::*label = nullptr;
     Picture Scene::*picture = nullptr;
-    std::string_view name;
 };
 
 // The drawn controls from the top of the stack down; the buttons are native
 // widgets above all of them and the white background lies below.
 extern const std::array<Layer, 18> stackingOrder;
 
-// The menu bar: each item with the item it opens from (none for the bar's own).
+// The menu bar, in the order Qt builds it: each item with the item it opens
+// from (none for the bar's own) and the control that holds its caption and mark.
 struct MenuEntry {
     MenuId id;
     std::optional<MenuId> parent;
+    MenuItem Scene::*item;
     std::string_view name;
 };
-extern const std::array<MenuEntry, 13> menuTree;
+inline constexpr std::array<MenuEntry, menuItemCount> menuTree{{
+    {MenuId::mnuOptions, std::nullopt, &Scene::mnuOptions, "mnuOptions"},
+    {MenuId::mnuNumberBalls, MenuId::mnuOptions, &Scene::mnuNumberBalls, "mnuNumberBalls"},
+    {MenuId::mnu3, MenuId::mnuNumberBalls, &Scene::mnu3, "mnu3"},
+    {MenuId::mnu5, MenuId::mnuNumberBalls, &Scene::mnu5, "mnu5"},
+    {MenuId::mnu8, MenuId::mnuNumberBalls, &Scene::mnu8, "mnu8"},
+    {MenuId::mnuBackround, MenuId::mnuOptions, &Scene::mnuBackround, "mnuBackround"},
+    {MenuId::mnuMountain, MenuId::mnuBackround, &Scene::mnuMountain, "mnuMountain"},
+    {MenuId::mnuBeach, MenuId::mnuBackround, &Scene::mnuBeach, "mnuBeach"},
+    {MenuId::mnuNone, MenuId::mnuBackround, &Scene::mnuNone, "mnuNone"},
+    {MenuId::mnuExit, MenuId::mnuOptions, &Scene::mnuExit, "mnuExit"},
+    {MenuId::mnuHelp, std::nullopt, &Scene::mnuHelp, "mnuHelp"},
+    {MenuId::mnuInstructions, MenuId::mnuHelp, &Scene::mnuInstructions, "mnuInstructions"},
+    {MenuId::mnuAbout, MenuId::mnuHelp, &Scene::mnuAbout, "mnuAbout"},
+}};
+
+constexpr const MenuEntry& menuEntry(MenuId id) {
+    return menuTree[static_cast<std::size_t>(id)];
+}
 
 // The two groups whose items carry check marks, exactly one marked in each,
 // in the order in which a command sets their marks.

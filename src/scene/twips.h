@@ -6,8 +6,11 @@ namespace gloob {
 
 // 15 twips make one pixel at 96 dpi; every size in the court is a multiple of 15.
 constexpr int twipsPerPixel = 15;
-constexpr int clientWidthPixels = 751;
-constexpr int clientHeightPixels = 473;
+// The window's client area, where the court is drawn.
+constexpr int clientWidthTwips = 11265;
+constexpr int clientHeightTwips = 7095;
+constexpr int clientWidthPixels = clientWidthTwips / twipsPerPixel;
+constexpr int clientHeightPixels = clientHeightTwips / twipsPerPixel;
 
 // The one twip-to-pixel mapping: drawing and the colour query both use it.
 inline int pixelOf(float twips) {
