@@ -60,14 +60,52 @@ void FrmGloob::Form_LostFocus() {
 }
 
 void FrmGloob::cmdPlay_Click() {
-    if (!ended_ && scene.cmdPlay.Visible) {
+    if (takesClicks(scene.cmdPlay)) {
         match_.cmdPlay_Click();
     }
 }
 
 void FrmGloob::cmdExit_Click() {
-    if (scene.cmdExit.Visible) {
+    if (takesClicks(scene.cmdExit)) {
         endProgram();
+    }
+}
+
+bool FrmGloob::handles(const GameEvent& event) const {
+    switch (event.kind) {
+    case EventKind::clickPlay:
+        return takesClicks(scene.cmdPlay);
+    case EventKind::clickExit:
+        return takesClicks(scene.cmdExit);
+    case EventKind::end:
+        return false;
+    case EventKind::keyDown:
+    case EventKind::keyUp:
+    case EventKind::menu:
+    case EventKind::focusOut:
+        break;
+    }
+    return !ended_;
+}
+
+void FrmGloob::handle(const GameEvent& event) {
+    // Key codes travel as the 16-bit values the key handlers take.
+    const auto keyCode = static_cast<std::int16_t>(event.keyCode);
+    switch (event.kind) {
+    case EventKind::keyDown:
+        return Form_KeyDown(keyCode, 0);
+    case EventKind::keyUp:
+        return Form_KeyUp(keyCode, 0);
+    case EventKind::clickPlay:
+        return cmdPlay_Click();
+    case EventKind::clickExit:
+        return cmdExit_Click();
+    case EventKind::menu:
+        return menuClick(event.menuItem);
+    case EventKind::focusOut:
+        return Form_LostFocus();
+    case EventKind::end:
+        break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_event.h"
 #include "host.h"
 #include "match/match.h"
 #include "match/match_state.h"
@@ -50,6 +51,12 @@ public:
     // Runs the command of a menu item; items that open submenus have none.
     void menuClick(MenuId item);
 
+    // Whether an input event would reach a handler now: not after the end,
+    // and a click only on a button that is shown.
+    bool handles(const GameEvent& event) const;
+    // Hands an input event to its handler.
+    void handle(const GameEvent& event);
+
     // Fires the timers due at the latest heartbeat at or before now, or at a
     // given heartbeat. Returns how many fired.
     int heartbeat();
@@ -68,6 +75,7 @@ private:
     void fire(TimerId timer);
     void showMessage(std::string_view text);
     void endProgram();
+    bool takesClicks(const PushButton& button) const { return !ended_ && button.Visible; }
     void check(MenuId chosen, const std::array<MenuId, 3>& group);
 
     Host& host_;

@@ -29,6 +29,8 @@ public:
     // Ends the program. A host that returns from it has its handlers unwound
     // by ProgramEnded.
     virtual void endProgram() = 0;
+    // After each pump of the paced wait: its input and its timers.
+    virtual void pumped() {}
     // Called as each timer handler starts and after it returns.
     virtual void timerEntered(TimerId /*timer*/) {}
     virtual void timerHandled(TimerId /*timer*/) {}

@@ -37,6 +37,7 @@ void FrmGloob::pumpEvents() {
         throw ProgramEnded{};
     }
     heartbeat();
+    host_.pumped();
 }
 
 } // namespace gloob

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <utility>
 
 namespace gloob {
@@ -52,23 +53,6 @@ std::optional<std::uint64_t> decimal(std::string_view word, std::uint64_t max) {
     return value;
 }
 
-struct MenuWord {
-    std::string_view word;
-    MenuId item;
-};
-
-constexpr std::array<MenuWord, 9> menuWords{{
-    {"3", MenuId::mnu3},
-    {"5", MenuId::mnu5},
-    {"8", MenuId::mnu8},
-    {"mountain", MenuId::mnuMountain},
-    {"beach", MenuId::mnuBeach},
-    {"none", MenuId::mnuNone},
-    {"instructions", MenuId::mnuInstructions},
-    {"about", MenuId::mnuAbout},
-    {"exit", MenuId::mnuExit},
-}};
-
 std::string quoted(std::string_view word) {
     return "'" + std::string(word) + "'";
 }
@@ -93,8 +77,36 @@ std::string_view argumentOf(EventKind kind) {
 
 } // namespace
 
+namespace {
+// The format a "# script format N" line declares: N, -1 when N is not a
+// number, nothing for any other line.
+std::optional<int> declaredFormat(std::string_view line) {
+    if (!line.starts_with(scriptFormatComment)) {
+        return std::nullopt;
+    }
+    std::string_view number = line.substr(scriptFormatComment.size());
+    while (!number.empty() && isBlank(number.back())) {
+        number.remove_suffix(1);
+    }
+    const auto value = decimal(number, 1'000'000);
+    return value ? static_cast<int>(*value) : -1;
+}
+} // namespace
+
 std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_view line,
                                                                  int lineNumber) {
+    if (const auto format = declaredFormat(line)) {
+        if (*format == scriptFormat) {
+            return std::monostate{};
+        }
+        if (*format > scriptFormat) {
+            return ScriptError{lineNumber,
+                               "written by a newer version of the game (script format " +
+                                   std::to_string(*format) + "; this one reads format " +
+                                   std::to_string(scriptFormat) + ")"};
+        }
+        return ScriptError{lineNumber, "unknown script format"};
+    }
     const std::vector<std::string_view> words = wordsOf(line);
     if (words.empty()) {
         return std::monostate{};
@@ -167,13 +179,12 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         event.name = "click " + std::string(words[2]);
         break;
     case EventKind::menu: {
-        const auto* found = std::find_if(menuWords.begin(), menuWords.end(),
-                                         [&](const MenuWord& m) { return m.word == words[2]; });
-        if (found == menuWords.end()) {
+        const auto item = menuItemOfWord(words[2]);
+        if (!item) {
             return error("unknown menu item " + quoted(words[2]) +
                          " (3, 5, 8, mountain, beach, none, instructions, about or exit)");
         }
-        event.menuItem = found->item;
+        event.menuItem = *item;
         event.name = "menu " + std::string(words[2]);
         break;
     }
@@ -189,8 +200,15 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in
     std::vector<ScriptEvent> events;
     std::string text;
     int lineNumber = 0;
+    bool recording = false;
     while (std::getline(in, text)) {
         ++lineNumber;
+        recording = recording || declaredFormat(text).has_value();
+        // A recording is written a whole line at a time: one that stops in
+        // the middle of a line was cut short.
+        if (recording && in.eof() && !wordsOf(text).empty()) {
+            return ScriptError{lineNumber, "truncated: the recording ends in the middle of a line"};
+        }
         auto parsed = parseLine(text, lineNumber);
         if (auto* error = std::get_if<ScriptError>(&parsed)) {
             return std::move(*error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/game_event.h"
 #include "scene/scene.h"
 
 #include <cstdint>
@@ -12,20 +13,21 @@
 
 namespace gloob {
 
-enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end };
-
 // One timed input of a script.
-struct ScriptEvent {
+struct ScriptEvent : GameEvent {
     std::int64_t milliseconds = 0;
-    EventKind kind = EventKind::end;
-    std::uint16_t keyCode = 0;            // keyDown, keyUp
-    MenuId menuItem = MenuId::mnuOptions; // menu
     // As it appears in the trace: "keydown 37", "click play", "menu beach".
     std::string name;
     int line = 0;
 
     bool operator==(const ScriptEvent&) const = default;
 };
+
+// Recordings declare the version of the format they are written in with a
+// comment line of their own, "# script format 1"; a reader refuses a format
+// newer than it knows.
+constexpr int scriptFormat = 1;
+constexpr std::string_view scriptFormatComment = "# script format ";
 
 struct ScriptError {
     int line = 0;

@@ -123,7 +123,7 @@ void TraceWriter::state(std::int64_t micros, std::string_view event, const FrmGl
           {flag(s.mnu3.Checked), flag(s.mnu5.Checked), flag(s.mnu8.Checked),
            flag(s.mnuMountain.Checked), flag(s.mnuBeach.Checked), flag(s.mnuNone.Checked)});
     line_ += "}\n";
-    out_ << line_;
+    write();
 }
 
 void TraceWriter::messageBox(std::int64_t micros, std::string_view text) {
@@ -131,13 +131,20 @@ void TraceWriter::messageBox(std::int64_t micros, std::string_view text) {
     line_ += ",\"text\":";
     line_ += jsonString(text);
     line_ += "}\n";
-    out_ << line_;
+    write();
 }
 
 void TraceWriter::exit(std::int64_t micros) {
     begin(line_, micros, "exit");
     line_ += "}\n";
+    write();
+}
+
+void TraceWriter::write() {
     out_ << line_;
+    if (flushEveryLine_) {
+        out_.flush();
+    }
 }
 
 } // namespace gloob

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/engine.h"
 #include "app/frm_gloob.h"
 
 #include <cstdint>
@@ -17,9 +18,20 @@ std::string traceNumber(float value);
 std::string jsonString(std::string_view text);
 
 // Writes the trace: one JSON object a line.
-class TraceWriter {
+class TraceWriter final : public EngineObserver {
 public:
-    explicit TraceWriter(std::ostream& out) : out_(out) {}
+    // With flushEveryLine, a crash loses no line already written.
+    explicit TraceWriter(std::ostream& out, bool flushEveryLine = false)
+        : out_(out), flushEveryLine_(flushEveryLine) {}
+
+    void handlerReturned(std::int64_t micros, std::string_view event,
+                         const FrmGloob& frm) override {
+        state(micros, event, frm);
+    }
+    void messageBoxOpened(std::int64_t micros, std::string_view text) override {
+        messageBox(micros, text);
+    }
+    void programEnded(std::int64_t micros) override { exit(micros); }
 
     // After a handler returns: the window's state as it stands.
     void state(std::int64_t micros, std::string_view event, const FrmGloob& frm);
@@ -27,7 +39,10 @@ public:
     void exit(std::int64_t micros);
 
 private:
+    void write();
+
     std::ostream& out_;
+    bool flushEveryLine_;
     std::string line_;
 };
 

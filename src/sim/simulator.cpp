@@ -3,8 +3,9 @@
 #include "app/heartbeat.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
+#include "script/script_source.h"
 #include "script/trace_writer.h"
-#include "sim_host.h"
+#include "sim_front_end.h"
 
 #include <QGuiApplication>
 
@@ -19,8 +20,6 @@ namespace gloob::sim {
 namespace {
 
 constexpr std::string_view programName = "gloob-sim";
-// Without `end` or an exit, play goes on this long after the last event.
-constexpr std::int64_t graceMilliseconds = 10'000;
 
 // Text and pictures come from QtGui, as in the game, so the simulator composes
 // exactly the game's picture; that needs an application, offscreen will do.
@@ -48,36 +47,20 @@ const Pictures& simulatorPictures() {
 }
 
 void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace) {
-    std::int64_t lastMilliseconds = 0;
-    for (const ScriptEvent& event : events) {
-        lastMilliseconds = std::max(lastMilliseconds, event.milliseconds);
-    }
-    // The first heartbeat at or after the grace period's end.
-    const std::int64_t stopMicros =
-        heartbeatAtOrBefore((lastMilliseconds + graceMilliseconds) * 1000 + heartbeatMicros - 1);
-
     TraceWriter writer(trace);
-    SimHost host(events, writer);
+    ScriptSource script(events);
+    SimFrontEnd front(script);
     const QtTextRasteriser text;
-    FrmGloob frm(host, text, simulatorPictures());
-    host.attach(frm);
-    VirtualClock& clock = host.virtualClock();
+    Engine engine(front, text, simulatorPictures());
+    engine.addObserver(writer);
     try {
-        frm.Form_Load();
-        for (;;) {
-            // A handler that waited has moved the clock on; the heartbeat this
-            // pass went to is still dispatched, though nothing is due there.
-            const std::int64_t heartbeat = heartbeatAfter(clock.nowMicros());
-            clock.advanceTo(heartbeat);
-            host.deliverPendingInput();
-            frm.dispatchTimers(heartbeat);
+        engine.start();
+        do {
+            engine.runHeartbeat();
             // A wait still running when the last heartbeat came has finished by
             // now; the run ends with it rather than visiting one more heartbeat.
-            if (clock.nowMicros() >= stopMicros) {
-                break;
-            }
-        }
-    } catch (const ScriptEnded&) {
+        } while (engine.nowMicros() < script.stopMicros());
+    } catch (const RunStopped&) {
     } catch (const ProgramEnded&) {
     }
     trace.flush();

@@ -1,6 +1,5 @@
 #include "qtgui/qt_text_rasteriser.h"
 #include "script/trace_writer.h"
-#include "sim_host.h"
 #include "sim_test_support.h"
 
 #include <gtest/gtest.h>
@@ -66,14 +65,23 @@ INSTANTIATE_TEST_SUITE_P(
 // its neighbours and a swapped field shows.
 class TraceLine : public ::testing::Test {
 protected:
+    struct NoFrontEnd final : FrontEnd {
+        void collectInput(Engine&) override {}
+        void paceTo(std::int64_t) override {}
+        void showMessage(std::string_view) override {}
+        TwipRect availableScreen() override { return {}; }
+        TwipRect windowOuterFrame() override { return {}; }
+        void moveWindow(float, float) override {}
+        void endProgram() override {}
+    };
+
     std::ostringstream out;
     TraceWriter writer{out};
-    SimHost host{{}, writer};
+    NoFrontEnd front;
     QtTextRasteriser text;
     Pictures pictures;
-    FrmGloob frm{host, text, pictures};
-
-    void SetUp() override { host.attach(frm); }
+    Engine engine{front, text, pictures};
+    FrmGloob& frm = engine.window();
 };
 
 TEST_F(TraceLine, StateHasEveryFieldInItsPlace) {

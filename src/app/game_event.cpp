@@ -1,0 +1,67 @@
+#include "game_event.h"
+
+#include <algorithm>
+#include <array>
+
+namespace gloob {
+
+namespace {
+
+struct MenuWord {
+    MenuId item;
+    std::string_view word;
+};
+
+constexpr std::array<MenuWord, 9> menuWords{{
+    {MenuId::mnu3, "3"},
+    {MenuId::mnu5, "5"},
+    {MenuId::mnu8, "8"},
+    {MenuId::mnuMountain, "mountain"},
+    {MenuId::mnuBeach, "beach"},
+    {MenuId::mnuNone, "none"},
+    {MenuId::mnuInstructions, "instructions"},
+    {MenuId::mnuAbout, "about"},
+    {MenuId::mnuExit, "exit"},
+}};
+
+} // namespace
+
+std::optional<std::string_view> menuWord(MenuId item) {
+    const auto* found = std::find_if(menuWords.begin(), menuWords.end(),
+                                     [&](const MenuWord& m) { return m.item == item; });
+    if (found == menuWords.end()) {
+        return std::nullopt;
+    }
+    return found->word;
+}
+
+std::optional<MenuId> menuItemOfWord(std::string_view word) {
+    const auto* found = std::find_if(menuWords.begin(), menuWords.end(),
+                                     [&](const MenuWord& m) { return m.word == word; });
+    if (found == menuWords.end()) {
+        return std::nullopt;
+    }
+    return found->item;
+}
+
+std::string eventName(const GameEvent& event) {
+    switch (event.kind) {
+    case EventKind::keyDown:
+        return "keydown " + std::to_string(event.keyCode);
+    case EventKind::keyUp:
+        return "keyup " + std::to_string(event.keyCode);
+    case EventKind::clickPlay:
+        return "click play";
+    case EventKind::clickExit:
+        return "click exit";
+    case EventKind::menu:
+        return "menu " + std::string(menuWord(event.menuItem).value_or("?"));
+    case EventKind::focusOut:
+        return "focusout";
+    case EventKind::end:
+        break;
+    }
+    return "end";
+}
+
+} // namespace gloob
