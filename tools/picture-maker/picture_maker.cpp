@@ -1,15 +1,20 @@
-// picture-maker: draws the two background pictures shown behind the volleyball court.
+// picture-maker: draws the two background pictures shown behind the volleyball court, the
+// window's icon and the desktop's icons.
 //
-//   picture-maker OUTDIR   writes OUTDIR/mountain.jpg (600 x 348) and OUTDIR/beach.jpg (400 x 270)
+//   picture-maker OUTDIR   writes OUTDIR/mountain.jpg (600 x 348), OUTDIR/beach.jpg (400 x 270),
+//                          OUTDIR/gloob.png (256 x 256) and the desktop's icons in OUTDIR/icons
 //
 // Everything is drawn from a fixed seed, so running it again gives byte-identical files.
 // The game recognises some of its own objects by their exact colour, so the pictures must never
 // contain those colours. Every one of them has a red channel of 0; we keep the red channel of every
 // drawn pixel well above that, and after saving we decode the JPEG again and check every pixel.
 
+#include "desktop_icon.h"
+
 #include <QColor>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -886,13 +891,23 @@ long reservedPixels(const QString& path) {
     return hits;
 }
 
+// 100 dots per inch in every file's header, stated here because Qt's default depends on whether
+// a display was opened.
+constexpr int dotsPerMeter = 3937;
+
+QImage withResolution(QImage img) {
+    img.setDotsPerMeterX(dotsPerMeter);
+    img.setDotsPerMeterY(dotsPerMeter);
+    return img;
+}
+
 bool savePicture(const QImage& picture, const QString& path, QSize expected) {
     if (picture.size() != expected) {
         std::fprintf(stderr, "picture-maker: %s has the wrong size\n", qPrintable(path));
         return false;
     }
     for (int floor = 16; floor <= 64; floor += 16) {
-        QImage source = picture;
+        QImage source = withResolution(picture);
         liftRed(source, floor);
         if (!source.save(path, "JPG", 90)) {
             std::fprintf(stderr, "picture-maker: cannot write %s\n", qPrintable(path));
@@ -952,6 +967,29 @@ QImage drawIcon() {
     return icon;
 }
 
+// The desktop's icons under the names and folders of the freedesktop icon theme layout.
+bool saveDesktopIcons(const QDir& outDir) {
+    const QString name = QStringLiteral("io.github.gloobvolleyball.GloobVolleyball");
+    for (const int size : desktop_icon::pictureSizes) {
+        const QString folder = QStringLiteral("icons/%1x%1").arg(size);
+        const QString path = outDir.filePath(folder + "/" + name + ".png");
+        if (!outDir.mkpath(folder) || !withResolution(desktop_icon::draw(size)).save(path, "PNG")) {
+            std::fprintf(stderr, "picture-maker: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    const QString path = outDir.filePath("icons/scalable/" + name + ".svg");
+    QFile file(path);
+    const std::string svg = desktop_icon::svg();
+    if (!outDir.mkpath("icons/scalable") || !file.open(QIODevice::WriteOnly) ||
+        file.write(svg.data(), static_cast<qint64>(svg.size())) !=
+            static_cast<qint64>(svg.size())) {
+        std::fprintf(stderr, "picture-maker: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -968,6 +1006,7 @@ int main(int argc, char* argv[]) {
     }
     const bool ok = savePicture(drawMountain(), outDir.filePath("mountain.jpg"), QSize(600, 348)) &&
                     savePicture(drawBeach(), outDir.filePath("beach.jpg"), QSize(400, 270)) &&
-                    drawIcon().save(outDir.filePath("gloob.png"), "PNG");
+                    withResolution(drawIcon()).save(outDir.filePath("gloob.png"), "PNG") &&
+                    saveDesktopIcons(outDir);
     return ok ? 0 : 1;
 }
