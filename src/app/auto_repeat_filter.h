@@ -29,6 +29,8 @@ public:
     // Delivers a held-back release: called at every heartbeat, and before any
     // other input so that events keep their order.
     void flush();
+    // Forgets a held-back release without delivering it.
+    void discard() { heldRelease_.reset(); }
 
 private:
     Sink sink_;

@@ -8,17 +8,24 @@
 namespace gloob {
 
 CourtView::CourtView(const Scene& scene, const Compositor& compositor, QWidget* parent)
-    : QWidget(parent), scene_(scene), compositor_(compositor) {
+    : QWidget(parent), scene_(&scene), compositor_(&compositor) {
     setFixedSize(clientWidthPixels, clientHeightPixels);
     // Every pixel is painted from the frame; Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void CourtView::setScene(const Scene& scene, const Compositor& compositor) {
+    scene_ = &scene;
+    compositor_ = &compositor;
+    painted_.reset();
+    update();
+}
+
 void CourtView::paintEvent(QPaintEvent* /*event*/) {
     if (stale()) {
-        compositor_.render(frame_);
-        painted_ = scene_;
+        compositor_->render(frame_);
+        painted_ = *scene_;
     }
     // RGB32 ignores the unused top byte, so the frame's words are shown as they are.
     const QImage image(reinterpret_cast<const uchar*>(frame_.pixels.data()), frame_.width,

@@ -18,8 +18,11 @@ class CourtView final : public QWidget {
 public:
     CourtView(const Scene& scene, const Compositor& compositor, QWidget* parent = nullptr);
 
+    // Shows another game's scene from now on.
+    void setScene(const Scene& scene, const Compositor& compositor);
+
     // Whether the scene changed since the last paint.
-    bool stale() const { return !painted_ || *painted_ != scene_; }
+    bool stale() const { return !painted_ || *painted_ != *scene_; }
 
     std::function<void()> onPainted;
 
@@ -27,8 +30,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Scene& scene_;
-    const Compositor& compositor_;
+    const Scene* scene_;
+    const Compositor* compositor_;
     std::optional<Scene> painted_;
     RgbImage frame_;
 };

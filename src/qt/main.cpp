@@ -1,11 +1,21 @@
+#include "app/version.h"
 #include "display_check.h"
 #include "main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+void printError(const QString& message) {
+    std::fprintf(stderr, "gloob: %s\n", qPrintable(message));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Without this Qt would only say that it found no platform plugin.
@@ -18,9 +28,49 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Gloob Volleyball"));
+    QApplication::setApplicationName(QStringLiteral("gloob"));
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(gloob::gameVersion.data(), gloob::gameVersion.size()));
+    // Where settings and recordings live: ~/.config/gloob-volleyball/gloob.conf,
+    // ~/.local/share/gloob-volleyball/gloob/replays.
+    QApplication::setOrganizationName(QStringLiteral("gloob-volleyball"));
 
-    gloob::MainWindow window;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Volleyball for two players at one keyboard. Every game is recorded "
+                       "in the replays folder unless --record names a file."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Write the game's trace to FILE, in gloob-sim's format."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("Record the game to FILE, a script that gloob-sim replays."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption replay(QStringLiteral("replay"),
+                                    QStringLiteral("Watch the recording FILE."),
+                                    QStringLiteral("FILE"));
+    parser.addOptions({trace, record, replay});
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        printError(QStringLiteral("unexpected argument '%1'; try 'gloob --help'")
+                       .arg(parser.positionalArguments().first()));
+        return 2;
+    }
+
+    gloob::LaunchOptions options;
+    options.tracePath = parser.value(trace).toStdString();
+    options.recordPath = parser.value(record).toStdString();
+    options.replayPath = parser.value(replay).toStdString();
+    options.keepRecordings = options.recordPath.empty();
+
+    gloob::MainWindow window(options);
+    if (!window.startupError().isEmpty()) {
+        printError(window.startupError());
+        return 1;
+    }
     window.show();
     return QApplication::exec();
 }

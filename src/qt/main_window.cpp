@@ -5,11 +5,16 @@
 #include "court_view.h"
 #include "key_codes.h"
 #include "qtgui/picture_loader.h"
+#include "recordings.h"
 #include "scene/twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -22,10 +27,13 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <thread>
 
 namespace gloob {
 
@@ -37,6 +45,8 @@ namespace {
 constexpr std::array checkableItems{numberOfBallsGroup[0], numberOfBallsGroup[1],
                                     numberOfBallsGroup[2], backroundGroup[0],
                                     backroundGroup[1],     backroundGroup[2]};
+
+constexpr std::array replaySpeeds{1, 2, 4};
 
 bool opensSubmenu(MenuId item) {
     return std::any_of(menuTree.begin(), menuTree.end(),
@@ -61,16 +71,22 @@ bool keyboardLeftWindow(const QFocusEvent& event, const QWidget* window) {
     return next == nullptr || next->window() != window;
 }
 
+bool endsTheProgram(const GameEvent& event) {
+    return (event.kind == EventKind::menu && event.menuItem == MenuId::mnuExit) ||
+           event.kind == EventKind::clickExit;
+}
+
+bool isPauseKey(int qtKey) {
+    return qtKey == Qt::Key_P || qtKey == Qt::Key_Pause;
+}
+
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), pictures_(loadPictures()), frm_(*this, text_, pictures_),
+MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
+    : QMainWindow(parent), pictures_(loadPictures()), firstSession_(options),
       filter_([this](const KeyEvent& key) {
-          if (key.down) {
-              frm_.Form_KeyDown(key.keyCode, key.shift);
-          } else {
-              frm_.Form_KeyUp(key.keyCode, key.shift);
-          }
+          const auto code = static_cast<std::uint16_t>(key.keyCode);
+          post(key.down ? GameEvent::keyDown(code) : GameEvent::keyUp(code));
       }),
       messageBox_([this](const QString& title, const QString& text) {
           QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
@@ -82,15 +98,18 @@ MainWindow::MainWindow(QWidget* parent)
           std::fflush(nullptr);
           std::_Exit(0);
       }) {
-    setWindowTitle(QString::fromStdString(frm_.scene.Caption));
+    // The first session exists before the widgets that show its scene; its
+    // load handler runs once the window has its real size.
+    session_ = std::make_unique<GameSession>(*this, text_, pictures_);
     setWindowIcon(QIcon(QStringLiteral(":/assets/gloob.png")));
     buildMenus();
+    buildGameMenu();
 
-    court_ = new CourtView(frm_.scene, frm_.compositor(), this);
+    court_ = new CourtView(game().scene, game().compositor(), this);
     court_->onPainted = [this] { timing_.framePainted(); };
     setCentralWidget(court_);
-    play_ = makeButton(frm_.scene.cmdPlay, &FrmGloob::cmdPlay_Click);
-    exit_ = makeButton(frm_.scene.cmdExit, &FrmGloob::cmdExit_Click);
+    play_ = makeButton(game().scene.cmdPlay, EventKind::clickPlay);
+    exit_ = makeButton(game().scene.cmdExit, EventKind::clickExit);
     setTabOrder(play_, exit_);
     setTabOrder(exit_, court_);
     play_->setFocus();
@@ -99,13 +118,27 @@ MainWindow::MainWindow(QWidget* parent)
     // that the load handler can centre a window of its real size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
-    run([this] { frm_.Form_Load(); });
+    // A recording watched from the command line is the game traced; the
+    // first screen under it is neither traced nor recorded.
+    LaunchOptions first = options;
+    if (!options.replayPath.empty()) {
+        first.tracePath.clear();
+        first.recordPath.clear();
+        first.keepRecordings = false;
+    }
+    startSession(first);
 
     qApp->installEventFilter(this);
     heartbeat_.setSingleShot(true);
     heartbeat_.setTimerType(Qt::PreciseTimer);
     connect(&heartbeat_, &QTimer::timeout, this, [this] { beat(); });
     armHeartbeat();
+
+    if (!options.replayPath.empty()) {
+        // Once the window is up, so that a bad file's message has a window.
+        QTimer::singleShot(
+            0, this, [this] { startReplay(QString::fromStdString(firstSession_.replayPath)); });
+    }
 }
 
 MainWindow::~MainWindow() {
@@ -113,10 +146,79 @@ MainWindow::~MainWindow() {
     heartbeat_.stop();
 }
 
+void MainWindow::startSession(const LaunchOptions& options) {
+    filter_.discard();
+    auto session = std::make_unique<GameSession>(*this, text_, pictures_);
+    if (!options.tracePath.empty() && !session->traceTo(options.tracePath)) {
+        startupError_ = QStringLiteral("cannot write the trace to '%1'")
+                            .arg(QString::fromStdString(options.tracePath));
+    }
+    if (!options.recordPath.empty()) {
+        if (!session->recordTo(options.recordPath, false)) {
+            startupError_ = QStringLiteral("cannot write the recording to '%1'")
+                                .arg(QString::fromStdString(options.recordPath));
+        }
+    } else if (options.keepRecordings) {
+        const QString path = newRecordingPath(replaysFolder(), QDateTime::currentDateTime());
+        // Playing matters more than keeping the match: without a folder, play on.
+        if (!path.isEmpty()) {
+            session->recordTo(path.toStdString(), true);
+        }
+    }
+    session->engine().addObserver(timing_);
+    if (session_ != nullptr) {
+        session_->close();
+    }
+    session_ = std::move(session);
+    court_->setScene(game().scene, game().compositor());
+    pacer_.setSpeed(1, realClock_.nowMicros());
+    pacer_.anchor(0, realClock_.nowMicros());
+    // Only the first game places the window; a later one finds it where the player put it.
+    ignoreMoves_ = gamesStarted_ > 0;
+    runEngine([this] { engine().start(); });
+    ignoreMoves_ = false;
+    ++gamesStarted_;
+    showReplayState();
+    refresh();
+}
+
+void MainWindow::stopSession() {
+    if (engine().insideHandler()) {
+        // A pump is coming: paused, it would never come.
+        engine().post(GameEvent::of(EventKind::end));
+        setPaused(false);
+    } else {
+        startNextSession();
+    }
+}
+
+// After a game stopped: the replay asked for, or a new game of the players'.
+void MainWindow::startNextSession() {
+    if (nextReplay_) {
+        LaunchOptions replayOptions;
+        if (!firstSession_.replayPath.empty() && !firstSession_.tracePath.empty() &&
+            !replayTraced_) {
+            replayOptions.tracePath = firstSession_.tracePath;
+            replayTraced_ = true;
+        }
+        startSession(replayOptions);
+        session_->replay(std::move(*nextReplay_));
+        nextReplay_.reset();
+        pacer_.setSpeed(replaySpeed_, realClock_.nowMicros());
+    } else {
+        LaunchOptions live;
+        // Every later game is kept in the replays folder when the first one was recorded.
+        live.keepRecordings = firstSession_.keepRecordings || !firstSession_.recordPath.empty();
+        startSession(live);
+    }
+    setPaused(false);
+    showReplayState();
+}
+
 void MainWindow::buildMenus() {
     std::array<QMenu*, menuItemCount> menus{};
     for (const MenuEntry& entry : menuTree) {
-        const QString caption = QString::fromStdString(frm_.scene.menu(entry.id).Caption);
+        const QString caption = QString::fromStdString(game().scene.menu(entry.id).Caption);
         QMenu* parentMenu = entry.parent ? menus[static_cast<std::size_t>(*entry.parent)] : nullptr;
         if (opensSubmenu(entry.id)) {
             QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : menuBar()->addMenu(caption);
@@ -130,20 +232,55 @@ void MainWindow::buildMenus() {
         if (std::find(checkableItems.begin(), checkableItems.end(), entry.id) !=
             checkableItems.end()) {
             action->setCheckable(true);
-            action->setChecked(frm_.scene.menu(entry.id).Checked);
+            action->setChecked(game().scene.menu(entry.id).Checked);
         }
         // Qt has already flipped a checkable action by now; the refresh after
-        // the handler puts back what the game decided.
+        // the next delivery point puts back what the game decided.
         connect(action, &QAction::triggered, this, [this, item = entry.id] {
-            run([&] {
-                filter_.flush();
-                frm_.menuClick(item);
-            });
+            filter_.flush();
+            post(GameEvent::menu(item));
+            refresh();
         });
     }
 }
 
-QPushButton* MainWindow::makeButton(const PushButton& control, void (FrmGloob::*click)()) {
+// What goes beyond the written game: pausing and replays, in a menu of its
+// own between Options and Help.
+void MainWindow::buildGameMenu() {
+    gameMenu_ = new QMenu(QStringLiteral("Game"), this);
+    menuBar()->insertMenu(menuAction(MenuId::mnuHelp), gameMenu_);
+
+    // The key is shown, not bound: the window's key routing owns P.
+    pauseAction_ = gameMenu_->addAction(QStringLiteral("Pause\tP"));
+    pauseAction_->setCheckable(true);
+    connect(pauseAction_, &QAction::triggered, this, [this](bool on) { setPaused(on); });
+    gameMenu_->addSeparator();
+
+    watchReplay_ = gameMenu_->addAction(QStringLiteral("Watch Replay..."));
+    connect(watchReplay_, &QAction::triggered, this, [this] { chooseReplay(); });
+    QMenu* speeds = gameMenu_->addMenu(QStringLiteral("Replay Speed"));
+    for (std::size_t i = 0; i < replaySpeeds.size(); ++i) {
+        const int speed = replaySpeeds[i];
+        QAction* action = speeds->addAction(QStringLiteral("%1x").arg(speed));
+        action->setCheckable(true);
+        action->setChecked(speed == 1);
+        connect(action, &QAction::triggered, this, [this, speed] { setReplaySpeed(speed); });
+        speedActions_[i] = action;
+    }
+    stopReplay_ = gameMenu_->addAction(QStringLiteral("Stop Replay"));
+    connect(stopReplay_, &QAction::triggered, this, [this] { stopReplay(); });
+}
+
+QAction* MainWindow::replaySpeedAction(int speed) const {
+    for (std::size_t i = 0; i < replaySpeeds.size(); ++i) {
+        if (replaySpeeds[i] == speed) {
+            return speedActions_[i];
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* MainWindow::makeButton(const PushButton& control, EventKind click) {
     auto* button = new QPushButton(QString::fromStdString(control.Caption), court_);
     const PixelBox box = control.pixelBox();
     button->setGeometry(box.x0, box.y0, box.width(), box.height());
@@ -151,25 +288,106 @@ QPushButton* MainWindow::makeButton(const PushButton& control, void (FrmGloob::*
     button->setAutoDefault(true);
     button->setVisible(control.Visible);
     connect(button, &QPushButton::clicked, this, [this, click] {
-        run([&] {
-            filter_.flush();
-            (frm_.*click)();
-        });
+        filter_.flush();
+        post(GameEvent::of(click));
     });
     return button;
 }
 
-template <typename Handler> void MainWindow::run(Handler&& handler) {
-    try {
-        handler();
-    } catch (const ProgramEnded&) {
-        // The game has ended: nothing of the interrupted handler may go on.
+void MainWindow::post(const GameEvent& event) {
+    // The players' input does nothing during a replay; Exit still ends the program.
+    if (!session_->isReplay() || endsTheProgram(event)) {
+        engine().post(event);
     }
-    refresh(false);
 }
 
-void MainWindow::refresh(bool paintNow) {
-    const Scene& scene = frm_.scene;
+template <typename Step> void MainWindow::runEngine(Step&& step) {
+    bool stopped = false;
+    try {
+        step();
+    } catch (const ProgramEnded&) {
+        // The game has ended: nothing of the interrupted handlers may go on.
+    } catch (const RunStopped&) {
+        stopped = true;
+    }
+    if (stopped || session_->replayOver()) {
+        startNextSession();
+        return;
+    }
+    refresh();
+}
+
+void MainWindow::beat() {
+    if (engine().insideHandler() || pacer_.paused()) {
+        return;
+    }
+    std::int64_t now = realClock_.nowMicros();
+    const std::int64_t next = engine().nextHeartbeatMicros();
+    const std::int64_t due = pacer_.realMicrosOf(next);
+    if (now < due) {
+        // Qt's timers count whole milliseconds: the last one is slept here.
+        if (due - now > 1000) {
+            armHeartbeat();
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(due - now));
+        now = realClock_.nowMicros();
+    }
+    pacer_.reached(next, now);
+    timing_.heartbeat(now, next);
+    runEngine([this] { engine().runHeartbeat(); });
+    armHeartbeat();
+}
+
+void MainWindow::runNextHeartbeatNow() {
+    pacer_.anchor(engine().nextHeartbeatMicros(), realClock_.nowMicros());
+    beat();
+}
+
+// The next heartbeat at the real time it is due; a late beat is not made up
+// for, the pacer lets virtual time fall behind instead.
+void MainWindow::armHeartbeat() {
+    if (pacer_.paused()) {
+        heartbeat_.stop();
+        return;
+    }
+    const std::int64_t wait =
+        pacer_.realMicrosOf(engine().nextHeartbeatMicros()) - realClock_.nowMicros();
+    // Rounded down: the beat sleeps what is left of the last millisecond.
+    heartbeat_.start(static_cast<int>(std::max<std::int64_t>(0, wait / 1000)));
+}
+
+void MainWindow::collectInput(Engine& /*engine*/) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    filter_.flush();
+    session_->collectReplay();
+}
+
+// The paced wait sleeps in the window's own event loop, so the window stays
+// alive and input is queued for the wait's next pump.
+void MainWindow::paceTo(std::int64_t virtualMicros) {
+    for (;;) {
+        const std::int64_t now = realClock_.nowMicros();
+        const std::int64_t due = pacer_.realMicrosOf(virtualMicros);
+        if (now >= due) {
+            pacer_.reached(virtualMicros, now);
+            return;
+        }
+        // Paused, it looks again now and then; otherwise it wakes when due.
+        const std::int64_t waitMillis = pacer_.paused() ? 50 : (due - now + 999) / 1000;
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(waitMillis), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void MainWindow::deliveryPointDone(bool /*insideWait*/) {
+    refresh();
+}
+
+void MainWindow::refresh() {
+    const Scene& scene = game().scene;
     for (const auto& [button, control] :
          {std::pair{play_, &scene.cmdPlay}, {exit_, &scene.cmdExit}}) {
         if (button->isHidden() == control->Visible) {
@@ -183,30 +401,8 @@ void MainWindow::refresh(bool paintNow) {
         }
     }
     if (court_->stale()) {
-        if (paintNow) {
-            court_->repaint();
-        } else {
-            court_->update();
-        }
+        court_->update();
     }
-}
-
-void MainWindow::beat() {
-    timing_.heartbeat(clock_.nowMicros());
-    run([this] {
-        filter_.flush();
-        frm_.heartbeat();
-    });
-    armHeartbeat();
-}
-
-// Always the next heartbeat after now: a late beat drops the ones it missed
-// instead of firing to catch up.
-void MainWindow::armHeartbeat() {
-    const std::int64_t now = clock_.nowMicros();
-    const std::int64_t wait = heartbeatAfter(now) - now;
-    // Rounded up: a beat that came early would find nothing due.
-    heartbeat_.start(static_cast<int>((wait + 999) / 1000));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -234,24 +430,31 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::routeKey(const QKeyEvent& key) {
+    // The pause keys belong to the window and never reach the game.
+    if (isPauseKey(key.key())) {
+        if (key.type() == QEvent::KeyPress && !key.isAutoRepeat()) {
+            setPaused(!paused());
+        }
+        return true;
+    }
     const std::int16_t code = virtualKeyOf(key.key());
     const std::int16_t shift = shiftStateOf(key.modifiers());
-    run([&] {
-        if (key.type() == QEvent::KeyPress) {
+    if (key.type() == QEvent::KeyPress) {
+        // While paused a press is not handed on; a release is, once play goes on.
+        if (!paused()) {
+            timing_.keyArrived(realClock_.nowMicros(), static_cast<std::uint16_t>(code));
             filter_.press(code, shift);
-        } else {
-            filter_.release(code, shift, key.isAutoRepeat());
         }
-    });
+    } else {
+        filter_.release(code, shift, key.isAutoRepeat());
+    }
     return isPlayerKey(code);
 }
 
 // Held keys will never report their release now: stop both players.
 void MainWindow::keyboardLost() {
-    run([this] {
-        filter_.flush();
-        frm_.Form_LostFocus();
-    });
+    filter_.flush();
+    post(GameEvent::of(EventKind::focusOut));
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -280,26 +483,26 @@ void MainWindow::recentreOnceFramed() {
     const QSize used = centredFrameSize_;
     const TwipRect frame = windowOuterFrame();
     if (frame.width != twips(used.width()) || frame.height != twips(used.height())) {
-        frm_.centreOnScreen();
+        game().centreOnScreen();
     }
 }
 
+// Closing the window is the game's Exit: handed over at the next delivery
+// point like any command, so a recording ends as the game did.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    run([this] {
-        filter_.flush();
-        frm_.Form_Close();
-    });
-    event->accept();
-}
-
-void MainWindow::deliverPendingInput() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    event->ignore();
+    if (game().ended()) {
+        return;
+    }
     filter_.flush();
-    refresh(true);
+    engine().post(GameEvent::menu(MenuId::mnuExit));
+    setPaused(false);
 }
 
 void MainWindow::showMessage(std::string_view text) {
     messageBox_(qstring(messages::title), qstring(text));
+    // Time stood still while the box was open; play goes on from now.
+    pacer_.anchor(engine().nowMicros(), realClock_.nowMicros());
 }
 
 TwipRect MainWindow::availableScreen() {
@@ -321,13 +524,92 @@ TwipRect MainWindow::windowOuterFrame() {
 }
 
 void MainWindow::moveWindow(float leftTwips, float topTwips) {
+    if (ignoreMoves_) {
+        return;
+    }
     // Qt places a top-level window by its frame, as the game means it.
     move(static_cast<int>(std::lround(leftTwips / twipsPerPixel)),
          static_cast<int>(std::lround(topTwips / twipsPerPixel)));
 }
 
 void MainWindow::endProgram() {
+    session_->close();
     programEnd_();
+}
+
+bool MainWindow::startReplay(const QString& path) {
+    std::ifstream file(path.toStdString(), std::ios::binary);
+    std::variant<std::vector<ScriptEvent>, ScriptError> parsed =
+        file ? parseScript(file) : ScriptError{0, "cannot be opened"};
+    if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+        const QString where =
+            error->line > 0 ? QStringLiteral(", line %1").arg(error->line) : QString();
+        messageBox_(
+            qstring(messages::title),
+            QStringLiteral("This recording cannot be played.\n\n%1%2: %3")
+                .arg(QFileInfo(path).fileName(), where, QString::fromStdString(error->message)));
+        return false;
+    }
+    nextReplay_ = std::get<std::vector<ScriptEvent>>(std::move(parsed));
+    stopSession();
+    return true;
+}
+
+void MainWindow::stopReplay() {
+    if (session_->isReplay()) {
+        stopSession();
+    }
+}
+
+void MainWindow::chooseReplay() {
+    const bool wasPaused = paused();
+    setPaused(true);
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Watch Replay"), replaysFolder(),
+        QStringLiteral("Recordings (*.replay *.script);;All files (*)"));
+    if (path.isEmpty() || !startReplay(path)) {
+        setPaused(wasPaused);
+    }
+}
+
+void MainWindow::setReplaySpeed(int speed) {
+    replaySpeed_ = speed;
+    for (std::size_t i = 0; i < replaySpeeds.size(); ++i) {
+        speedActions_[i]->setChecked(replaySpeeds[i] == speed);
+    }
+    // A game of the players' always runs at the real pace.
+    if (session_->isReplay()) {
+        pacer_.setSpeed(speed, realClock_.nowMicros());
+        armHeartbeat();
+    }
+    showReplayState();
+}
+
+void MainWindow::setPaused(bool paused) {
+    if (paused) {
+        pacer_.pause(realClock_.nowMicros());
+    } else {
+        pacer_.resume(realClock_.nowMicros());
+    }
+    pauseAction_->setChecked(pacer_.paused());
+    showReplayState();
+    armHeartbeat();
+}
+
+// The title says what the window shows when it is not the game itself.
+void MainWindow::showReplayState() {
+    QString title = QString::fromStdString(game().scene.Caption);
+    if (session_->isReplay()) {
+        title += QStringLiteral(" - Replay");
+        if (pacer_.speed() != 1) {
+            title += QStringLiteral(" %1x").arg(pacer_.speed());
+        }
+    }
+    if (pacer_.paused()) {
+        title += QStringLiteral(" - Paused");
+    }
+    setWindowTitle(title);
+    stopReplay_->setEnabled(session_->isReplay());
 }
 
 } // namespace gloob

@@ -2,8 +2,9 @@
 
 #include "app/auto_repeat_filter.h"
 #include "app/clock.h"
-#include "app/frm_gloob.h"
-#include "app/host.h"
+#include "app/engine.h"
+#include "app/real_time_pacer.h"
+#include "game_session.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "scene/scene.h"
@@ -16,48 +17,87 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QPushButton;
 
 namespace gloob {
 
 class CourtView;
 
-// The game's window on the desktop. It shows what the game holds and hands
-// every event to the game's handlers; the game decides everything else.
-class MainWindow final : public QMainWindow, public Host {
+// What the command line asks of the window.
+struct LaunchOptions {
+    std::string tracePath;  // the trace of the first session, in gloob-sim's format
+    std::string recordPath; // the recording of the first session
+    // Without recordPath: record every session into the replays folder.
+    bool keepRecordings = false;
+    std::string replayPath; // a recording to watch at once
+};
+
+// The game's window on the desktop. It runs the game's engine paced by the
+// real clock, shows what the game holds, and turns the player's keys, clicks
+// and menu commands into the game's input; the game decides everything else.
+class MainWindow final : public QMainWindow, public FrontEnd {
 public:
     // Shows a modal message box and returns once it is closed.
     using MessageBox = std::function<void(const QString& title, const QString& text)>;
     // Ends the program; the real one never returns.
     using ProgramEnd = std::function<void()>;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const LaunchOptions& options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    FrmGloob& game() { return frm_; }
+    // What went wrong at start (a trace or recording file that cannot be made).
+    const QString& startupError() const { return startupError_; }
+
+    FrmGloob& game() { return session_->engine().window(); }
+    Engine& engine() { return session_->engine(); }
     CourtView* court() const { return court_; }
     QPushButton* playButton() const { return play_; }
     QPushButton* exitButton() const { return exit_; }
     QAction* menuAction(MenuId item) const { return actions_[static_cast<std::size_t>(item)]; }
+    QAction* pauseAction() const { return pauseAction_; }
+    QAction* watchReplayAction() const { return watchReplay_; }
+    QAction* stopReplayAction() const { return stopReplay_; }
+    QAction* replaySpeedAction(int speed) const;
 
     // Tests replace these: a real modal box would wait for a person forever,
     // and a real end would take the test program with it.
     void setMessageBox(MessageBox messageBox) { messageBox_ = std::move(messageBox); }
     void setProgramEnd(ProgramEnd programEnd) { programEnd_ = std::move(programEnd); }
 
-    // One beat of the game's clock: what the heartbeat timer runs.
+    // What the heartbeat timer runs: the game's next heartbeat, once the real
+    // clock has reached it.
     void beat();
+    // Makes the next heartbeat due now and runs it: for tests.
+    void runNextHeartbeatNow();
 
-    Clock& clock() override { return clock_; }
-    void deliverPendingInput() override;
+    // Plays a recording in the window; a bad file is shown in a message box
+    // and the window stays where it was. False then.
+    bool startReplay(const QString& path);
+    // Back to the first screen of a new game.
+    void stopReplay();
+    bool replaying() const { return session_->isReplay(); }
+    // 1, 2 or 4 times the real pace, for replays.
+    void setReplaySpeed(int speed);
+    void setPaused(bool paused);
+    bool paused() const { return pacer_.paused(); }
+
+    // FrontEnd
+    void collectInput(Engine& engine) override;
+    void paceTo(std::int64_t virtualMicros) override;
     void showMessage(std::string_view text) override;
     TwipRect availableScreen() override;
     TwipRect windowOuterFrame() override;
     void moveWindow(float leftTwips, float topTwips) override;
     void endProgram() override;
+    void deliveryPointDone(bool insideWait) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -66,30 +106,56 @@ protected:
 
 private:
     void buildMenus();
-    QPushButton* makeButton(const PushButton& control, void (FrmGloob::*click)());
+    void buildGameMenu();
+    QPushButton* makeButton(const PushButton& control, EventKind click);
+    // A new game from the first screen; the last one, if any, is closed.
+    void startSession(const LaunchOptions& options);
+    // Ends the running game: at once between heartbeats, else at the next
+    // delivery point, which unwinds every running handler.
+    void stopSession();
+    // Input from the player, unless a replay plays instead.
+    void post(const GameEvent& event);
     bool routeKey(const QKeyEvent& key);
     void keyboardLost();
     void recentreOnceFramed();
     void armHeartbeat();
-    // Runs a handler of the game, then shows what it changed.
-    template <typename Handler> void run(Handler&& handler);
-    void refresh(bool paintNow);
+    // Runs the engine from the main loop; the end of a game or of the
+    // program unwinds to here, and the next game starts here.
+    template <typename Step> void runEngine(Step&& step);
+    void startNextSession();
+    void chooseReplay();
+    void showReplayState();
+    void refresh();
 
-    SteadyClock clock_;
-    TimingReport timing_;
+    SteadyClock realClock_;
+    TimingReport timing_{realClock_};
     Pictures pictures_;
     QtTextRasteriser text_;
-    FrmGloob frm_;
+    RealTimePacer pacer_;
+    LaunchOptions firstSession_;
+    std::unique_ptr<GameSession> session_;
+    // The recording to play once the running game has stopped.
+    std::optional<std::vector<ScriptEvent>> nextReplay_;
+    int replaySpeed_ = 1;
     AutoRepeatFilter filter_;
+    QString startupError_;
     CourtView* court_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* exit_ = nullptr;
     std::array<QAction*, menuItemCount> actions_{};
+    QMenu* gameMenu_ = nullptr;
+    QAction* pauseAction_ = nullptr;
+    QAction* watchReplay_ = nullptr;
+    QAction* stopReplay_ = nullptr;
+    std::array<QAction*, 3> speedActions_{};
     QTimer heartbeat_;
     MessageBox messageBox_;
     ProgramEnd programEnd_;
     QSize centredFrameSize_;
     bool recentred_ = false;
+    int gamesStarted_ = 0;
+    bool ignoreMoves_ = false;
+    bool replayTraced_ = false;
 };
 
 } // namespace gloob

@@ -46,13 +46,17 @@ const Pictures& simulatorPictures() {
     return decoded;
 }
 
-void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace) {
+void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
+              const std::vector<EngineObserver*>& observers) {
     TraceWriter writer(trace);
     ScriptSource script(events);
     SimFrontEnd front(script);
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
     engine.addObserver(writer);
+    for (EngineObserver* observer : observers) {
+        engine.addObserver(*observer);
+    }
     try {
         engine.start();
         do {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/engine.h"
 #include "scene/raster.h"
 #include "script/script.h"
 
@@ -21,8 +22,10 @@ constexpr int exitUsage = 2;
 // QGuiApplication for the run when the process has none.
 int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors);
 
-// Plays parsed events (in file order), writing the trace.
-void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace);
+// Plays parsed events (in file order), writing the trace; more observers,
+// such as a recorder, may watch the game too.
+void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
+              const std::vector<EngineObserver*>& observers = {});
 
 // The background pictures, decoded once from the ones built into the program.
 // Needs a QGuiApplication.

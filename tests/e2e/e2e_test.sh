@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end test of the real game window on a private X server: the first
-# screen, Play!, both players' keys, a point, the menus, About and Exit.
+# screen, Play!, both players' keys, a point, the menus, About and Exit; the
+# whole game is recorded and traced, and gloob-sim must replay the recording
+# to the same trace.
 #
-# usage: e2e_test.sh GLOOB_BINARY BUILD_DIR
+# usage: e2e_test.sh GLOOB_BINARY BUILD_DIR [GLOOB_SIM_BINARY]
 #
 # Writes BUILD_DIR/screenshot.png (the first screen). On failure the
 # screenshots and logs stay in BUILD_DIR/e2e-artifacts.
@@ -11,6 +13,7 @@ export LC_ALL=C
 
 GLOOB=${1:?usage: e2e_test.sh GLOOB_BINARY BUILD_DIR}
 BUILD_DIR=${2:?usage: e2e_test.sh GLOOB_BINARY BUILD_DIR}
+GLOOB_SIM=${3:-$(dirname "$GLOOB")/gloob-sim}
 WORK="$BUILD_DIR/e2e-work"
 ARTIFACTS="$BUILD_DIR/e2e-artifacts"
 
@@ -174,6 +177,8 @@ ok "a virtual X server answers on :$DISPLAY_NUMBER"
 
 export DISPLAY=":$DISPLAY_NUMBER"
 export XDG_RUNTIME_DIR="$WORK/runtime"
+# Settings and kept recordings stay in the test's own folders.
+export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 # The game must draw on this X server, at its own size, in its own style.
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE \
     QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
@@ -358,7 +363,7 @@ game_alive() { kill -0 "$GLOOB_PID" 2>/dev/null; }
 
 # ---------------------------------------------------------------- start-up
 
-"$GLOOB" >"$WORK/gloob.log" 2>&1 </dev/null &
+"$GLOOB" --record "$WORK/live.replay" --trace "$WORK/live.trace" >"$WORK/gloob.log" 2>&1 </dev/null &
 GLOOB_PID=$!
 
 WID=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gloob Volleyballl$' 2>/dev/null |
@@ -496,9 +501,9 @@ MENU_TITLES=$(project "$FIRST" "$WIN_X" "$WIN_Y" "$WIN_W" "$MENU_H" "${MASK[@]}"
         }
         END { if (start != "") print start, last }')
 read -r options_x0 options_x1 <<<"$(sed -n 1p <<<"$MENU_TITLES")"
-read -r help_x0 help_x1 <<<"$(sed -n 2p <<<"$MENU_TITLES")"
-check "the menu bar shows two titles" "$(tr '\n' ' ' <<<"$MENU_TITLES")" \
-    [ "$(wc -l <<<"$MENU_TITLES")" -eq 2 ]
+read -r help_x0 help_x1 <<<"$(sed -n 3p <<<"$MENU_TITLES")"
+check "the menu bar shows three titles: Options, Game, Help" "$(tr '\n' ' ' <<<"$MENU_TITLES")" \
+    [ "$(wc -l <<<"$MENU_TITLES")" -eq 3 ]
 OPTIONS_X=$((WIN_X + (${options_x0:-0} + ${options_x1:-0}) / 2))
 HELP_X=$((WIN_X + (${help_x0:-0} + ${help_x1:-0}) / 2))
 MENU_Y=$((WIN_Y + MENU_H / 2))
@@ -892,13 +897,16 @@ while (($(now_ms) < deadline)); do
     sleep 0.1
 done
 check "a point puts the ball back home" "ball $(ball "$SHOT")" [ "$home" -eq 1 ]
+home_seen=$(now_ms)
 
 xdotool mousemove "$OPTIONS_X" "$MENU_Y" click 1
 options_popup=$(new_popups "$BASE_POPUPS" 3000)
+menu_seen=$(now_ms)
 sleep 0.1
 shot exit-menu
 seen_ball=$(ball "$SHOT")
-check "Options opens during the pause after the point" "menu '${options_popup}', ball $seen_ball" \
+check "Options opens during the pause after the point" \
+    "menu '${options_popup}' $((menu_seen - home_seen)) ms and shot $(($(now_ms) - home_seen)) ms after the ball was seen home, ball $seen_ball" \
     [ -n "$options_popup" -a "$seen_ball" = "$BALL_HOME" ]
 # Number of Balls, Backround, Exit.
 xdotool key Down Down Down Return
@@ -918,3 +926,23 @@ if ((ended)); then
 fi
 check "Options > Exit ends the game within 1 s" "still running after $(($(now_ms) - chosen)) ms" [ "$ended" -eq 1 ]
 check "the game exits with status 0" "status $status" [ "$ended" -eq 1 -a "$status" -eq 0 ]
+
+# ---------------------------------------------------------------- the recording
+
+# gloob-sim plays the live game's recording to the live game's trace.
+"$GLOOB_SIM" "$WORK/live.replay" >"$WORK/replayed.trace" 2>"$WORK/gloob-sim.log" || true
+live_lines=$(wc -l <"$WORK/live.trace")
+live_seconds=$(tail -n 1 "$WORK/live.trace" | sed -n 's/^{"t":\([0-9]*\),.*/\1/p')
+recorded=$(grep -vc '^#' "$WORK/live.replay" || true)
+if cmp -s "$WORK/live.trace" "$WORK/replayed.trace"; then
+    ok "gloob-sim replays the recording to the live trace: $live_lines lines alike, $((live_seconds / 1000000)) s of play, $recorded recorded events"
+else
+    not_ok "gloob-sim replays the recording to the live trace" \
+        "$(diff "$WORK/live.trace" "$WORK/replayed.trace" | head -4)"
+fi
+check "the live trace ends with the exit" "$(tail -n 1 "$WORK/live.trace")" \
+    grep -q '"ev":"exit"' <(tail -n 1 "$WORK/live.trace")
+check "the recording holds keys of both players, a point's menu command and Exit" \
+    "$(grep -c keydown "$WORK/live.replay") key-downs" \
+    bash -c "grep -q 'keydown 3[79]' '$WORK/live.replay' && grep -q 'keydown 6[58]' '$WORK/live.replay' &&
+             grep -q 'menu 3' '$WORK/live.replay' && grep -q 'menu exit' '$WORK/live.replay'"

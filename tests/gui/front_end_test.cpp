@@ -1,5 +1,10 @@
 #include "qt/display_check.h"
 #include "qt/key_codes.h"
+#include "qt/recordings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +92,35 @@ INSTANTIATE_TEST_SUITE_P(
                     false},
         DisplayCase{"UnrelatedVariables", {{"HOME", "/root"}, {"TERM", "xterm"}}, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The replays folder keeps the newest recordings: the oldest go first.
+TEST(Recordings, KeepTheNewestAndNeverOverwrite) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QDir dir(folder.path());
+    for (int day = 1; day <= 22; ++day) {
+        QFile file(
+            dir.filePath(QStringLiteral("2026-11-%1_10-00-00.replay").arg(day, 2, 10, QChar('0'))));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QFile other(dir.filePath(QStringLiteral("notes.txt")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+
+    const QDateTime now(QDate(2026, 12, 8), QTime(5, 45, 0));
+    const QString path = newRecordingPath(folder.path(), now, 20);
+    EXPECT_EQ(QFileInfo(path).fileName().toStdString(), "2026-12-08_05-45-00.replay");
+    const QStringList left = dir.entryList({QStringLiteral("*.replay")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(left.size(), 19) << "room for the new one";
+    EXPECT_EQ(left.first().toStdString(), "2026-11-04_10-00-00.replay");
+    EXPECT_TRUE(dir.exists(QStringLiteral("notes.txt"))) << "only recordings are removed";
+
+    QFile made(path);
+    ASSERT_TRUE(made.open(QIODevice::WriteOnly));
+    made.close();
+    EXPECT_EQ(QFileInfo(newRecordingPath(folder.path(), now, 20)).fileName().toStdString(),
+              "2026-12-08_05-45-00_2.replay");
+}
 
 } // namespace
 } // namespace gloob

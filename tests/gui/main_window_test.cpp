@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -158,6 +159,15 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Options > Backround > Beach",
         "Options > Backround > None",
         "Options > Exit",
+        "Game",
+        "Game > Pause\tP",
+        "Game > ",
+        "Game > Watch Replay...",
+        "Game > Replay Speed",
+        "Game > Replay Speed > 1x",
+        "Game > Replay Speed > 2x",
+        "Game > Replay Speed > 4x",
+        "Game > Stop Replay",
         "Help ",
         "Help  > Instructions",
         "Help  > About",
@@ -191,6 +201,7 @@ TEST_P(MenuChecks, FollowTheGame) {
     for (MenuId item : c.clicks) {
         window->menuAction(item)->trigger();
     }
+    window->runNextHeartbeatNow();
     const std::vector<MenuId> checkable{MenuId::mnu3,        MenuId::mnu5,     MenuId::mnu8,
                                         MenuId::mnuMountain, MenuId::mnuBeach, MenuId::mnuNone};
     for (const MenuEntry& entry : menuTree) {
@@ -243,11 +254,11 @@ TEST_F(GameWindow, PushButtonsSitOnTheCourtAndPlayHasTheFocus) {
 TEST_F(GameWindow, ButtonsFollowTheScenesVisibility) {
     scene().cmdPlay.Visible = false;
     scene().cmdExit.Visible = false;
-    window->beat();
+    window->runNextHeartbeatNow();
     EXPECT_FALSE(window->playButton()->isVisible());
     EXPECT_FALSE(window->exitButton()->isVisible());
     scene().cmdExit.Visible = true;
-    window->beat();
+    window->runNextHeartbeatNow();
     EXPECT_FALSE(window->playButton()->isVisible());
     EXPECT_TRUE(window->exitButton()->isVisible());
 }
@@ -329,9 +340,8 @@ constexpr auto release = QEvent::KeyRelease;
 struct KeyCase {
     const char* name;
     std::vector<KeyStep> steps;
-    // Steps right after the keys, and after the next heartbeat.
+    // Steps once the keys have been handed over at the next heartbeat.
     std::int16_t player1, player2;
-    std::int16_t player1AfterBeat, player2AfterBeat;
 };
 void PrintTo(const KeyCase& c, std::ostream* os) {
     *os << c.name;
@@ -339,87 +349,79 @@ void PrintTo(const KeyCase& c, std::ostream* os) {
 
 class Keys : public GameWindow, public ::testing::WithParamInterface<KeyCase> {};
 
-TEST_P(Keys, ReachThePlayers) {
+TEST_P(Keys, ReachThePlayersAtTheNextHeartbeat) {
     const KeyCase& c = GetParam();
     for (const KeyStep& step : c.steps) {
         key(step.type, step.key, step.modifiers, step.autoRepeat);
     }
+    EXPECT_EQ(state().player1SpeedX, 0) << "nothing is handed over between heartbeats";
+    EXPECT_EQ(state().player2SpeedX, 0);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, c.player1);
     EXPECT_EQ(state().player1BaseSpeedX, c.player1);
     EXPECT_EQ(state().player2SpeedX, c.player2);
     EXPECT_EQ(state().player2BaseSpeedX, c.player2);
-    window->beat();
-    EXPECT_EQ(state().player1SpeedX, c.player1AfterBeat);
-    EXPECT_EQ(state().player2SpeedX, c.player2AfterBeat);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Keys,
     ::testing::Values(
-        KeyCase{"LeftWalksLeft", {{press, Qt::Key_Left}}, -150, 0, -150, 0},
-        KeyCase{"RightWalksRight", {{press, Qt::Key_Right}}, 150, 0, 150, 0},
+        KeyCase{"LeftWalksLeft", {{press, Qt::Key_Left}}, -150, 0},
+        KeyCase{"RightWalksRight", {{press, Qt::Key_Right}}, 150, 0},
         KeyCase{"MarkedRepeatKeepsWalking",
                 {{press, Qt::Key_Left},
                  {release, Qt::Key_Left, Qt::NoModifier, true},
                  {press, Qt::Key_Left, Qt::NoModifier, true}},
                 -150,
-                0,
-                -150,
                 0},
         KeyCase{"UnmarkedRepeatPairKeepsWalking",
                 {{press, Qt::Key_Left}, {release, Qt::Key_Left}, {press, Qt::Key_Left}},
                 -150,
-                0,
-                -150,
                 0},
-        KeyCase{"ReleaseStopsAtTheNextHeartbeat",
-                {{press, Qt::Key_Left}, {release, Qt::Key_Left}},
-                -150,
-                0,
-                0,
-                0},
+        KeyCase{"ReleaseStops", {{press, Qt::Key_Left}, {release, Qt::Key_Left}}, 0, 0},
         KeyCase{"ShiftAWalksPlayer2Left",
                 {{press, Qt::Key_Shift, Qt::ShiftModifier}, {press, Qt::Key_A, Qt::ShiftModifier}},
                 0,
-                -150,
-                0,
                 -150},
-        KeyCase{"DWalksPlayer2Right", {{press, Qt::Key_D}}, 0, 150, 0, 150},
+        KeyCase{"DWalksPlayer2Right", {{press, Qt::Key_D}}, 0, 150},
         KeyCase{
             "ReleaseOfAnUnknownKeyStopsBoth",
             {{press, Qt::Key_Left}, {press, Qt::Key_D}, {press, Qt::Key_F1}, {release, Qt::Key_F1}},
-            -150,
-            150,
             0,
             0},
         KeyCase{"ReleaseOfTheOtherPlayersKeyStopsBoth",
                 {{press, Qt::Key_Right}, {press, Qt::Key_A}, {release, Qt::Key_A}},
-                150,
-                -150,
                 0,
                 0},
         KeyCase{"NextKeyDeliversAHeldRelease",
                 {{press, Qt::Key_Left}, {release, Qt::Key_Left}, {press, Qt::Key_A}},
                 0,
+                -150},
+        // The pause keys belong to the window: their release stops no one.
+        KeyCase{"PauseKeysNeverReachTheGame",
+                {{press, Qt::Key_Left},
+                 {press, Qt::Key_P},
+                 {release, Qt::Key_P},
+                 {press, Qt::Key_P},
+                 {release, Qt::Key_P}},
                 -150,
-                0,
-                -150}),
+                0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameWindow, JumpKeysStartJumps) {
     key(press, Qt::Key_Up);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1Jumping, -1);
-    EXPECT_EQ(state().player1JumpSpeed, -150);
     EXPECT_EQ(state().player2Jumping, 0);
     key(press, Qt::Key_W);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player2Jumping, -1);
 }
 
 TEST_F(GameWindow, HeartbeatRunsTheTimersAndShowsTheResult) {
     const float home = scene().shpGloob1.Top;
     key(press, Qt::Key_Up);
-    sleepPastNextHeartbeat();
-    window->beat();
+    window->runNextHeartbeatNow();
     EXPECT_EQ(scene().shpGloob1.Top, home - 150);
     EXPECT_EQ(state().player1JumpSpeed, -140);
     EXPECT_TRUE(window->court()->stale());
@@ -429,10 +431,12 @@ TEST_F(GameWindow, HeartbeatRunsTheTimersAndShowsTheResult) {
 TEST_F(GameWindow, ArrowKeysReachTheGameButDoNotMoveTheFocus) {
     ASSERT_EQ(QApplication::focusWidget(), window->playButton());
     key(press, Qt::Key_Right);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, 150);
     EXPECT_EQ(QApplication::focusWidget(), window->playButton());
     key(release, Qt::Key_Right);
     key(press, Qt::Key_Left);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, -150);
     EXPECT_EQ(QApplication::focusWidget(), window->playButton());
     key(release, Qt::Key_Left);
@@ -444,13 +448,14 @@ TEST_F(GameWindow, OtherKeysReachBothTheGameAndTheFocusedButton) {
     key(press, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->exitButton());
     key(release, Qt::Key_Tab);
-    window->beat();
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, 0);
 
     // Space clicks the focused button, as it always does.
     key(press, Qt::Key_Space);
-    EXPECT_EQ(programEnds, 0);
     key(release, Qt::Key_Space);
+    EXPECT_EQ(programEnds, 0);
+    window->runNextHeartbeatNow();
     EXPECT_EQ(programEnds, 1);
     EXPECT_TRUE(window->game().ended());
 }
@@ -478,6 +483,7 @@ TEST_P(FocusLoss, StopsBothPlayersWhenTheKeyboardGoesElsewhere) {
         QFocusEvent event(QEvent::FocusOut, c.reason);
         QApplication::sendEvent(window->playButton(), &event);
     }
+    window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, c.player1);
     EXPECT_EQ(state().player2SpeedX, c.player1 == 0 ? 0 : 150);
 }
@@ -504,6 +510,7 @@ class Messages : public GameWindow, public ::testing::WithParamInterface<Message
 
 TEST_P(Messages, HelpItemsShowTheirText) {
     window->menuAction(GetParam().item)->trigger();
+    window->runNextHeartbeatNow();
     EXPECT_EQ(titles, std::vector<std::string>{"Gloob Volleyball"});
     EXPECT_EQ(messages, std::vector<std::string>{std::string(GetParam().text)});
 }
@@ -516,13 +523,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, Messages,
 
 TEST_F(GameWindow, AboutTextIsExact) {
     window->menuAction(MenuId::mnuAbout)->trigger();
+    window->runNextHeartbeatNow();
     EXPECT_EQ(messages,
               std::vector<std::string>{
                   "Gloob Volleyball\nA volleyball game for two players at one keyboard."});
 }
 
 TEST_F(GameWindow, NoTimerFiresWhileAMessageIsOpen) {
-    key(press, Qt::Key_Up);
     const float top = scene().shpGloob1.Top;
     int firedWhileOpen = -1;
     float topWhileOpen = 0;
@@ -536,14 +543,16 @@ TEST_F(GameWindow, NoTimerFiresWhileAMessageIsOpen) {
         }
         topWhileOpen = scene().shpGloob1.Top;
     };
+    key(press, Qt::Key_Up);
     window->menuAction(MenuId::mnuAbout)->trigger();
+    const std::int64_t openedAt = window->engine().nextHeartbeatMicros();
+    window->runNextHeartbeatNow();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(firedWhileOpen, 0);
-    EXPECT_EQ(topWhileOpen, top);
+    EXPECT_EQ(topWhileOpen, top) << "the jump waits for the box";
 
-    // Play goes on at the next heartbeat after the box is closed.
-    sleepPastNextHeartbeat();
-    EXPECT_GT(window->game().heartbeat(), 0);
+    // Time stood still: the heartbeat's timers run once the box is closed.
+    EXPECT_EQ(window->engine().nowMicros(), openedAt);
     EXPECT_EQ(scene().shpGloob1.Top, top - 150);
 }
 
@@ -559,6 +568,8 @@ class ProgramEnd : public GameWindow, public ::testing::WithParamInterface<EndCa
 
 TEST_P(ProgramEnd, EndsTheProgramOnce) {
     GetParam().act(*window);
+    EXPECT_EQ(programEnds, 0) << "handed over at the next heartbeat";
+    window->runNextHeartbeatNow();
     EXPECT_EQ(programEnds, 1);
     EXPECT_TRUE(window->game().ended());
 }
@@ -587,9 +598,9 @@ TEST(MessageBox, IsAPlainModalBoxWithOneOkButton) {
         QMessageBox::Icon icon = QMessageBox::Warning;
         std::vector<QMessageBox::StandardButton> buttons;
     } seen;
-    // Posted now, so it runs inside the box's own event loop and closes it.
-    QObject scope;
-    QTimer::singleShot(0, &scope, [&] {
+    // Looks for the box from inside its own event loop, and closes it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             return;
@@ -604,7 +615,9 @@ TEST(MessageBox, IsAPlainModalBoxWithOneOkButton) {
         }
         box->accept();
     });
+    closer.start(5);
     window.menuAction(MenuId::mnuAbout)->trigger();
+    window.runNextHeartbeatNow();
     ASSERT_TRUE(seen.shown);
     EXPECT_TRUE(seen.modal);
     EXPECT_EQ(seen.title, "Gloob Volleyball");
@@ -612,6 +625,92 @@ TEST(MessageBox, IsAPlainModalBoxWithOneOkButton) {
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
     EXPECT_EQ(seen.buttons, std::vector<QMessageBox::StandardButton>{QMessageBox::Ok});
     EXPECT_EQ(programEnds, 0);
+}
+
+// A recording on disk, for the window to watch.
+class RecordingFile {
+public:
+    explicit RecordingFile(const std::string& text) {
+        file_.open();
+        file_.write(text.data(), static_cast<qint64>(text.size()));
+        file_.flush();
+    }
+    QString path() const { return file_.fileName(); }
+
+private:
+    QTemporaryFile file_;
+};
+
+TEST_F(GameWindow, ReplayPlaysARecordingThenComesBackToTheFirstScreen) {
+    const RecordingFile recording("# script format 1\n0 menu 8\n0 keydown 38\n300 menu exit\n");
+    ASSERT_TRUE(window->startReplay(recording.path()));
+    EXPECT_TRUE(window->replaying());
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Replay");
+
+    window->runNextHeartbeatNow();
+    EXPECT_TRUE(scene().mnu8.Checked);
+    EXPECT_EQ(state().player1Jumping, -1);
+    // The players' keys do nothing while a recording plays.
+    key(press, Qt::Key_Left);
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(state().player1SpeedX, 0);
+
+    // Its Exit ends the replay, not the program.
+    for (int beat = 0; beat < 40 && window->replaying(); ++beat) {
+        window->runNextHeartbeatNow();
+    }
+    EXPECT_FALSE(window->replaying());
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(scene().mnu5.Checked) << "a new game, as at start";
+    EXPECT_EQ(state().player1Jumping, 0);
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl");
+}
+
+struct BadFileCase {
+    const char* name;
+    std::string text;
+    std::string message;
+};
+void PrintTo(const BadFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BadRecordingFiles : public GameWindow, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadRecordingFiles, AreShownInAMessageAndTheGameGoesOn) {
+    window->menuAction(MenuId::mnu3)->trigger();
+    window->runNextHeartbeatNow();
+    const RecordingFile recording(GetParam().text);
+    EXPECT_FALSE(window->startReplay(recording.path()));
+    EXPECT_FALSE(window->replaying());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(GetParam().message), std::string::npos) << messages[0];
+    window->runNextHeartbeatNow();
+    EXPECT_TRUE(scene().mnu3.Checked) << "the same game goes on";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadRecordingFiles,
+    ::testing::Values(BadFileCase{"NewerFormat", "# script format 7\n",
+                                  "line 1: written by a newer version of the game"},
+                      BadFileCase{"Truncated", "# script format 1\n0 menu 3\n20 key",
+                                  "line 3: truncated"},
+                      BadFileCase{"NotAScript", "\x89PNG\r\n", "line 1: bad time"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameWindow, PauseStopsTheGamesClock) {
+    key(press, Qt::Key_P);
+    key(release, Qt::Key_P);
+    EXPECT_TRUE(window->paused());
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Paused");
+    const std::int64_t before = window->engine().nowMicros();
+    sleepPastNextHeartbeat();
+    window->beat();
+    EXPECT_EQ(window->engine().nowMicros(), before);
+    key(press, Qt::Key_P);
+    EXPECT_FALSE(window->paused());
+    window->runNextHeartbeatNow();
+    EXPECT_GT(window->engine().nowMicros(), before);
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+#include "game_session.h"
+
+#include "app/version.h"
+
+#include <ctime>
+
+namespace gloob {
+
+namespace {
+std::string utcNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+    return std::string(text, length);
+}
+
+bool endsTheProgram(const GameEvent& event) {
+    return (event.kind == EventKind::menu && event.menuItem == MenuId::mnuExit) ||
+           event.kind == EventKind::clickExit;
+}
+} // namespace
+
+GameSession::GameSession(FrontEnd& front, const TextRasteriser& text, const Pictures& pictures)
+    : engine_(front, text, pictures) {}
+
+GameSession::~GameSession() {
+    close();
+}
+
+bool GameSession::traceTo(const std::filesystem::path& path) {
+    traceFile_.open(path, std::ios::binary | std::ios::trunc);
+    if (!traceFile_) {
+        return false;
+    }
+    trace_ = std::make_unique<TraceWriter>(traceFile_, true);
+    engine_.addObserver(*trace_);
+    return true;
+}
+
+bool GameSession::recordTo(const std::filesystem::path& path, bool onlyWithAMatch) {
+    recordFile_.open(path, std::ios::binary | std::ios::trunc);
+    if (!recordFile_) {
+        return false;
+    }
+    recordPath_ = path;
+    onlyWithAMatch_ = onlyWithAMatch;
+    recorder_ = std::make_unique<Recorder>(recordFile_, gameVersion, utcNow());
+    engine_.addObserver(*recorder_);
+    return true;
+}
+
+void GameSession::replay(std::vector<ScriptEvent> events) {
+    replay_.emplace(std::move(events));
+}
+
+void GameSession::collectReplay() {
+    if (!replay_) {
+        return;
+    }
+    const std::int64_t now = engine_.nowMicros();
+    while (const ScriptEvent* next = replay_->next()) {
+        if (next->milliseconds * 1000 > now) {
+            return;
+        }
+        replay_->skip();
+        const bool exits = endsTheProgram(*next) && engine_.window().handles(*next);
+        engine_.post(exits ? GameEvent::of(EventKind::end) : static_cast<const GameEvent&>(*next));
+    }
+}
+
+bool GameSession::replayOver() const {
+    return replay_ && engine_.nowMicros() >= replay_->stopMicros();
+}
+
+void GameSession::close() {
+    if (traceFile_.is_open()) {
+        traceFile_.close();
+    }
+    if (recordFile_.is_open()) {
+        recordFile_.close();
+        if (onlyWithAMatch_ && !recorder_->startedAMatch()) {
+            std::error_code ignored;
+            std::filesystem::remove(recordPath_, ignored);
+        }
+    }
+}
+
+} // namespace gloob
