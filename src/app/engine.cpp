@@ -67,6 +67,7 @@ void Engine::deliver(const GameEvent& event) {
     }
     for (EngineObserver* observer : observers_) {
         observer->handedOver(clock_.nowMicros(), event);
+        observer->handlerStarting(clock_.nowMicros(), frm_);
     }
     frm_.handle(event);
     const std::string name = eventName(event);
@@ -87,6 +88,12 @@ void Engine::endProgram() {
         observer->programEnded(clock_.nowMicros());
     }
     front_.endProgram();
+}
+
+void Engine::timerEntered(TimerId /*timer*/) {
+    for (EngineObserver* observer : observers_) {
+        observer->handlerStarting(clock_.nowMicros(), frm_);
+    }
 }
 
 void Engine::timerHandled(TimerId timer) {

@@ -44,6 +44,8 @@ public:
     virtual ~EngineObserver() = default;
     // An input is handed to its handler, before the handler runs.
     virtual void handedOver(std::int64_t /*micros*/, const GameEvent& /*event*/) {}
+    // Any handler, an input's or a timer's, is about to run.
+    virtual void handlerStarting(std::int64_t /*micros*/, const FrmGloob& /*frm*/) {}
     // A handler returned: an input's ("keydown 37") or a timer's ("tmrMain").
     virtual void handlerReturned(std::int64_t /*micros*/, std::string_view /*event*/,
                                  const FrmGloob& /*frm*/) {}
@@ -109,6 +111,7 @@ private:
     }
     void endProgram() override;
     void pumped() override { front_.deliveryPointDone(true); }
+    void timerEntered(TimerId timer) override;
     void timerHandled(TimerId timer) override;
 
     void deliver(const GameEvent& event);

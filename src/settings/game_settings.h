@@ -1,0 +1,32 @@
+#pragma once
+
+#include "scene/scene.h"
+
+#include <QString>
+
+#include <functional>
+
+class QSettings;
+
+namespace gloob {
+
+// The player's choices, kept from one run to the next. A fresh profile holds
+// nothing, and then everything is as the game was written.
+struct GameSettings {
+    MenuId matchLength = MenuId::mnu5;   // mnu3, mnu5 or mnu8
+    MenuId background = MenuId::mnuNone; // mnuMountain, mnuBeach or mnuNone
+    bool heldKeys = false;
+
+    bool operator==(const GameSettings&) const = default;
+};
+
+// Reports a value that was ignored, in one line.
+using SettingsWarning = std::function<void(const QString&)>;
+
+// Reads every value on its own: one that is missing keeps its default, one
+// that cannot be read or makes no sense keeps it too and is reported. A file
+// that cannot be read at all is reported once. The game always starts.
+GameSettings loadSettings(QSettings& store, const SettingsWarning& warn);
+void saveSettings(QSettings& store, const GameSettings& settings);
+
+} // namespace gloob
