@@ -6,13 +6,13 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake ninja-build make pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libsdl2-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the end-to-end test: a virtual X server, a window manager, input and screenshots
-    xvfb openbox xdotool imagemagick x11-utils x11-xserver-utils
+    xvfb openbox xdotool imagemagick x11-utils x11-xserver-utils x11-xkb-utils
     # packaging
     dpkg-dev file
 )

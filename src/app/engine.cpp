@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include "heartbeat.h"
+#include "key_bindings.h"
 
 namespace gloob {
 
@@ -73,6 +74,20 @@ void Engine::deliver(const GameEvent& event) {
     const std::string name = eventName(event);
     for (EngineObserver* observer : observers_) {
         observer->handlerReturned(clock_.nowMicros(), name, frm_);
+    }
+    held_.heard(event);
+    if (event.kind == EventKind::keyUp) {
+        pressHeldKeysAgain();
+    }
+}
+
+void Engine::pressHeldKeysAgain() {
+    const std::vector<std::uint16_t> held = held_.held();
+    for (const std::uint16_t key : held) {
+        const auto control = controlOfRuleKey(key);
+        if (control && heldKeysOn_[control->player == 1 ? 0 : 1]) {
+            deliver(GameEvent::keyDown(key));
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 #include "clock.h"
 #include "frm_gloob.h"
 #include "game_event.h"
+#include "held_keys.h"
 #include "host.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <string_view>
@@ -81,6 +83,11 @@ public:
     void start();
     // Input for the next delivery point.
     void post(const GameEvent& event) { pending_.push_back(event); }
+
+    // With held keys, after every key-up the direction keys that player still
+    // holds are pressed again at once, the latest last: a player holding a
+    // key keeps walking whatever the other one releases. Off by default.
+    void setHeldKeys(int player, bool on) { heldKeysOn_[player == 1 ? 0 : 1] = on; }
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
 
@@ -115,10 +122,13 @@ private:
     void timerHandled(TimerId timer) override;
 
     void deliver(const GameEvent& event);
+    void pressHeldKeysAgain();
 
     FrontEnd& front_;
     PacedClock clock_;
     std::deque<GameEvent> pending_;
+    HeldKeys held_;
+    std::array<bool, 2> heldKeysOn_{};
     std::vector<EngineObserver*> observers_;
     int depth_ = 0;
     FrmGloob frm_;

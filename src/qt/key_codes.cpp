@@ -2,6 +2,8 @@
 
 #include "match/keys.h"
 
+#include <QKeyEvent>
+
 namespace gloob {
 
 std::int16_t virtualKeyOf(int qtKey) {
@@ -27,8 +29,17 @@ std::int16_t virtualKeyOf(int qtKey) {
         return 17;
     case Qt::Key_Alt:
         return 18;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Pause:
+        return 19;
     default:
         break;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+        return static_cast<std::int16_t>(112 + (qtKey - Qt::Key_F1));
     }
     // Qt reports letters as their upper-case key whatever the modifiers, and
     // letter and digit keys share their codes with ASCII.
@@ -52,17 +63,28 @@ std::int16_t shiftStateOf(Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
-bool isPlayerKey(std::int16_t virtualKey) {
-    switch (virtualKey) {
-    case keys::left:
-    case keys::up:
-    case keys::right:
-    case keys::a:
-    case keys::d:
-    case keys::w:
+PhysicalKey physicalKeyOf(const QKeyEvent& event) {
+    if (event.nativeScanCode() != 0) {
+        return event.nativeScanCode();
+    }
+    if (const std::int16_t virtualKey = virtualKeyOf(event.key()); virtualKey != 0) {
+        if (const auto key = usPhysicalKey(static_cast<std::uint16_t>(virtualKey))) {
+            return *key;
+        }
+    }
+    // Beyond every real key number.
+    return 0x10000u | (static_cast<PhysicalKey>(event.key()) & 0xFFFFu);
+}
+
+bool keepFromButtons(int qtKey, std::uint16_t gameKeyCode) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
         return true;
     default:
-        return false;
+        return controlOfRuleKey(gameKeyCode).has_value();
     }
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "app/key_bindings.h"
+
 #include <Qt>
 
 #include <cstdint>
+
+class QKeyEvent;
 
 namespace gloob {
 
@@ -14,8 +18,12 @@ std::int16_t virtualKeyOf(int qtKey);
 // Shift 1, Control 2, Alt 4, as the key handlers receive it.
 std::int16_t shiftStateOf(Qt::KeyboardModifiers modifiers);
 
-// The players' walking and jumping keys. These belong to the game alone: a
-// focused button must never move the focus on an arrow key.
-bool isPlayerKey(std::int16_t virtualKey);
+// Where the key sits on the keyboard. Key events made by a program carry no
+// key number; they are placed where a US keyboard has their key.
+PhysicalKey physicalKeyOf(const QKeyEvent& event);
+
+// The players' controls and the arrow keys belong to the game alone: a
+// focused button must never take them (an arrow would move the focus to Exit).
+bool keepFromButtons(int qtKey, std::uint16_t gameKeyCode);
 
 } // namespace gloob

@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("gloob"));
     QApplication::setApplicationVersion(
         QString::fromUtf8(gloob::gameVersion.data(), gloob::gameVersion.size()));
-    // Where settings and recordings live: ~/.config/gloob-volleyball/gloob.conf,
+    // Where settings and recordings live: ~/.config/gloob-volleyball/gloob.ini,
     // ~/.local/share/gloob-volleyball/gloob/replays.
     QApplication::setOrganizationName(QStringLiteral("gloob-volleyball"));
 
@@ -65,6 +65,8 @@ int main(int argc, char* argv[]) {
     options.recordPath = parser.value(record).toStdString();
     options.replayPath = parser.value(replay).toStdString();
     options.keepRecordings = options.recordPath.empty();
+    options.useSettings = true;
+    options.usePads = true;
 
     gloob::MainWindow window(options);
     if (!window.startupError().isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "app/heartbeat.h"
 #include "app/messages.h"
+#include "controls_dialog.h"
 #include "court_view.h"
 #include "key_codes.h"
 #include "qtgui/picture_loader.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QWindow>
 
 #include <algorithm>
@@ -98,11 +100,24 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
           std::fflush(nullptr);
           std::_Exit(0);
       }) {
+    if (options.useSettings) {
+        store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             QCoreApplication::organizationName(),
+                                             QCoreApplication::applicationName());
+        settings_ = loadSettings(*store_, [](const QString& warning) {
+            std::fprintf(stderr, "gloob: settings: %s\n", qPrintable(warning));
+        });
+    }
+    if (options.usePads) {
+        pads_ = std::make_unique<PadInput>();
+        pads_->setSwapped(settings_.padsSwapped);
+    }
     // The first session exists before the widgets that show its scene; its
     // load handler runs once the window has its real size.
     session_ = std::make_unique<GameSession>(*this, text_, pictures_);
     setWindowIcon(QIcon(QStringLiteral(":/assets/gloob.png")));
     buildMenus();
+    buildOptionsExtras();
     buildGameMenu();
 
     court_ = new CourtView(game().scene, game().compositor(), this);
@@ -146,7 +161,7 @@ MainWindow::~MainWindow() {
     heartbeat_.stop();
 }
 
-void MainWindow::startSession(const LaunchOptions& options) {
+void MainWindow::startSession(const LaunchOptions& options, bool live) {
     filter_.discard();
     auto session = std::make_unique<GameSession>(*this, text_, pictures_);
     if (!options.tracePath.empty() && !session->traceTo(options.tracePath)) {
@@ -178,6 +193,18 @@ void MainWindow::startSession(const LaunchOptions& options) {
     runEngine([this] { engine().start(); });
     ignoreMoves_ = false;
     ++gamesStarted_;
+    if (live) {
+        // The player's last choices, made again as menu commands at the first
+        // heartbeat, and recorded like any.
+        for (int player : {1, 2}) {
+            engine().setHeldKeys(player, settings_.heldKeys);
+        }
+        for (const MenuId choice : {settings_.matchLength, settings_.background}) {
+            if (!game().scene.menu(choice).Checked) {
+                engine().post(GameEvent::menu(choice));
+            }
+        }
+    }
     showReplayState();
     refresh();
 }
@@ -201,15 +228,15 @@ void MainWindow::startNextSession() {
             replayOptions.tracePath = firstSession_.tracePath;
             replayTraced_ = true;
         }
-        startSession(replayOptions);
+        startSession(replayOptions, false);
         session_->replay(std::move(*nextReplay_));
         nextReplay_.reset();
         pacer_.setSpeed(replaySpeed_, realClock_.nowMicros());
     } else {
-        LaunchOptions live;
+        LaunchOptions next;
         // Every later game is kept in the replays folder when the first one was recorded.
-        live.keepRecordings = firstSession_.keepRecordings || !firstSession_.recordPath.empty();
-        startSession(live);
+        next.keepRecordings = firstSession_.keepRecordings || !firstSession_.recordPath.empty();
+        startSession(next);
     }
     setPaused(false);
     showReplayState();
@@ -360,6 +387,14 @@ void MainWindow::armHeartbeat() {
 void MainWindow::collectInput(Engine& /*engine*/) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     filter_.flush();
+    if (pads_) {
+        for (const GameEvent& event : pads_->poll()) {
+            // Like keys: while paused a press is not handed on, a release is.
+            if (!paused() || event.kind != EventKind::keyDown) {
+                post(event);
+            }
+        }
+    }
     session_->collectReplay();
 }
 
@@ -392,8 +427,13 @@ void MainWindow::refresh() {
          {std::pair{play_, &scene.cmdPlay}, {exit_, &scene.cmdExit}}) {
         if (button->isHidden() == control->Visible) {
             button->setVisible(control->Visible);
+            // Back at game over: Enter or Space starts the next match.
+            if (button == play_ && control->Visible && isActiveWindow()) {
+                play_->setFocus();
+            }
         }
     }
+    rememberChoices();
     for (MenuId item : checkableItems) {
         QAction* action = menuAction(item);
         if (action->isChecked() != scene.menu(item).Checked) {
@@ -403,6 +443,74 @@ void MainWindow::refresh() {
     if (court_->stale()) {
         court_->update();
     }
+}
+
+// The match length and background the player chose are kept for the next run.
+void MainWindow::rememberChoices() {
+    // Until the first heartbeat the game has not yet heard the choices it starts with.
+    if (session_->isReplay() || engine().nowMicros() == 0) {
+        return;
+    }
+    GameSettings chosen = settings_;
+    for (const MenuId item : numberOfBallsGroup) {
+        if (game().scene.menu(item).Checked) {
+            chosen.matchLength = item;
+        }
+    }
+    for (const MenuId item : backroundGroup) {
+        if (game().scene.menu(item).Checked) {
+            chosen.background = item;
+        }
+    }
+    if (chosen != settings_) {
+        applySettings(chosen);
+    }
+}
+
+void MainWindow::applySettings(const GameSettings& settings) {
+    settings_ = settings;
+    if (!session_->isReplay()) {
+        for (int player : {1, 2}) {
+            engine().setHeldKeys(player, settings_.heldKeys);
+        }
+    }
+    heldKeysAction_->setChecked(settings_.heldKeys);
+    if (pads_) {
+        pads_->setSwapped(settings_.padsSwapped);
+    }
+    if (store_) {
+        saveSettings(*store_, settings_);
+    }
+}
+
+// What goes beyond the written game and is kept between runs, below the
+// written items.
+void MainWindow::buildOptionsExtras() {
+    QMenu* options = menuAction(MenuId::mnuOptions)->menu();
+    options->addSeparator();
+    heldKeysAction_ = options->addAction(QStringLiteral("Held Keys Keep Walking"));
+    heldKeysAction_->setCheckable(true);
+    heldKeysAction_->setChecked(settings_.heldKeys);
+    connect(heldKeysAction_, &QAction::triggered, this, [this](bool on) {
+        GameSettings changed = settings_;
+        changed.heldKeys = on;
+        applySettings(changed);
+    });
+    controlsAction_ = options->addAction(QStringLiteral("Controls..."));
+    connect(controlsAction_, &QAction::triggered, this, [this] { editControls(); });
+}
+
+void MainWindow::editControls() {
+    const bool wasPaused = paused();
+    setPaused(true);
+    ControlsDialog dialog(settings_.keys, settings_.padsSwapped, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        GameSettings changed = settings_;
+        changed.keys = dialog.keys();
+        changed.padsSwapped = dialog.padsSwapped();
+        applySettings(changed);
+    }
+    setPaused(wasPaused);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -437,18 +545,20 @@ bool MainWindow::routeKey(const QKeyEvent& key) {
         }
         return true;
     }
-    const std::int16_t code = virtualKeyOf(key.key());
+    // The game's keys are places on the keyboard, whatever the layout prints on them.
+    const std::uint16_t gameKey = settings_.keys.gameKeyCode(physicalKeyOf(key));
+    const auto code = static_cast<std::int16_t>(gameKey);
     const std::int16_t shift = shiftStateOf(key.modifiers());
     if (key.type() == QEvent::KeyPress) {
         // While paused a press is not handed on; a release is, once play goes on.
         if (!paused()) {
-            timing_.keyArrived(realClock_.nowMicros(), static_cast<std::uint16_t>(code));
+            timing_.keyArrived(realClock_.nowMicros(), gameKey);
             filter_.press(code, shift);
         }
     } else {
         filter_.release(code, shift, key.isAutoRepeat());
     }
-    return isPlayerKey(code);
+    return keepFromButtons(key.key(), gameKey);
 }
 
 // Held keys will never report their release now: stop both players.

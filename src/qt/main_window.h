@@ -5,9 +5,11 @@
 #include "app/engine.h"
 #include "app/real_time_pacer.h"
 #include "game_session.h"
+#include "pads/pad_input.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "scene/scene.h"
+#include "settings/game_settings.h"
 #include "timing_report.h"
 
 #include <QMainWindow>
@@ -26,6 +28,7 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 class QPushButton;
+class QSettings;
 
 namespace gloob {
 
@@ -38,6 +41,10 @@ struct LaunchOptions {
     // Without recordPath: record every session into the replays folder.
     bool keepRecordings = false;
     std::string replayPath; // a recording to watch at once
+    // Read the player's choices at start and keep them as they change.
+    bool useSettings = false;
+    // Let game pads play.
+    bool usePads = false;
 };
 
 // The game's window on the desktop. It runs the game's engine paced by the
@@ -63,6 +70,8 @@ public:
     QPushButton* exitButton() const { return exit_; }
     QAction* menuAction(MenuId item) const { return actions_[static_cast<std::size_t>(item)]; }
     QAction* pauseAction() const { return pauseAction_; }
+    QAction* heldKeysAction() const { return heldKeysAction_; }
+    const GameSettings& settings() const { return settings_; }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
     QAction* replaySpeedAction(int speed) const;
@@ -108,8 +117,9 @@ private:
     void buildMenus();
     void buildGameMenu();
     QPushButton* makeButton(const PushButton& control, EventKind click);
-    // A new game from the first screen; the last one, if any, is closed.
-    void startSession(const LaunchOptions& options);
+    // A new game from the first screen; the last one, if any, is closed. A
+    // live game, unlike a replay, starts with the player's choices.
+    void startSession(const LaunchOptions& options, bool live = true);
     // Ends the running game: at once between heartbeats, else at the next
     // delivery point, which unwinds every running handler.
     void stopSession();
@@ -124,6 +134,10 @@ private:
     template <typename Step> void runEngine(Step&& step);
     void startNextSession();
     void chooseReplay();
+    void buildOptionsExtras();
+    void editControls();
+    void rememberChoices();
+    void applySettings(const GameSettings& settings);
     void showReplayState();
     void refresh();
 
@@ -132,6 +146,9 @@ private:
     Pictures pictures_;
     QtTextRasteriser text_;
     RealTimePacer pacer_;
+    std::unique_ptr<QSettings> store_;
+    std::unique_ptr<PadInput> pads_;
+    GameSettings settings_;
     LaunchOptions firstSession_;
     std::unique_ptr<GameSession> session_;
     // The recording to play once the running game has stopped.
@@ -144,6 +161,8 @@ private:
     QPushButton* exit_ = nullptr;
     std::array<QAction*, menuItemCount> actions_{};
     QMenu* gameMenu_ = nullptr;
+    QAction* heldKeysAction_ = nullptr;
+    QAction* controlsAction_ = nullptr;
     QAction* pauseAction_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;

@@ -28,6 +28,14 @@ constexpr std::array<Choice, 3> backgrounds{{
 const QString matchLengthKey = QStringLiteral("options/matchLength");
 const QString backgroundKey = QStringLiteral("options/background");
 const QString heldKeysKey = QStringLiteral("options/heldKeys");
+const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
+
+QString keyOf(PlayerControl control) {
+    static constexpr std::array<const char*, 3> actions{"left", "right", "jump"};
+    return QStringLiteral("controls/player%1/%2")
+        .arg(control.player)
+        .arg(QLatin1String(actions[static_cast<std::size_t>(control.action)]));
+}
 
 // The value as text, or nothing when it is not there at all.
 std::optional<QString> textOf(QSettings& store, const QString& key) {
@@ -35,6 +43,10 @@ std::optional<QString> textOf(QSettings& store, const QString& key) {
         return std::nullopt;
     }
     return store.value(key).toString();
+}
+
+void ignoring(const QString& key, const QString& text, const SettingsWarning& warn) {
+    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text.left(40)));
 }
 
 template <std::size_t N>
@@ -50,7 +62,7 @@ void readChoice(QSettings& store, const QString& key, const std::array<Choice, N
             return;
         }
     }
-    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text->left(40)));
+    ignoring(key, *text, warn);
 }
 
 void readFlag(QSettings& store, const QString& key, bool& into, const SettingsWarning& warn) {
@@ -62,7 +74,42 @@ void readFlag(QSettings& store, const QString& key, bool& into, const SettingsWa
         into = *text == QLatin1String("true");
         return;
     }
-    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text->left(40)));
+    ignoring(key, *text, warn);
+}
+
+QString flagText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// Keys are kept by their place on the keyboard. A key number out of range, or
+// one key for two controls, leaves every control on its default key.
+void readKeys(QSettings& store, KeyBindings& into, const SettingsWarning& warn) {
+    std::array<PhysicalKey, 6> keys{};
+    bool any = false;
+    for (std::size_t i = 0; i < allControls.size(); ++i) {
+        keys[i] = into.key(allControls[i]);
+        const auto text = textOf(store, keyOf(allControls[i]));
+        if (!text) {
+            continue;
+        }
+        any = true;
+        bool number = false;
+        const uint key = text->toUInt(&number);
+        if (!number || key == 0 || key > 0x1FFFFu) {
+            warn(QStringLiteral("ignoring the keys: %1 = '%2'")
+                     .arg(keyOf(allControls[i]), text->left(40)));
+            return;
+        }
+        keys[i] = key;
+    }
+    if (!any) {
+        return;
+    }
+    if (const auto read = KeyBindings::of(keys)) {
+        into = *read;
+    } else {
+        warn(QStringLiteral("ignoring the keys: one key plays two controls"));
+    }
 }
 
 template <std::size_t N> const char* wordOf(const std::array<Choice, N>& choices, MenuId item) {
@@ -85,14 +132,34 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readChoice(store, matchLengthKey, matchLengths, settings.matchLength, warn);
     readChoice(store, backgroundKey, backgrounds, settings.background, warn);
     readFlag(store, heldKeysKey, settings.heldKeys, warn);
+    readKeys(store, settings.keys, warn);
+    readFlag(store, padsSwappedKey, settings.padsSwapped, warn);
+
+    // What the game never writes is a damaged file or another program's.
+    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey};
+    for (const PlayerControl control : allControls) {
+        known.append(keyOf(control));
+    }
+    qsizetype unknown = 0;
+    for (const QString& key : store.allKeys()) {
+        unknown += known.contains(key) ? 0 : 1;
+    }
+    if (unknown > 0) {
+        warn(QStringLiteral("ignoring %1 unknown value(s) in %2")
+                 .arg(unknown)
+                 .arg(store.fileName()));
+    }
     return settings;
 }
 
 void saveSettings(QSettings& store, const GameSettings& settings) {
     store.setValue(matchLengthKey, QLatin1String(wordOf(matchLengths, settings.matchLength)));
     store.setValue(backgroundKey, QLatin1String(wordOf(backgrounds, settings.background)));
-    store.setValue(heldKeysKey,
-                   settings.heldKeys ? QStringLiteral("true") : QStringLiteral("false"));
+    store.setValue(heldKeysKey, flagText(settings.heldKeys));
+    for (const PlayerControl control : allControls) {
+        store.setValue(keyOf(control), settings.keys.key(control));
+    }
+    store.setValue(padsSwappedKey, flagText(settings.padsSwapped));
     store.sync();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/key_bindings.h"
 #include "scene/scene.h"
 
 #include <QString>
@@ -16,6 +17,8 @@ struct GameSettings {
     MenuId matchLength = MenuId::mnu5;   // mnu3, mnu5 or mnu8
     MenuId background = MenuId::mnuNone; // mnuMountain, mnuBeach or mnuNone
     bool heldKeys = false;
+    KeyBindings keys;
+    bool padsSwapped = false; // the first pad plays player 2
 
     bool operator==(const GameSettings&) const = default;
 };

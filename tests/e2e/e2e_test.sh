@@ -111,7 +111,7 @@ cleanup() {
 # ---------------------------------------------------------------- tools
 
 missing=()
-for tool in Xvfb openbox xdotool import xdpyinfo xwininfo xprop timeout awk; do
+for tool in Xvfb openbox xdotool import xdpyinfo xwininfo xprop timeout awk setxkbmap; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if [[ -x /usr/bin/convert ]]; then
@@ -882,34 +882,30 @@ check "the game goes on after the box (the ball moves)" "ball $previous -> $curr
 
 game_alive || fatal "the game still runs before Exit" "$(tail -5 "$WORK/gloob.log")"
 
-# Wait for the next point: the ball back home after having been away.
-away=0
-home=0
+# Options is opened in a rally, with Exit highlighted (Number of Balls,
+# Backround, Exit), and chosen as soon as a point sends the ball home: the
+# menu stays open meanwhile and the game goes on under it.
 deadline=$(($(now_ms) + 60000))
+until ball_away "$SHOT"; do
+    (($(now_ms) < deadline)) || break
+    sleep 0.1
+    shot exit-wait
+done
+xdotool mousemove "$OPTIONS_X" "$MENU_Y" click 1
+options_popup=$(new_popups "$BASE_POPUPS" 3000)
+check "Options opens during a rally" "menu '${options_popup}'" [ -n "$options_popup" ]
+xdotool key Down Down Down
+home=0
 while (($(now_ms) < deadline)); do
     shot exit-wait
-    if ball_away "$SHOT"; then
-        away=1
-    elif ((away)) && ball_at_home "$SHOT"; then
+    if ball_at_home "$SHOT"; then
         home=1
         break
     fi
-    sleep 0.1
+    sleep 0.05
 done
 check "a point puts the ball back home" "ball $(ball "$SHOT")" [ "$home" -eq 1 ]
-home_seen=$(now_ms)
-
-xdotool mousemove "$OPTIONS_X" "$MENU_Y" click 1
-options_popup=$(new_popups "$BASE_POPUPS" 3000)
-menu_seen=$(now_ms)
-sleep 0.1
-shot exit-menu
-seen_ball=$(ball "$SHOT")
-check "Options opens during the pause after the point" \
-    "menu '${options_popup}' $((menu_seen - home_seen)) ms and shot $(($(now_ms) - home_seen)) ms after the ball was seen home, ball $seen_ball" \
-    [ -n "$options_popup" -a "$seen_ball" = "$BALL_HOME" ]
-# Number of Balls, Backround, Exit.
-xdotool key Down Down Down Return
+xdotool key Return
 chosen=$(now_ms)
 ended=0
 while (($(now_ms) - chosen <= 1000)); do
@@ -924,7 +920,8 @@ if ((ended)); then
     wait "$GLOOB_PID" || status=$?
     GLOOB_PID=""
 fi
-check "Options > Exit ends the game within 1 s" "still running after $(($(now_ms) - chosen)) ms" [ "$ended" -eq 1 ]
+check "Options > Exit in the pause after the point ends the game within 1 s" \
+    "still running after $(($(now_ms) - chosen)) ms" [ "$ended" -eq 1 ]
 check "the game exits with status 0" "status $status" [ "$ended" -eq 1 -a "$status" -eq 0 ]
 
 # ---------------------------------------------------------------- the recording
@@ -946,3 +943,70 @@ check "the recording holds keys of both players, a point's menu command and Exit
     "$(grep -c keydown "$WORK/live.replay") key-downs" \
     bash -c "grep -q 'keydown 3[79]' '$WORK/live.replay' && grep -q 'keydown 6[58]' '$WORK/live.replay' &&
              grep -q 'menu 3' '$WORK/live.replay' && grep -q 'menu exit' '$WORK/live.replay'"
+
+# ---------------------------------------------------------------- controls
+
+# start_game NAME SETTINGS: the game with a fresh profile holding SETTINGS (an
+# ini file's text), traced to $WORK/NAME.trace; sets WID.
+start_game() {
+    rm -rf "$WORK/config" && mkdir -p "$WORK/config/gloob-volleyball"
+    printf '%s\n' "$2" >"$WORK/config/gloob-volleyball/gloob.ini"
+    "$GLOOB" --trace "$WORK/$1.trace" >"$WORK/$1.log" 2>&1 </dev/null &
+    GLOOB_PID=$!
+    WID=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gloob Volleyballl$' 2>/dev/null |
+        sed -n 1p || true)
+    [[ -n $WID ]] || fatal "the game starts for '$1'" "$(tail -5 "$WORK/$1.log")"
+    xdotool windowactivate --sync "$WID" 2>/dev/null || true
+    sleep 0.3
+}
+
+# end_game: closes the window as a player would, and waits for the end.
+end_game() {
+    xdotool key --window "$WID" alt+F4 2>/dev/null || true
+    for _ in $(seq 1 50); do game_alive || break; sleep 0.1; done
+    stop_process "$GLOOB_PID"
+    GLOOB_PID=""
+}
+
+# events NAME: the trace's input events, one a line, in order.
+events() {
+    { grep -o '"ev":"[a-z]*[ ]*[a-z0-9]*"' "$WORK/$1.trace" || true; } | sed 's/"ev":"//; s/"$//' |
+        { grep -v '^tmr' || true; }
+}
+# last_p1_speed NAME: player 1's step in the trace's last line.
+last_p1_speed() { tail -n 2 "$WORK/$1.trace" | head -n 1 | sed -n 's/.*"p1":\[[^]]*,\([-0-9]*\),[-0-9]*,[-0-9]*,[-0-9]*\].*/\1/p'; }
+
+# The game's keys are places on the keyboard: with a French layout, the key
+# that types Q sits where A is on a US keyboard, and Z where W is.
+setxkbmap fr
+start_game french ""
+xdotool keydown q; sleep 0.2; xdotool keyup q
+xdotool key z
+sleep 0.3
+end_game
+setxkbmap us
+check "French layout: the key at A's place walks player 2 left (keydown 65)" \
+    "$(events french | tr '\n' ' ')" grep -q '^keydown 65$' <(events french)
+check "French layout: the key at W's place makes player 2 jump (keydown 87)" \
+    "$(events french | tr '\n' ' ')" grep -q '^keydown 87$' <(events french)
+
+# hold_and_tap NAME SETTINGS: player 1 holds Right while player 2 taps W.
+hold_and_tap() {
+    start_game "$1" "$2"
+    xdotool keydown Right
+    sleep 0.3
+    xdotool key w
+    sleep 0.3
+    HELD_SPEED=$(last_p1_speed "$1")
+    xdotool keyup Right
+    end_game
+}
+
+hold_and_tap held-off ""
+check "held keys off (as written): player 2's tap on W stops player 1" \
+    "player 1's step $HELD_SPEED; $(events held-off | tr '\n' ' ')" [ "$HELD_SPEED" = 0 ]
+hold_and_tap held-on $'[options]\nheldKeys=true'
+check "held keys on: player 1 holding Right walks on through player 2's tap on W" \
+    "player 1's step $HELD_SPEED; $(events held-on | tr '\n' ' ')" [ "$HELD_SPEED" = 150 ]
+check "held keys on: the trace shows Right pressed again after W's release" \
+    "$(events held-on | tr '\n' ' ')" grep -Pzq 'keyup 87\nkeydown 39\n' <(events held-on)

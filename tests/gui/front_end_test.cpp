@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,38 +19,47 @@ namespace {
 
 struct KeyCase {
     const char* name;
+    quint32 nativeScanCode; // 0 for an event made by a program
     int qtKey;
-    std::int16_t virtualKey;
-    bool playerKey;
+    std::uint16_t gameKey; // with the default controls
+    bool keptFromButtons;
 };
 void PrintTo(const KeyCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class VirtualKeys : public ::testing::TestWithParam<KeyCase> {};
+class GameKeys : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(VirtualKeys, MapQtKeysToTheGamesCodes) {
+TEST_P(GameKeys, ComeFromWhereTheKeySitsNotWhatItTypes) {
     const KeyCase& c = GetParam();
-    EXPECT_EQ(virtualKeyOf(c.qtKey), c.virtualKey);
-    EXPECT_EQ(isPlayerKey(virtualKeyOf(c.qtKey)), c.playerKey);
+    const QKeyEvent event(QEvent::KeyPress, c.qtKey, Qt::NoModifier, c.nativeScanCode, 0, 0);
+    const std::uint16_t code = KeyBindings{}.gameKeyCode(physicalKeyOf(event));
+    EXPECT_EQ(code, c.gameKey);
+    EXPECT_EQ(keepFromButtons(c.qtKey, code), c.keptFromButtons);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, VirtualKeys,
+    Cases, GameKeys,
     ::testing::Values(
-        KeyCase{"Left", Qt::Key_Left, 37, true}, KeyCase{"Up", Qt::Key_Up, 38, true},
-        KeyCase{"Right", Qt::Key_Right, 39, true}, KeyCase{"Down", Qt::Key_Down, 40, false},
-        KeyCase{"A", Qt::Key_A, 65, true}, KeyCase{"D", Qt::Key_D, 68, true},
-        KeyCase{"W", Qt::Key_W, 87, true}, KeyCase{"S", Qt::Key_S, 83, false},
-        KeyCase{"Z", Qt::Key_Z, 90, false}, KeyCase{"Digit0", Qt::Key_0, 48, false},
-        KeyCase{"Digit9", Qt::Key_9, 57, false}, KeyCase{"Space", Qt::Key_Space, 32, false},
-        KeyCase{"Return", Qt::Key_Return, 13, false},
-        KeyCase{"KeypadEnter", Qt::Key_Enter, 13, false},
-        KeyCase{"Escape", Qt::Key_Escape, 27, false}, KeyCase{"Shift", Qt::Key_Shift, 16, false},
-        KeyCase{"Control", Qt::Key_Control, 17, false}, KeyCase{"Alt", Qt::Key_Alt, 18, false},
-        KeyCase{"F1", Qt::Key_F1, 0, false}, KeyCase{"Tab", Qt::Key_Tab, 0, false},
-        KeyCase{"Accented", Qt::Key_Eacute, 0, false},
-        KeyCase{"Unknown", Qt::Key_unknown, 0, false}),
+        KeyCase{"ArrowLeft", 113, Qt::Key_Left, 37, true},
+        KeyCase{"ArrowUp", 111, Qt::Key_Up, 38, true},
+        KeyCase{"ArrowRight", 114, Qt::Key_Right, 39, true},
+        KeyCase{"ArrowDownPlaysNothingButStaysOffTheButtons", 116, Qt::Key_Down, 40, true},
+        // A French keyboard prints Q, Z and A where a US one has A, W and Q.
+        KeyCase{"FrenchQSitsWhereAIs", 38, Qt::Key_Q, 65, true},
+        KeyCase{"FrenchZSitsWhereWIs", 25, Qt::Key_Z, 87, true},
+        KeyCase{"FrenchASitsWhereQIs", 24, Qt::Key_A, 81, false},
+        KeyCase{"RussianVeSitsWhereDIs", 40, 0x0412 /* Cyrillic VE */, 68, true},
+        KeyCase{"S", 39, Qt::Key_S, 83, false}, KeyCase{"Space", 65, Qt::Key_Space, 32, false},
+        KeyCase{"Return", 36, Qt::Key_Return, 13, false}, KeyCase{"F1", 67, Qt::Key_F1, 112, false},
+        KeyCase{"Tab", 23, Qt::Key_Tab, 9, false},
+        // Keys a US keyboard lacks keep codes of their own.
+        KeyCase{"KeyBeyondTheUsKeyboard", 200, Qt::Key_unknown, 456, false},
+        KeyCase{"AnotherOne", 201, Qt::Key_unknown, 457, false},
+        // Made by a program, without a key number: placed as on a US keyboard.
+        KeyCase{"ProgramsA", 0, Qt::Key_A, 65, true},
+        KeyCase{"ProgramsLeft", 0, Qt::Key_Left, 37, true},
+        KeyCase{"ProgramsF2", 0, Qt::Key_F2, 113, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ShiftState, CombinesModifiersAsTheKeyHandlersExpect) {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,12 @@ int main(int argc, char* argv[]) {
     if (platform == nullptr || *platform == '\0') {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+    // Settings and recordings go to folders of the test's own, never the user's.
+    QTemporaryDir home;
+    setenv("XDG_CONFIG_HOME", qPrintable(home.filePath(QStringLiteral("config"))), 1);
+    setenv("XDG_DATA_HOME", qPrintable(home.filePath(QStringLiteral("data"))), 1);
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("gloob-volleyball-tests"));
     // A test that closes its window must not end the application's event loop.
     QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();

@@ -111,5 +111,82 @@ TEST(Engine, ExitReachesTheObserversAndTheFrontEnd) {
     EXPECT_EQ(run.front.log, (std::vector<std::string>{"15625 > menu exit", "end"}));
 }
 
+struct HeldCase {
+    const char* name;
+    bool heldKeys;
+    std::vector<GameEvent> keys; // all handed over at one heartbeat
+    std::vector<std::string> handedOver;
+    std::int16_t player1SpeedX, player2SpeedX;
+};
+void PrintTo(const HeldCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class HeldKeysCases : public ::testing::TestWithParam<HeldCase> {};
+
+TEST_P(HeldKeysCases, KeepAPlayerWalkingWhateverTheOtherReleases) {
+    const HeldCase& c = GetParam();
+    EngineRun run;
+    run.engine.setHeldKeys(1, c.heldKeys);
+    run.engine.setHeldKeys(2, c.heldKeys);
+    for (const GameEvent& key : c.keys) {
+        run.front.arrivals.emplace_back(0, key);
+    }
+    run.engine.runHeartbeat();
+    std::vector<std::string> handed;
+    for (const std::string& line : run.front.log) {
+        if (line.find(" > ") != std::string::npos) {
+            handed.push_back(line.substr(line.find(" > ") + 3));
+        }
+    }
+    EXPECT_EQ(handed, c.handedOver);
+    EXPECT_EQ(run.engine.window().state.player1SpeedX, c.player1SpeedX);
+    EXPECT_EQ(run.engine.window().state.player2SpeedX, c.player2SpeedX);
+}
+
+const GameEvent down37 = GameEvent::keyDown(37), up37 = GameEvent::keyUp(37);
+const GameEvent down39 = GameEvent::keyDown(39), up39 = GameEvent::keyUp(39);
+const GameEvent down65 = GameEvent::keyDown(65), down87 = GameEvent::keyDown(87);
+const GameEvent up87 = GameEvent::keyUp(87);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HeldKeysCases,
+    ::testing::Values(
+        // As written: any release stops both players.
+        HeldCase{"OffATapOnWStopsPlayer1",
+                 false,
+                 {down39, down87, up87},
+                 {"keydown 39", "keydown 87", "keyup 87"},
+                 0,
+                 0},
+        HeldCase{"OnATapOnWLeavesPlayer1Walking",
+                 true,
+                 {down39, down87, up87},
+                 {"keydown 39", "keydown 87", "keyup 87", "keydown 39"},
+                 150,
+                 0},
+        HeldCase{"OnBothWalkOnTheLatestPressedLast",
+                 true,
+                 {down39, down65, GameEvent::keyUp(90)},
+                 {"keydown 39", "keydown 65", "keyup 90", "keydown 39", "keydown 65"},
+                 150,
+                 -150},
+        HeldCase{"OnTheOtherDirectionStillHeldTakesOver",
+                 true,
+                 {down37, down39, up39},
+                 {"keydown 37", "keydown 39", "keyup 39", "keydown 37"},
+                 -150,
+                 0},
+        HeldCase{
+            "OnReleasingTheOnlyKeyStops", true, {down37, up37}, {"keydown 37", "keyup 37"}, 0, 0},
+        // The keyboard gone, no release will come: nothing is held any more.
+        HeldCase{"OnFocusLossLetsGoOfEverything",
+                 true,
+                 {down37, GameEvent::of(EventKind::focusOut), up87},
+                 {"keydown 37", "focusout", "keyup 87"},
+                 0,
+                 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace gloob::testing

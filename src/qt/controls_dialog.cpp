@@ -1,0 +1,148 @@
+#include "controls_dialog.h"
+
+#include "key_codes.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace gloob {
+
+namespace {
+
+const QString chooseHint = QStringLiteral("Click a control, then press its new key.");
+
+QString qstring(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString padButtonOf(PlayerAction action) {
+    switch (action) {
+    case PlayerAction::left:
+        return QStringLiteral("D-pad or left stick left");
+    case PlayerAction::right:
+        return QStringLiteral("D-pad or left stick right");
+    case PlayerAction::jump:
+        break;
+    }
+    return QStringLiteral("South button (A, Cross)");
+}
+
+// Keys the window keeps for itself: pause and full screen.
+std::optional<QString> reservedFor(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_P:
+    case Qt::Key_Pause:
+        return QStringLiteral("pauses the game");
+    case Qt::Key_F11:
+        return QStringLiteral("switches full screen");
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+ControlsDialog::ControlsDialog(const KeyBindings& keys, bool padsSwapped, QWidget* parent)
+    : QDialog(parent), keys_(keys), refusal_([this](const QString& text) {
+          QMessageBox::information(this, windowTitle(), text);
+      }) {
+    setWindowTitle(QStringLiteral("Controls"));
+    table_ = new QTableWidget(static_cast<int>(allControls.size()), 3, this);
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Control"), QStringLiteral("Key"), QStringLiteral("Pad")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->installEventFilter(this);
+    connect(table_, &QTableWidget::cellClicked, this,
+            [this](int row, int) { chooseKeyFor(allControls[static_cast<std::size_t>(row)]); });
+
+    hint_ = new QLabel(chooseHint, this);
+    swapPads_ = new QCheckBox(QStringLiteral("The first game pad plays player 2"), this);
+    swapPads_->setChecked(padsSwapped);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* defaults =
+        buttons->addButton(QStringLiteral("Restore Defaults"), QDialogButtonBox::ResetRole);
+    connect(defaults, &QPushButton::clicked, this, [this] { restoreDefaults(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(hint_);
+    layout->addWidget(swapPads_);
+    layout->addWidget(buttons);
+    showKeys();
+    table_->resizeColumnsToContents();
+    table_->setMinimumWidth(table_->horizontalHeader()->length() + 4);
+}
+
+bool ControlsDialog::padsSwapped() const {
+    return swapPads_->isChecked();
+}
+
+void ControlsDialog::showKeys() {
+    for (std::size_t row = 0; row < allControls.size(); ++row) {
+        const PlayerControl control = allControls[row];
+        const int r = static_cast<int>(row);
+        table_->setItem(r, 0, new QTableWidgetItem(qstring(controlName(control))));
+        table_->setItem(r, 1, new QTableWidgetItem(qstring(keyName(keys_.key(control)))));
+        table_->setItem(r, 2, new QTableWidgetItem(padButtonOf(control.action)));
+    }
+}
+
+void ControlsDialog::chooseKeyFor(PlayerControl control) {
+    choosing_ = control;
+    hint_->setText(QStringLiteral("Press the new key for %1 (Esc keeps the old one).")
+                       .arg(qstring(controlName(control))));
+    table_->setFocus();
+}
+
+void ControlsDialog::restoreDefaults() {
+    keys_ = KeyBindings{};
+    swapPads_->setChecked(false);
+    choosing_.reset();
+    hint_->setText(chooseHint);
+    showKeys();
+}
+
+bool ControlsDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && choosing_ && event->type() == QEvent::KeyPress) {
+        takeKey(*static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ControlsDialog::takeKey(const QKeyEvent& key) {
+    const PlayerControl control = *choosing_;
+    choosing_.reset();
+    hint_->setText(chooseHint);
+    if (key.key() == Qt::Key_Escape) {
+        return;
+    }
+    const PhysicalKey physical = physicalKeyOf(key);
+    if (const auto reserved = reservedFor(key.key())) {
+        refusal_(QStringLiteral("%1 %2; choose another key for %3.")
+                     .arg(qstring(keyName(physical)), *reserved, qstring(controlName(control))));
+        return;
+    }
+    if (const auto holder = keys_.bind(control, physical)) {
+        refusal_(QStringLiteral("%1 already plays %2; choose another key for %3.")
+                     .arg(qstring(keyName(physical)), qstring(controlName(*holder)),
+                          qstring(controlName(control))));
+        return;
+    }
+    showKeys();
+}
+
+} // namespace gloob

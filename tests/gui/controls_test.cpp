@@ -1,0 +1,172 @@
+#include "qt/controls_dialog.h"
+#include "qt/court_view.h"
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace gloob {
+namespace {
+
+constexpr PlayerControl player2Jump{2, PlayerAction::jump};
+constexpr quint32 keyJ = 44;
+
+// A key where the desktop reports it: its key number and what it types.
+void sendKey(QObject* to, QEvent::Type type, int qtKey, quint32 scanCode) {
+    QKeyEvent event(type, qtKey, Qt::NoModifier, scanCode, 0, 0);
+    QApplication::sendEvent(to, &event);
+}
+
+struct DialogRun {
+    ControlsDialog dialog{KeyBindings{}, false};
+    std::vector<std::string> refusals;
+    DialogRun() {
+        dialog.setRefusal([this](const QString& text) { refusals.push_back(text.toStdString()); });
+    }
+    void press(PlayerControl control, int qtKey, quint32 scanCode) {
+        dialog.chooseKeyFor(control);
+        sendKey(dialog.table(), QEvent::KeyPress, qtKey, scanCode);
+    }
+};
+
+TEST(ControlsDialog, MovesAControlToTheKeyPressed) {
+    DialogRun run;
+    run.press(player2Jump, Qt::Key_J, keyJ);
+    EXPECT_EQ(run.dialog.keys().key(player2Jump), keyJ);
+    EXPECT_EQ(run.dialog.table()->item(5, 1)->text().toStdString(), "J");
+    EXPECT_TRUE(run.refusals.empty());
+}
+
+struct RefusedCase {
+    const char* name;
+    int qtKey;
+    quint32 scanCode;
+    std::string says;
+};
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RefusedKeys : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedKeys, SayWhyAndChangeNothing) {
+    DialogRun run;
+    run.press({1, PlayerAction::left}, GetParam().qtKey, GetParam().scanCode);
+    EXPECT_EQ(run.dialog.keys(), KeyBindings{});
+    ASSERT_EQ(run.refusals.size(), 1u);
+    EXPECT_NE(run.refusals[0].find(GetParam().says), std::string::npos) << run.refusals[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RefusedKeys,
+    ::testing::Values(RefusedCase{"BoundElsewhere", Qt::Key_A, 38, "A already plays Player 2 Left"},
+                      RefusedCase{"Pause", Qt::Key_P, 33, "P pauses the game"},
+                      RefusedCase{"FullScreen", Qt::Key_F11, 95, "F11 switches full screen"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ControlsDialog, EscapeKeepsTheOldKeyAndDefaultsComeBack) {
+    DialogRun run;
+    run.press(player2Jump, Qt::Key_Escape, 9);
+    EXPECT_EQ(run.dialog.keys(), KeyBindings{});
+    run.press(player2Jump, Qt::Key_J, keyJ);
+    ASSERT_NE(run.dialog.keys(), KeyBindings{});
+    run.dialog.restoreDefaults();
+    EXPECT_EQ(run.dialog.keys(), KeyBindings{});
+}
+
+std::unique_ptr<MainWindow> openGame() {
+    LaunchOptions options;
+    options.useSettings = true;
+    auto window = std::make_unique<MainWindow>(options);
+    window->setProgramEnd([] {});
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    return window;
+}
+
+// Options > Controls... moves player 2's jump to J: it plays at once, and
+// again after a restart.
+TEST(Controls, ANewKeyPlaysAtOnceAndAfterARestart) {
+    auto window = openGame();
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&] {
+        if (auto* dialog = dynamic_cast<ControlsDialog*>(QApplication::activeModalWidget())) {
+            dialog->chooseKeyFor(player2Jump);
+            sendKey(dialog->table(), QEvent::KeyPress, Qt::Key_J, keyJ);
+            dialog->accept();
+        }
+    });
+    chooser.start(5);
+    QAction* controls = nullptr;
+    for (QAction* action : window->menuAction(MenuId::mnuOptions)->menu()->actions()) {
+        if (action->text() == QStringLiteral("Controls...")) {
+            controls = action;
+        }
+    }
+    ASSERT_NE(controls, nullptr);
+    controls->trigger();
+    chooser.stop();
+    ASSERT_EQ(window->settings().keys.key(player2Jump), keyJ);
+
+    sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_J, keyJ);
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(window->game().state.player2Jumping, -1);
+    window.reset();
+
+    auto again = openGame();
+    EXPECT_EQ(again->settings().keys.key(player2Jump), keyJ);
+    sendKey(again->windowHandle(), QEvent::KeyPress, Qt::Key_W, 25);
+    again->runNextHeartbeatNow();
+    EXPECT_EQ(again->game().state.player2Jumping, 0) << "W no longer jumps";
+    sendKey(again->windowHandle(), QEvent::KeyPress, Qt::Key_J, keyJ);
+    again->runNextHeartbeatNow();
+    EXPECT_EQ(again->game().state.player2Jumping, -1);
+
+    // Leave the defaults for the tests that follow.
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName())
+        .clear();
+}
+
+TEST(Controls, DownThenEnterOnTheFirstScreenDoesNotQuit) {
+    auto window = openGame();
+    int ends = 0;
+    window->setProgramEnd([&] { ++ends; });
+    ASSERT_EQ(QApplication::focusWidget(), window->playButton());
+    sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_Down, 116);
+    sendKey(window->windowHandle(), QEvent::KeyRelease, Qt::Key_Down, 116);
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(ends, 0);
+    EXPECT_FALSE(window->game().scene.cmdPlay.Visible) << "Enter pressed Play!";
+}
+
+// At game over the buttons come back and Play! takes the keyboard.
+TEST(Controls, PlayHasTheFocusWhenTheButtonsComeBack) {
+    auto window = openGame();
+    Scene& scene = window->game().scene;
+    scene.cmdPlay.Visible = scene.cmdExit.Visible = false;
+    window->runNextHeartbeatNow();
+    window->court()->setFocus();
+    scene.cmdPlay.Visible = scene.cmdExit.Visible = true;
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(QApplication::focusWidget(), window->playButton());
+}
+
+} // namespace
+} // namespace gloob

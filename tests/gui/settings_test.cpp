@@ -1,0 +1,85 @@
+#include "settings/game_settings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <ostream>
+#include <string>
+
+namespace gloob {
+namespace {
+
+struct BrokenCase {
+    const char* name;
+    std::string file; // the settings file as it lies on disk
+    GameSettings expected;
+    int warnings;
+};
+void PrintTo(const BrokenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+GameSettings with(MenuId length, MenuId background, bool held) {
+    GameSettings settings;
+    settings.matchLength = length;
+    settings.background = background;
+    settings.heldKeys = held;
+    return settings;
+}
+
+GameSettings withPlayer2Jump(PhysicalKey key) {
+    GameSettings settings;
+    settings.keys.bind({2, PlayerAction::jump}, key);
+    return settings;
+}
+
+class BrokenSettings : public ::testing::TestWithParam<BrokenCase> {};
+
+// Whatever lies in the file, the game starts: each value that makes no
+// sense keeps its default and is reported; the others are kept.
+TEST_P(BrokenSettings, NeverKeepTheGameFromStarting) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("gloob.conf")).toStdString();
+    std::ofstream(path, std::ios::binary) << GetParam().file;
+    QSettings store(QString::fromStdString(path), QSettings::IniFormat);
+    int warnings = 0;
+    const GameSettings read = loadSettings(store, [&](const QString&) { ++warnings; });
+    EXPECT_EQ(read, GetParam().expected);
+    EXPECT_EQ(warnings, GetParam().warnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BrokenSettings,
+    ::testing::Values(
+        BrokenCase{"Empty", "", GameSettings{}, 0},
+        BrokenCase{"Good", "[options]\nmatchLength=8\nbackground=beach\nheldKeys=true\n",
+                   with(MenuId::mnu8, MenuId::mnuBeach, true), 0},
+        BrokenCase{"UnknownBackgroundAlone",
+                   "[options]\nmatchLength=3\nbackground=moon\nheldKeys=true\n",
+                   with(MenuId::mnu3, MenuId::mnuNone, true), 1},
+        BrokenCase{"MatchLengthOutOfRange", "[options]\nmatchLength=4\n", GameSettings{}, 1},
+        BrokenCase{"FlagThatIsNoFlag", "[options]\nheldKeys=maybe\n", GameSettings{}, 1},
+        BrokenCase{"KeyBoundTwice", "[controls]\nplayer1\\left=38\n", GameSettings{}, 1},
+        BrokenCase{"KeyThatIsNoNumber", "[controls]\nplayer2\\jump=W\n", GameSettings{}, 1},
+        BrokenCase{"KeyMoved", "[controls]\nplayer2\\jump=44\n", withPlayer2Jump(44), 0},
+        BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
+        BrokenCase{"HugeValue", "[options]\nbackground=" + std::string(100000, 'x') + "\n",
+                   GameSettings{}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Settings, ReadBackWhatWasSaved) {
+    QTemporaryDir folder;
+    QSettings store(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
+    GameSettings chosen = with(MenuId::mnu3, MenuId::mnuMountain, true);
+    chosen.keys.bind({1, PlayerAction::jump}, 44);
+    chosen.padsSwapped = true;
+    saveSettings(store, chosen);
+    QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
+    EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);
+}
+
+} // namespace
+} // namespace gloob
