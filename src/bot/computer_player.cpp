@@ -37,8 +37,10 @@ std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchStat
         planner_ = std::make_unique<Planner>(scene, side_);
     }
     memory_.push_back(Sighting::of(scene, state));
+    moves_.push_back(memory_.back().bodies[static_cast<std::size_t>(side_ - 1)]);
     if (memory_.size() > static_cast<std::size_t>(profile_.reactionDelay) + 2) {
         memory_.erase(memory_.begin());
+        moves_.erase(moves_.begin());
     }
     const Sighting& current = memory_.back();
     if (!current.inPlay) {
@@ -47,7 +49,7 @@ std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchStat
         return keys;
     }
     learnBallTimer();
-    replanIfSurprised(current);
+    replan(current);
     steer(current, keys);
     return keys;
 }
@@ -90,7 +92,11 @@ void ComputerPlayer::learnBallTimer() {
     }
 }
 
-void ComputerPlayer::replanIfSurprised(const Sighting& current) {
+// It plans again when the ball it sees is not the ball it expected, which
+// it notices only as late as it sees; and at once after a touch of its own:
+// what the ball has done since follows from what it saw and what its own
+// body did, unless the opponent touched it in between, which it will see.
+void ComputerPlayer::replan(const Sighting& current) {
     const int ago = std::min(profile_.reactionDelay, static_cast<int>(memory_.size()) - 1);
     const Sighting& seen = seenAgo(ago);
     const std::int64_t seenAt = heartbeat_ - ago;
@@ -98,10 +104,29 @@ void ComputerPlayer::replanIfSurprised(const Sighting& current) {
         plan_.reset();
         return;
     }
-    if (plan_ && plan_->trajectory.covers(seenAt) &&
-        plan_->trajectory.beforeAt(seenAt) == seen.ball) {
+    if (!plan_ || !plan_->expected.covers(seenAt) ||
+        !(plan_->expected.beforeAt(seenAt) == seen.ball)) {
+        makePlan(seen, seenAt, current);
         return;
     }
+    if (plan_->meetsBall && heartbeat_ > plan_->contactAt) {
+        const std::vector<BodyState> since(moves_.end() - ago - 1, moves_.end() - 1);
+        std::optional<Trajectory> sofar = planner_->replay(seen, seenAt, since, ballTickParity_);
+        if (!sofar) {
+            return; // not touched yet: it stays where it meant to meet the ball
+        }
+        Sighting foreseen = seen;
+        foreseen.ball = sofar->before.back();
+        sofar->before.pop_back();
+        makePlan(foreseen, heartbeat_, current);
+        // What it worked out up to now still stands against what it will see.
+        plan_->expected.before.insert(plan_->expected.before.begin(), sofar->before.begin(),
+                                      sofar->before.end());
+        plan_->expected.start = sofar->start;
+    }
+}
+
+void ComputerPlayer::makePlan(const Sighting& seen, std::int64_t seenAt, const Sighting& current) {
     const bool tryJumps = random_.uniform() < profile_.jumpChance;
     aimError_ = static_cast<float>(profile_.aimError * random_.triangular());
     const PlanRequest request{
@@ -130,9 +155,13 @@ void ComputerPlayer::steer(const Sighting& current, std::vector<KeyEvent>& keys)
         // repeat would.
         keys.push_back({true, wanted, 0});
     }
+    BodyState& moved = moves_.back();
+    moved.speedX = step;
     if (plan_ && plan_->jumpAt == heartbeat_ && me.jumping == 0) {
         keys.push_back({true, jumpKey_, 0});
         keys.push_back({false, jumpKey_, 0});
+        moved.jumping = True16;
+        moved.jumpSpeed = -walkStep;
     }
 }
 

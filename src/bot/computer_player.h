@@ -39,7 +39,8 @@ public:
 private:
     const Sighting& seenAgo(int heartbeats) const;
     void learnBallTimer();
-    void replanIfSurprised(const Sighting& current);
+    void replan(const Sighting& current);
+    void makePlan(const Sighting& seen, std::int64_t seenAt, const Sighting& current);
     void steer(const Sighting& current, std::vector<KeyEvent>& keys);
     void letGo(std::vector<KeyEvent>& keys);
 
@@ -53,6 +54,9 @@ private:
     std::unique_ptr<Plan> plan_;
     // The latest sightings, oldest first; one more than the reaction delay.
     std::vector<Sighting> memory_;
+    // Its own body in the main tick of each of those heartbeats, with the
+    // step and jump its keys gave it: a player knows what its body did.
+    std::vector<BodyState> moves_;
     std::int64_t heartbeat_ = -1;
     int ballTickParity_ = 0;
     float aimError_ = 0;

@@ -1,5 +1,7 @@
 #include "foresight.h"
 
+#include "match/int16_arith.h"
+
 namespace gloob::bot {
 
 Foresight::Foresight(const Scene& court)
@@ -78,6 +80,13 @@ BodyState Foresight::body(int side) const {
     }
     return {scene_.shpGloob2.Left, scene_.shpGloob2.Top, state_.player2SpeedX,
             state_.player2Jumping, state_.player2JumpSpeed};
+}
+
+bool Foresight::ballRestsOn(int side) const {
+    const Shape& ball = scene_.shpBall;
+    const Shape& body = side == 1 ? scene_.shpGloob1 : scene_.shpGloob2;
+    return state_.ballArcRunning != 0 && ball.Top + ball.Height == body.Top &&
+           state_.ballArcLimit == toInt16(ball.Top);
 }
 
 void Foresight::hideBody(int side) {

@@ -34,6 +34,9 @@ public:
     void placeBody(int side, const BodyState& body);
     BodyState body(int side) const;
     void hideBody(int side);
+    // The last main tick put the ball on this side's body: it lies on the
+    // body's top at the start of a new arc.
+    bool ballRestsOn(int side) const;
 
     // A heartbeat of the game's timers is the main tick, then the other
     // timers in the scheduler's order: the ball arc when it is due, both jumps.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace gloob::bot {
 
@@ -29,7 +30,7 @@ constexpr double weakAttack = 900;
 
 } // namespace
 
-// Heartbeats in which the ball passes within reach of the body.
+// Heartbeats in which the ball comes down within reach of the body.
 struct Planner::Reach {
     std::int64_t first = 0;
     std::int64_t last = -1;
@@ -93,6 +94,29 @@ Trajectory Planner::foresee(const Sighting& seen, std::int64_t seenAt, int ballT
     return foreseeFrom(seen.ball, seenAt, horizon);
 }
 
+std::optional<Trajectory> Planner::replay(const Sighting& seen, std::int64_t seenAt,
+                                          const std::vector<BodyState>& bodies,
+                                          int ballTickParity) {
+    parity_ = ballTickParity;
+    foresight_.load(seen);
+    Trajectory trajectory;
+    trajectory.start = seenAt;
+    bool touched = false;
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        trajectory.before.push_back(foresight_.ball());
+        foresight_.placeBody(court_.side, bodies[i]);
+        foresight_.mainTick();
+        touched = touched || foresight_.ballRestsOn(court_.side);
+        foresight_.otherTimers(ballTickDue(seenAt + static_cast<std::int64_t>(i)));
+    }
+    trajectory.before.push_back(foresight_.ball());
+    foresight_.hideBody(court_.side);
+    if (!touched) {
+        return std::nullopt;
+    }
+    return trajectory;
+}
+
 Trajectory Planner::foreseeFrom(const BallState& ball, std::int64_t at, int heartbeats) {
     Trajectory trajectory;
     trajectory.start = at;
@@ -120,7 +144,8 @@ Planner::Reach Planner::reachOf(const Trajectory& trajectory, std::int64_t from,
          ++heartbeat) {
         const BallState& ball = trajectory.afterMainAt(heartbeat);
         const float bottom = ball.top + court_.ballSize;
-        if (bottom >= highest && bottom <= lowest &&
+        // A rising ball has just been struck; the body meets it coming down.
+        if (ball.speedY > 0 && bottom >= highest && bottom <= lowest &&
             ball.left + court_.ballSize >= court_.minLeft &&
             ball.left <= court_.maxLeft + court_.bodyWidth) {
             if (reach.empty()) {
@@ -187,9 +212,11 @@ Planner::Meeting Planner::meet(const Trajectory& trajectory, const Reach& reach,
 }
 
 // Carries the ball on from the contact the foresight has just played until
-// it comes down to a body's height, or a point. A jumping body stays where
+// it comes down to a body's height, or a point; path, if given, gets the
+// ball at the start of each heartbeat on the way. A jumping body stays where
 // it is and goes on with its jump.
-Planner::Flight Planner::follow(std::int64_t contactAt, bool bodyStays) {
+Planner::Flight Planner::follow(std::int64_t contactAt, bool bodyStays,
+                                std::vector<BallState>* path) {
     Flight flight;
     const int side = court_.side;
     foresight_.otherTimers(ballTickDue(contactAt));
@@ -201,6 +228,9 @@ Planner::Flight Planner::follow(std::int64_t contactAt, bool bodyStays) {
         foresight_.hideBody(side);
     }
     for (std::int64_t heartbeat = contactAt + 1; heartbeat < contactAt + horizon; ++heartbeat) {
+        if (path != nullptr) {
+            path->push_back(foresight_.ball());
+        }
         foresight_.mainTick();
         if (const int scorer = foresight_.scorer(); scorer != 0) {
             flight.scorer = scorer;
@@ -213,6 +243,9 @@ Planner::Flight Planner::follow(std::int64_t contactAt, bool bodyStays) {
             flight.landingCentre = ball.left + court_.ballSize / 2;
             flight.landsOnMySide = court_.onMySide(ball.left);
             flight.resume = foresight_.ball();
+            if (path != nullptr) {
+                path->push_back(flight.resume);
+            }
             break;
         }
     }
@@ -384,9 +417,10 @@ void Planner::addJumps(const Places& places, const Trajectory& trajectory, const
 
 Plan Planner::plan(const PlanRequest& request) {
     Plan plan;
-    plan.trajectory = foresee(request.seen, request.seenAt, request.ballTickParity);
+    const Trajectory trajectory = foresee(request.seen, request.seenAt, request.ballTickParity);
+    plan.expected.start = trajectory.start;
+    plan.expected.before = trajectory.before;
     plan.target = readyLeft();
-    const Trajectory& trajectory = plan.trajectory;
     const Reach reach =
         reachOf(trajectory, request.now, court_.groundTop - jumpArc_[jumpTicks / 2] - pixelSlack);
     if (reach.empty()) {
@@ -425,7 +459,16 @@ Plan Planner::plan(const PlanRequest& request) {
         });
     plan.target = best.target;
     plan.jumpAt = best.jumpAt;
-    plan.meetsBall = true;
+
+    // The ball as it means to send it: the foresight plays the same touch again.
+    const Meeting meeting =
+        meet(trajectory, reach, request.me, request.now, best.target, best.jumpAt);
+    if (meeting.happens) {
+        plan.meetsBall = true;
+        plan.contactAt = meeting.at;
+        plan.expected.before.resize(static_cast<std::size_t>(meeting.at - trajectory.start + 1));
+        follow(meeting.at, best.jumpAt >= 0, &plan.expected.before);
+    }
     return plan;
 }
 

@@ -5,15 +5,17 @@
 #include "sighting.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace gloob::bot {
 
-// Where the ball goes if no player touches it, heartbeat by heartbeat.
+// Where the ball goes, heartbeat by heartbeat.
 struct Trajectory {
     std::int64_t start = 0;           // the heartbeat at whose start before[0] was seen
     std::vector<BallState> before;    // the ball at the start of each heartbeat
-    std::vector<BallState> afterMain; // the ball right after that heartbeat's main tick
+    std::vector<BallState> afterMain; // the ball right after that heartbeat's main tick, while
+                                      // planning
 
     std::int64_t end() const { return start + static_cast<std::int64_t>(before.size()); }
     bool covers(std::int64_t heartbeat) const { return heartbeat >= start && heartbeat < end(); }
@@ -28,10 +30,13 @@ struct Trajectory {
 // What the computer player means to do until the ball does something it did
 // not foresee.
 struct Plan {
-    Trajectory trajectory;
+    // The ball it expects: as foreseen up to its own touch, then as it means
+    // to send it, until the ball comes down.
+    Trajectory expected;
     float target = 0;         // the Left it walks its body to
     std::int64_t jumpAt = -1; // the heartbeat at which it presses the jump key
     bool meetsBall = false;   // it found a place where its body meets the ball
+    std::int64_t contactAt = -1;
 };
 
 // How a plan is made: the ball seen some heartbeats ago, the own body now.
@@ -56,6 +61,11 @@ public:
     // Follows the ball from a sighting, as if nobody touched it, until a
     // point or the horizon.
     Trajectory foresee(const Sighting& seen, std::int64_t seenAt, int ballTickParity);
+    // The ball from a sighting on, with its own body where it was in each
+    // heartbeat since: the ball at the start of each of them and of the
+    // next; nothing if the body did not touch it.
+    std::optional<Trajectory> replay(const Sighting& seen, std::int64_t seenAt,
+                                     const std::vector<BodyState>& bodies, int ballTickParity);
 
     const Court& court() const { return court_; }
 
@@ -71,7 +81,7 @@ private:
     Reach reachOf(const Trajectory& trajectory, std::int64_t from, float highest) const;
     Meeting meet(const Trajectory& trajectory, const Reach& reach, const BodyState& me,
                  std::int64_t now, float target, std::int64_t jumpAt);
-    Flight follow(std::int64_t contactAt, bool bodyStays);
+    Flight follow(std::int64_t contactAt, bool bodyStays, std::vector<BallState>* path = nullptr);
     double attackValue(const Flight& flight, const PlanRequest& request) const;
     double secondTouch(const Flight& flight, const PlanRequest& request);
     double flightValue(std::int64_t contactAt, const Flight& flight,

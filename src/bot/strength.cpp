@@ -5,13 +5,13 @@ namespace gloob::bot {
 StrengthProfile profileOf(BotStrength strength) {
     switch (strength) {
     case BotStrength::easy:
-        return {18, 900, 0.2};
+        return {24, 1000, 0.2};
     case BotStrength::normal:
-        return {8, 420, 0.5};
+        return {8, 500, 0.5};
     case BotStrength::hard:
         break;
     }
-    return {3, 280, 0.9};
+    return {3, 250, 0.9};
 }
 
 std::string_view nameOf(BotStrength strength) {
