@@ -2,6 +2,9 @@
 
 namespace gloob::bot {
 
+// A heartbeat is 15.6 ms, so Easy reacts after about 375 ms, Normal after
+// 125 ms and Hard after 47 ms. An aim error is the most it strays, small
+// errors being likelier than large ones; a body walks in steps of 150 twips.
 StrengthProfile profileOf(BotStrength strength) {
     switch (strength) {
     case BotStrength::easy:
