@@ -29,6 +29,8 @@ struct Tally {
     int servesTouched = 0;
     int returnsTouched = 0;
     int capped = 0;
+    std::int64_t decisions = 0;
+    double decisionSeconds = 0;
 };
 
 std::string nameOf(const std::optional<BotStrength>& strength) {
@@ -48,6 +50,8 @@ Tally play(const Pairing& pairing, int matches) {
         }
         const auto record = gloob::bot::playMatch(one ? &*one : nullptr, two ? &*two : nullptr);
         ++tally.matches;
+        tally.decisions += record.decisions;
+        tally.decisionSeconds += record.decisionSeconds;
         if (record.capped) {
             ++tally.capped;
             continue;
@@ -81,6 +85,9 @@ int main(int argc, char** argv) {
     const std::vector<std::optional<BotStrength>> sides{BotStrength::easy, BotStrength::normal,
                                                         BotStrength::hard, std::nullopt};
     std::printf("Gloob Volleyball ladder: %d matches to 5 points per pairing\n\n", matches);
+    const int cap = gloob::bot::MatchOptions{}.rallyTickCap;
+    std::int64_t decisions = 0;
+    double decisionSeconds = 0;
     std::printf("%-7s %-7s %6s %6s %6s %6s %8s %8s %7s %7s %6s\n", "P1", "P2", "P1 win", "P2 win",
                 "P1 pts", "P2 pts", "touches", "net-top", "served", "return", "capped");
     for (const auto& first : sides) {
@@ -89,6 +96,8 @@ int main(int argc, char** argv) {
                 continue;
             }
             const Tally t = play({first, second}, matches);
+            decisions += t.decisions;
+            decisionSeconds += t.decisionSeconds;
             const int played = t.matches - t.capped;
             std::printf("%-7s %-7s %5.1f%% %5.1f%% %6.2f %6.2f %8.2f %8.2f %6.1f%% %6.1f%% %6d\n",
                         nameOf(first).c_str(), nameOf(second).c_str(), percent(t.wins[0], played),
@@ -99,13 +108,19 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
     }
-    std::printf("\nP1/P2 win: share of the matches played out (capped ones left aside).\n"
-                "P1/P2 pts: points per match.\n"
-                "touches: player touches per rally, both sides together; a touch is a run of\n"
-                "  player contacts in consecutive main ticks. Bounces on the top of the net are\n"
-                "  not touches; net-top gives them per rally.\n"
-                "served: rallies in which player 1 touched the serve (it always starts above\n"
-                "  player 1). return: rallies in which player 2 then touched the ball.\n"
-                "capped: matches abandoned because a rally passed the cap on main ticks.\n");
+    std::printf(
+        "\nP1/P2 win: share of the matches played out (capped ones left aside).\n"
+        "P1/P2 pts: points per match.\n"
+        "touches: player touches per rally, both sides together; a touch is a run of\n"
+        "  player contacts in consecutive main ticks. Bounces on the top of the net are\n"
+        "  not touches; net-top gives them per rally.\n"
+        "served: rallies in which player 1 touched the serve (it always starts above\n"
+        "  player 1). return: rallies in which player 2 then touched the ball.\n"
+        "capped: matches abandoned because a rally passed %d main ticks (about %d minutes).\n",
+        cap, cap * 15625 / 60'000'000);
+    std::printf("\nA decision took %.2f us of wall-clock time on average over %lld heartbeats\n"
+                "of computer players (gloob_bench times it on the processor alone).\n",
+                decisions > 0 ? 1e6 * decisionSeconds / static_cast<double>(decisions) : 0.0,
+                static_cast<long long>(decisions));
     return 0;
 }

@@ -138,10 +138,10 @@ MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
             keeper.record.decisionSeconds +=
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
             ++keeper.record.decisions;
+            if (options.decisionWatcher) {
+                options.decisionWatcher(static_cast<int>(side) + 1, frm.scene, frm.state, events);
+            }
             for (const KeyEvent& event : events) {
-                if (options.keyWatcher) {
-                    options.keyWatcher(static_cast<int>(side) + 1, event);
-                }
                 if (event.down) {
                     frm.Form_KeyDown(event.keyCode, event.shift);
                     if (isDirectionKey(event.keyCode)) {

@@ -33,8 +33,11 @@ struct MatchRecord {
 struct MatchOptions {
     int ballsPerGame = 5; // 3, 5 or 8
     int rallyTickCap = 20000;
-    // Sees every key event a computer player hands over, with its side.
-    std::function<void(int side, const KeyEvent& event)> keyWatcher;
+    // Sees every decision: the side, what its computer player was shown and
+    // the keys it handed over.
+    std::function<void(int side, const Scene& scene, const MatchState& state,
+                       const std::vector<KeyEvent>& keys)>
+        decisionWatcher;
 };
 
 // Plays one match on a virtual clock, each side a computer player or idle

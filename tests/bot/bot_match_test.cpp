@@ -69,7 +69,7 @@ TEST_P(BetweenComputerPlayers, EachSideKeepsToItsOwnKeys) {
     std::array<bool, 2> jumpDown{false, false};
     int events = 0;
     MatchOptions options;
-    options.keyWatcher = [&](int side, const KeyEvent& event) {
+    const auto check = [&](int side, const KeyEvent& event) {
         const auto s = static_cast<std::size_t>(side - 1);
         ++events;
         ASSERT_TRUE(own[s].count(event.keyCode)) << "side " << side << " key " << event.keyCode;
@@ -83,6 +83,12 @@ TEST_P(BetweenComputerPlayers, EachSideKeepsToItsOwnKeys) {
         } else {
             EXPECT_EQ(held[s], event.keyCode) << "released a key it does not hold";
             held[s] = 0;
+        }
+    };
+    options.decisionWatcher = [&](int side, const Scene&, const MatchState&,
+                                  const std::vector<KeyEvent>& keys) {
+        for (const KeyEvent& event : keys) {
+            check(side, event);
         }
     };
     play(GetParam(), 4, options);
