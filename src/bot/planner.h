@@ -33,10 +33,10 @@ struct Plan {
     // The ball it expects: as foreseen up to its own touch, then as it means
     // to send it, until the ball comes down.
     Trajectory expected;
-    float target = 0;         // the Left it walks its body to
-    std::int64_t jumpAt = -1; // the heartbeat at which it presses the jump key
-    bool meetsBall = false;   // it found a place where its body meets the ball
-    std::int64_t contactAt = -1;
+    float target = 0;            // the Left it walks its body to
+    std::int64_t jumpAt = -1;    // the heartbeat at which it presses the jump key
+    bool meetsBall = false;      // it found a place where its body meets the ball
+    std::int64_t contactAt = -1; // the heartbeat of that touch
 };
 
 // How a plan is made: the ball seen some heartbeats ago, the own body now.
