@@ -3,7 +3,7 @@ PRESET ?= release
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench package install format clean
+.PHONY: all deps configure build run test test-asan bench ladder package install format clean
 
 all: build
 
@@ -32,6 +32,12 @@ test-asan:
 bench: build
 	@$(BUILD)/bench/gloob_bench
 	@bash bench/measure_window.sh $(BUILD)
+
+# The computer players against each other: MATCHES seeded matches per pairing.
+MATCHES ?= 100
+ladder: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target gloob_ladder
+	@$(BUILD)/bench/gloob_ladder $(MATCHES)
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

@@ -1,0 +1,32 @@
+#include "strength.h"
+
+namespace gloob::bot {
+
+// A heartbeat is 15.6 ms, so Easy reacts after about 375 ms, Normal after
+// 125 ms and Hard after 47 ms. An aim error is the most it strays, small
+// errors being likelier than large ones; a body walks in steps of 150 twips.
+StrengthProfile profileOf(BotStrength strength) {
+    switch (strength) {
+    case BotStrength::easy:
+        return {24, 1000, 0.2};
+    case BotStrength::normal:
+        return {8, 500, 0.5};
+    case BotStrength::hard:
+        break;
+    }
+    return {3, 250, 0.9};
+}
+
+std::string_view nameOf(BotStrength strength) {
+    switch (strength) {
+    case BotStrength::easy:
+        return "easy";
+    case BotStrength::normal:
+        return "normal";
+    case BotStrength::hard:
+        break;
+    }
+    return "hard";
+}
+
+} // namespace gloob::bot

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace gloob::bot {
+
+enum class BotStrength { easy, normal, hard };
+
+// Everything that sets the strengths apart. The brain is the same; only how
+// late it sees, how well it aims and how often it jumps change.
+struct StrengthProfile {
+    // It acts on what it saw this many heartbeats ago.
+    int reactionDelay;
+    // Spread (twips) of the error in where it stands to meet the ball.
+    double aimError;
+    // Chance that it looks for a jumping attack on a ball it can reach.
+    double jumpChance;
+};
+
+StrengthProfile profileOf(BotStrength strength);
+std::string_view nameOf(BotStrength strength);
+
+} // namespace gloob::bot
