@@ -40,6 +40,7 @@ void Engine::runHeartbeat() {
     const std::int64_t heartbeat = heartbeatAfter(clock_.nowMicros());
     clock_.advanceTo(heartbeat);
     deliverPendingInput();
+    letAutopilotsDecide();
     frm_.dispatchTimers(heartbeat);
     front_.deliveryPointDone(false);
 }
@@ -59,9 +60,25 @@ void Engine::deliverPendingInput() {
     }
 }
 
-void Engine::deliver(const GameEvent& event) {
+namespace {
+std::size_t sideIndex(int player) {
+    return player == 1 ? 0 : 1;
+}
+} // namespace
+
+void Engine::deliver(const GameEvent& event, Source source) {
     if (event.kind == EventKind::end) {
         throw RunStopped{};
+    }
+    if (event.kind == EventKind::bot) {
+        takeSide(event);
+        return;
+    }
+    if (event.kind == EventKind::keyDown || event.kind == EventKind::keyUp) {
+        const auto control = controlOfRuleKey(event.keyCode);
+        if (control && source == Source::outside && underComputer(control->player)) {
+            return;
+        }
     }
     if (!frm_.handles(event)) {
         return;
@@ -81,12 +98,45 @@ void Engine::deliver(const GameEvent& event) {
     }
 }
 
+// Held keys count for a side that asked for them, for a computer player, and
+// for anyone who plays against one.
 void Engine::pressHeldKeysAgain() {
+    const bool anyComputer = underComputer(1) || underComputer(2);
     const std::vector<std::uint16_t> held = held_.held();
     for (const std::uint16_t key : held) {
         const auto control = controlOfRuleKey(key);
-        if (control && heldKeysOn_[control->player == 1 ? 0 : 1]) {
-            deliver(GameEvent::keyDown(key));
+        if (control && (heldKeysOn_[sideIndex(control->player)] || anyComputer)) {
+            deliver(GameEvent::keyDown(key),
+                    underComputer(control->player) ? Source::autopilot : Source::outside);
+        }
+    }
+}
+
+void Engine::takeSide(const GameEvent& event) {
+    if (event.side != 1 && event.side != 2) {
+        return;
+    }
+    auto& autopilot = autopilots_[sideIndex(event.side)];
+    autopilot.reset();
+    if (event.strength && makeAutopilot_) {
+        autopilot = makeAutopilot_(event.side, *event.strength, event.seed);
+    }
+}
+
+void Engine::letAutopilotsDecide() {
+    for (int player : {1, 2}) {
+        Autopilot* autopilot = autopilots_[sideIndex(player)].get();
+        if (autopilot == nullptr) {
+            continue;
+        }
+        for (const KeyEvent& key : autopilot->decide(frm_.scene, frm_.state)) {
+            const auto code = static_cast<std::uint16_t>(key.keyCode);
+            // Only its own side's keys reach the rules.
+            const auto control = controlOfRuleKey(code);
+            if (control && control->player == player) {
+                deliver(key.down ? GameEvent::keyDown(code) : GameEvent::keyUp(code),
+                        Source::autopilot);
+            }
         }
     }
 }

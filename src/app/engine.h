@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autopilot.h"
 #include "clock.h"
 #include "frm_gloob.h"
 #include "game_event.h"
@@ -88,6 +89,14 @@ public:
     // holds are pressed again at once, the latest last: a player holding a
     // key keeps walking whatever the other one releases. Off by default.
     void setHeldKeys(int player, bool on) { heldKeysOn_[player == 1 ? 0 : 1] = on; }
+
+    // How computer players are made when a `bot` event puts a side under one.
+    // A computer player decides at every heartbeat of the main loop, after
+    // that heartbeat's other input, player 1's first; its side's keys from
+    // anywhere else are ignored; it holds its keys through anyone's release,
+    // and so do the people playing against it.
+    void setAutopilotMaker(AutopilotMaker maker) { makeAutopilot_ = std::move(maker); }
+    bool underComputer(int player) const { return autopilots_[player == 1 ? 0 : 1] != nullptr; }
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
 
@@ -121,14 +130,19 @@ private:
     void timerEntered(TimerId timer) override;
     void timerHandled(TimerId timer) override;
 
-    void deliver(const GameEvent& event);
+    enum class Source { outside, autopilot };
+    void deliver(const GameEvent& event, Source source = Source::outside);
     void pressHeldKeysAgain();
+    void takeSide(const GameEvent& event);
+    void letAutopilotsDecide();
 
     FrontEnd& front_;
     PacedClock clock_;
     std::deque<GameEvent> pending_;
     HeldKeys held_;
     std::array<bool, 2> heldKeysOn_{};
+    AutopilotMaker makeAutopilot_;
+    std::array<std::unique_ptr<Autopilot>, 2> autopilots_;
     std::vector<EngineObserver*> observers_;
     int depth_ = 0;
     FrmGloob frm_;

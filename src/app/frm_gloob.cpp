@@ -78,6 +78,7 @@ bool FrmGloob::handles(const GameEvent& event) const {
     case EventKind::clickExit:
         return takesClicks(scene.cmdExit);
     case EventKind::end:
+    case EventKind::bot:
         return false;
     case EventKind::keyDown:
     case EventKind::keyUp:
@@ -105,6 +106,7 @@ void FrmGloob::handle(const GameEvent& event) {
     case EventKind::focusOut:
         return Form_LostFocus();
     case EventKind::end:
+    case EventKind::bot:
         break;
     }
 }

@@ -58,10 +58,45 @@ std::string eventName(const GameEvent& event) {
         return "menu " + std::string(menuWord(event.menuItem).value_or("?"));
     case EventKind::focusOut:
         return "focusout";
+    case EventKind::bot: {
+        std::string name = "bot " + std::to_string(event.side) + " ";
+        name += strengthWord(event.strength);
+        if (event.strength) {
+            name += " " + std::to_string(event.seed);
+        }
+        return name;
+    }
     case EventKind::end:
         break;
     }
     return "end";
+}
+
+namespace {
+constexpr std::array<std::pair<std::string_view, std::optional<BotStrength>>, 4> strengths{{
+    {"off", std::nullopt},
+    {"easy", BotStrength::easy},
+    {"normal", BotStrength::normal},
+    {"hard", BotStrength::hard},
+}};
+} // namespace
+
+std::string_view strengthWord(std::optional<BotStrength> strength) {
+    for (const auto& [word, value] : strengths) {
+        if (value == strength) {
+            return word;
+        }
+    }
+    return "off";
+}
+
+std::optional<std::optional<BotStrength>> strengthOfWord(std::string_view word) {
+    for (const auto& [name, value] : strengths) {
+        if (name == word) {
+            return value;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace gloob

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autopilot.h"
 #include "scene/scene.h"
 
 #include <cstdint>
@@ -10,18 +11,30 @@
 namespace gloob {
 
 // What reaches the game from outside, whoever its source: a key, a click, a
-// menu command, the keyboard leaving the window; and a script's `end`.
-enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end };
+// menu command, the keyboard leaving the window; and two that steer the
+// engine rather than the game: a script's `end`, and a side put under a
+// computer player (or taken from it).
+enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end, bot };
 
 struct GameEvent {
     EventKind kind = EventKind::end;
-    std::uint16_t keyCode = 0;            // keyDown, keyUp
-    MenuId menuItem = MenuId::mnuOptions; // menu
+    std::uint16_t keyCode = 0;                          // keyDown, keyUp
+    MenuId menuItem = MenuId::mnuOptions;               // menu
+    int side = 0;                                       // bot: 1 or 2
+    std::optional<BotStrength> strength = std::nullopt; // bot: none takes the side back
+    std::uint32_t seed = 0;                             // bot
 
-    static GameEvent keyDown(std::uint16_t code) { return {EventKind::keyDown, code}; }
-    static GameEvent keyUp(std::uint16_t code) { return {EventKind::keyUp, code}; }
-    static GameEvent menu(MenuId item) { return {EventKind::menu, 0, item}; }
-    static GameEvent of(EventKind kind) { return {kind}; }
+    static GameEvent keyDown(std::uint16_t code) {
+        return {.kind = EventKind::keyDown, .keyCode = code};
+    }
+    static GameEvent keyUp(std::uint16_t code) {
+        return {.kind = EventKind::keyUp, .keyCode = code};
+    }
+    static GameEvent menu(MenuId item) { return {.kind = EventKind::menu, .menuItem = item}; }
+    static GameEvent of(EventKind kind) { return {.kind = kind}; }
+    static GameEvent bot(int side, std::optional<BotStrength> strength, std::uint32_t seed) {
+        return {.kind = EventKind::bot, .side = side, .strength = strength, .seed = seed};
+    }
 
     bool operator==(const GameEvent&) const = default;
 };
@@ -32,7 +45,11 @@ std::optional<std::string_view> menuWord(MenuId item);
 std::optional<MenuId> menuItemOfWord(std::string_view word);
 
 // The event as the trace and scripts name it: "keydown 37", "click play",
-// "menu beach", "focusout", "end".
+// "menu beach", "focusout", "end", "bot 2 hard 7".
 std::string eventName(const GameEvent& event);
+
+// The word for a strength in scripts: "easy", "normal", "hard"; "off" for none.
+std::string_view strengthWord(std::optional<BotStrength> strength);
+std::optional<std::optional<BotStrength>> strengthOfWord(std::string_view word);
 
 } // namespace gloob

@@ -21,17 +21,17 @@ struct Plan;
 // ball with the game's own rules on a copy of the court, and plays through
 // its own side's keys only. It holds a direction key to walk and releases it
 // to stop, like a person; it taps the jump key.
-class ComputerPlayer {
+class ComputerPlayer final : public Autopilot {
 public:
     ComputerPlayer(int side /* 1 or 2 */, BotStrength strength, std::uint32_t seed);
-    ~ComputerPlayer();
+    ~ComputerPlayer() override;
     ComputerPlayer(ComputerPlayer&&) noexcept;
     ComputerPlayer& operator=(ComputerPlayer&&) noexcept;
 
     // Called once at every heartbeat of the game's main loop, after that
     // heartbeat's other input and before its timers fire. Returns the key
     // events of its own side to hand to the rules now.
-    std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state);
+    std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override;
 
     int side() const { return side_; }
     BotStrength strength() const { return strength_; }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/autopilot.h"
+
 #include <string_view>
 
 namespace gloob::bot {
 
-enum class BotStrength { easy, normal, hard };
+using gloob::BotStrength;
 
 // Everything that sets the strengths apart. The brain is the same; only how
 // late it sees, how well it aims and how often it jumps change.

@@ -70,6 +70,7 @@ std::string_view argumentOf(EventKind kind) {
         return "menu item";
     case EventKind::focusOut:
     case EventKind::end:
+    case EventKind::bot:
         break;
     }
     return {};
@@ -190,6 +191,7 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
     }
     case EventKind::focusOut:
     case EventKind::end:
+    case EventKind::bot:
         event.name = std::string(keyword);
         break;
     }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "auto_repeat_filter.h"
+#include "match/match_state.h"
+#include "scene/scene.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace gloob {
+
+enum class BotStrength { easy, normal, hard };
+
+// A side the game plays itself: shown the court at every heartbeat of the
+// main loop, it answers with key events of its own side's keys, handed to
+// the rules like anyone's. It never writes the game's state.
+class Autopilot {
+public:
+    virtual ~Autopilot() = default;
+    virtual std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) = 0;
+};
+
+// Makes the computer player for a side; the engine knows none of its own.
+using AutopilotMaker =
+    std::function<std::unique_ptr<Autopilot>(int side, BotStrength strength, std::uint32_t seed)>;
+
+} // namespace gloob
