@@ -6,7 +6,7 @@ namespace gloob::testing {
 namespace {
 
 struct ProbeCase {
-    const char* place;
+    const char* name;
     float x, y;
     Colour expected;
 };
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProbeCase{"RightOfClientArea", 11265, 100, colours::outsideWindow},
                       ProbeCase{"BelowClientArea", 100, 7095, colours::outsideWindow},
                       ProbeCase{"LastPixelOfClientArea", 11264, 7094, colours::white}),
-    [](const auto& info) { return std::string(info.param.place); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Compositor, LowerHalfOfAJumpingBodyStillShowsItsBase) {
     TestWindow w;
