@@ -58,14 +58,23 @@ TEST(LabelText, ScoreDigitIsLargeBoldAndCentred) {
     EXPECT_GT(padded.left, ink.left);
 }
 
-TEST(LabelText, HasNoAntialiasedEdges) {
+// Captions wrap at word boundaries, as the toolkit's labels do: a box too
+// narrow for the whole caption shows its words on lines of their own.
+TEST(LabelText, WrapsAtTheBlankWhenTheBoxIsTooNarrow) {
     const QtTextRasteriser text;
-    const Scene scene;
-    const GlyphMask mask = text.rasterise("8", scene.lblPlayer2Score.font, 49, 49);
-    for (std::uint8_t bit : mask.bits) {
-        ASSERT_TRUE(bit == 0 || bit == 1);
-    }
-    EXPECT_EQ(inkOf(text.rasterise("", scene.lblPlayer2Score.font, 49, 49)).pixels, 0);
+    const Font font = Scene::gameOverFont();
+    const Ink oneLine = inkOf(text.rasterise("GAME OVER", font, 169, 81));
+    const Ink twoLines = inkOf(text.rasterise("GAME OVER", font, 90, 81));
+    ASSERT_GT(oneLine.pixels, 0);
+    EXPECT_GT(twoLines.bottom - twoLines.top, 2 * (oneLine.bottom - oneLine.top));
+    EXPECT_LT(twoLines.right - twoLines.left, oneLine.right - oneLine.left);
+    EXPECT_EQ(twoLines.top, oneLine.top);
+}
+
+TEST(LabelText, EmptyCaptionLeavesNoInk) {
+    const QtTextRasteriser text;
+    EXPECT_EQ(inkOf(text.rasterise("", Scene::scoreFont(), 49, 49)).pixels, 0);
+    EXPECT_GT(inkOf(text.rasterise("8", Scene::scoreFont(), 49, 49)).pixels, 0);
 }
 
 } // namespace
