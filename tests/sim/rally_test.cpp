@@ -1,6 +1,7 @@
 // Whole rallies played from scripts of timed keys, checked from the trace:
 // contacts with the players and the net, the ball crossing the net, points
 // and the end of a match.
+#include "scene/scene.h"
 #include "sim_test_support.h"
 #include "simulator.h"
 
@@ -19,22 +20,24 @@
 namespace gloob::sim::testing {
 namespace {
 
-constexpr double ballSize = 375;
-constexpr double bodyWidth = 1455;
-// The body is a disc within its box, 120 twips in from either side.
-constexpr double discInset = 120;
-constexpr double groundTop = 5520; // a body's Top when its player stands
-constexpr double player1HomeLeft = 8280;
-constexpr double walkStep = 150;
+// Measures of the court from the scene's own shapes, as the window starts.
+const Scene court;
+const double ballSize = court.shpBall.Width;
+const double bodyWidth = court.shpGloob1.Width;
+// The body is a disc as wide as its box is high, centred in the box.
+const double discInset = (court.shpGloob1.Width - court.shpGloob1.Height) / 2;
+const double groundTop = court.shpGloob1.Top; // a body's Top when its player stands
+const double player1HomeLeft = court.shpGloob1.Left;
+const double leftPostLeft = court.shpWallLeft.Left;
+const double rightPostRight = court.shpWallRight.Left + court.shpWallRight.Width;
 // The sides meet halfway between the net's outer faces.
-constexpr double netMiddle = (5520.0 + 6015.0) / 2;
-constexpr double postsTop = 5040;
-constexpr double postsBottom = 6135;
-constexpr double leftPostLeft = 5520;
-constexpr double rightPostRight = 6015;
+const double netMiddle = (leftPostLeft + rightPostRight) / 2;
+const double postsTop = court.shpWallLeft.Top;
+const double postsBottom = court.shpWallLeft.Top + court.shpWallLeft.Height;
+const double ballHomeLeft = court.shpBall.Left;
+const double ballHomeTop = court.shpBall.Top;
+constexpr double walkStep = 150;
 constexpr double ballStepX = 65;
-constexpr double ballHomeLeft = 9240;
-constexpr double ballHomeTop = 1080;
 constexpr double serveStepY = 70;
 constexpr std::int64_t hitStep = -80;
 constexpr std::int64_t jumpingHitStep = -130;
