@@ -63,11 +63,11 @@ SimRun runScriptFile(const std::string& name) {
 }
 
 std::int64_t t(const Json& line) {
-    return line["t"].integer();
+    return integerOf(line.at("t"));
 }
 
 bool isMainTick(const Json& line) {
-    return line["ev"].text == "tmrMain";
+    return textOf(line.at("ev")) == "tmrMain";
 }
 
 struct Ball {
@@ -79,8 +79,9 @@ struct Ball {
 };
 
 Ball ballOf(const Json& line) {
-    const Json& b = line["ball"];
-    return {b[0].number, b[1].number, b[2].integer(), b[3].integer(), b[4].integer() == 1};
+    const Json& b = line.at("ball");
+    return {numberOf(b.at(0)), numberOf(b.at(1)), integerOf(b.at(2)), integerOf(b.at(3)),
+            integerOf(b.at(4)) == 1};
 }
 
 double centreOf(const Ball& ball) {
@@ -99,16 +100,16 @@ struct Body {
 };
 
 Body playerOf(const Json& line, int player) {
-    const Json& p = line[player == 1 ? "p1" : "p2"];
-    return {p[0].number, p[1].number, p[4].integer(), p[6].integer() != 0};
+    const Json& p = line.at(player == 1 ? "p1" : "p2");
+    return {numberOf(p.at(0)), numberOf(p.at(1)), integerOf(p.at(4)), integerOf(p.at(6)) != 0};
 }
 
 bool arcRunning(const Json& line) {
-    return line["arc"][0].integer() == -1;
+    return integerOf(line.at("arc").at(0)) == -1;
 }
 
 double arcLimit(const Json& line) {
-    return line["arc"][1].number;
+    return numberOf(line.at("arc").at(1));
 }
 
 // Player 1 plays the right half, player 2 the left one.
@@ -199,8 +200,8 @@ std::vector<Point> pointsOf(const std::vector<Json>& lines) {
             continue;
         }
         if (before && pausedForAPoint(lines[*before], lines[i])) {
-            const bool player1 =
-                lines[i]["score"][0].integer() != lines[*before]["score"][0].integer();
+            const bool player1 = integerOf(lines[i].at("score").at(0)) !=
+                                 integerOf(lines[*before].at("score").at(0));
             found.push_back({i, *before, player1 ? 1 : 2});
         }
         before = i;
@@ -280,7 +281,7 @@ TEST(Rallies, ServeLandsOnPlayerOneStandingUnderItAndArcsUp) {
         const Json& line = lines[i];
         const Ball now = ballOf(line);
         highest = std::min(highest, now.top);
-        if (line["ev"].text != "tmrBall") {
+        if (textOf(line.at("ev")) != "tmrBall") {
             continue;
         }
         SCOPED_TRACE("arc tick at t=" + std::to_string(t(line)));
@@ -458,17 +459,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // What the last line of a finished match shows.
 void expectGameOver(const Json& last, std::int64_t length) {
-    EXPECT_EQ(last["lbl"][2].integer(), 1) << "GAME OVER shown";
-    EXPECT_EQ(last["ui"][0].integer(), 1) << "Play! shown";
-    EXPECT_EQ(last["ui"][1].integer(), 1) << "Exit shown";
-    EXPECT_EQ(last["ui"][4].integer(), 0) << "main timer off";
+    EXPECT_EQ(integerOf(last.at("lbl").at(2)), 1) << "GAME OVER shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(0)), 1) << "Play! shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(1)), 1) << "Exit shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(4)), 0) << "main timer off";
     EXPECT_FALSE(ballOf(last).visible);
-    EXPECT_EQ(last["score"][2].integer(), length);
+    EXPECT_EQ(integerOf(last.at("score").at(2)), length);
 }
 
 // Scores of one line: {player 1, player 2}.
 std::pair<std::int64_t, std::int64_t> scoresOf(const Json& line) {
-    return {line["score"][0].integer(), line["score"][1].integer()};
+    return {integerOf(line.at("score").at(0)), integerOf(line.at("score").at(1))};
 }
 
 struct MatchCase {
@@ -496,8 +497,8 @@ TEST_P(UntouchedMatch, IsPlayedToItsLengthOnePointPerRally) {
     // Nobody moves: every serve falls in player 1's half.
     EXPECT_EQ(score1, 0);
     EXPECT_EQ(score2, c.length);
-    EXPECT_EQ(last["lbl"][0].text, " 0");
-    EXPECT_EQ(last["lbl"][1].text, std::to_string(c.length));
+    EXPECT_EQ(textOf(last.at("lbl").at(0)), " 0");
+    EXPECT_EQ(textOf(last.at("lbl").at(1)), std::to_string(c.length));
 
     // A rally starts with the ball one serve step from home.
     std::int64_t rallies = 0;
@@ -529,7 +530,7 @@ TEST_P(UntouchedMatch, IsPlayedToItsLengthOnePointPerRally) {
     // The winning point stops the main timer: no main tick follows it.
     ASSERT_FALSE(points.empty());
     EXPECT_FALSE(nextMainTick(lines, points.back().index));
-    EXPECT_EQ(lines[points.back().index]["ui"][4].integer(), 0);
+    EXPECT_EQ(integerOf(lines[points.back().index].at("ui").at(4)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rallies, UntouchedMatch,
@@ -560,18 +561,18 @@ TEST(Rallies, BothPlayersScoreAndEachLabelCountsItsOwnPoints) {
         ASSERT_GT(std::abs(centreOf(fell) - netMiddle), ballStepX);
         EXPECT_EQ(sideOf(fell), other);
 
-        EXPECT_EQ(tick["score"][s].integer(), before["score"][s].integer() + 1);
-        EXPECT_EQ(tick["score"][o].integer(), before["score"][o].integer());
-        EXPECT_EQ(tick["lbl"][s].text, std::to_string(tick["score"][s].integer()));
-        EXPECT_EQ(tick["lbl"][o].text, before["lbl"][o].text);
+        EXPECT_EQ(integerOf(tick.at("score").at(s)), integerOf(before.at("score").at(s)) + 1);
+        EXPECT_EQ(integerOf(tick.at("score").at(o)), integerOf(before.at("score").at(o)));
+        EXPECT_EQ(textOf(tick.at("lbl").at(s)), std::to_string(integerOf(tick.at("score").at(s))));
+        EXPECT_EQ(textOf(tick.at("lbl").at(o)), textOf(before.at("lbl").at(o)));
         if (!scored[scorer]) {
-            EXPECT_EQ(before["lbl"][s].text, " 0");
-            EXPECT_EQ(tick["lbl"][s].text, "1");
+            EXPECT_EQ(textOf(before.at("lbl").at(s)), " 0");
+            EXPECT_EQ(textOf(tick.at("lbl").at(s)), "1");
         }
         scored[scorer] = true;
         // Through the pause the old score stays shown.
         for (std::size_t i = point.before + 1; i < point.index; ++i) {
-            EXPECT_EQ(lines[i]["lbl"][s].text, before["lbl"][s].text);
+            EXPECT_EQ(textOf(lines[i].at("lbl").at(s)), textOf(before.at("lbl").at(s)));
         }
         if (scorer == 1) {
             // Close to the net on player 2's side: still player 1's point.
@@ -590,8 +591,8 @@ TEST(Rallies, BothPlayersScoreAndEachLabelCountsItsOwnPoints) {
     const Json& last = lines.back();
     expectGameOver(last, 3);
     EXPECT_EQ(scoresOf(last), (std::pair<std::int64_t, std::int64_t>{1, 3}));
-    EXPECT_EQ(last["lbl"][0].text, "1");
-    EXPECT_EQ(last["lbl"][1].text, "3");
+    EXPECT_EQ(textOf(last.at("lbl").at(0)), "1");
+    EXPECT_EQ(textOf(last.at("lbl").at(1)), "3");
 }
 
 } // namespace

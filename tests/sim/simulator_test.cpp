@@ -18,11 +18,11 @@ constexpr std::int64_t playReturns = playClicked + 2'000'000; // heartbeat 129
 constexpr std::int64_t firstMainTick = heartbeat(130);
 
 std::int64_t t(const Json& line) {
-    return line["t"].integer();
+    return integerOf(line.at("t"));
 }
 
 std::string ev(const Json& line) {
-    return line["ev"].text;
+    return textOf(line.at("ev"));
 }
 
 // ---------------------------------------------------------------------------
@@ -76,21 +76,21 @@ TEST(GoldenTrace, FollowsTheTimingRules) {
     }
 
     // Until the first main tick the ball waits at home with the serve's steps.
-    for (std::size_t i = 0; lines[i]["t"].integer() < firstMainTick; ++i) {
-        const Json& ball = lines[i]["ball"];
-        EXPECT_EQ(ball[0].integer(), 9240);
-        EXPECT_EQ(ball[1].integer(), 1080);
-        EXPECT_EQ(ball[2].integer(), 65);
-        EXPECT_EQ(ball[3].integer(), 70);
+    for (std::size_t i = 0; integerOf(lines[i].at("t")) < firstMainTick; ++i) {
+        const Json& ball = lines[i].at("ball");
+        EXPECT_EQ(integerOf(ball.at(0)), 9240);
+        EXPECT_EQ(integerOf(ball.at(1)), 1080);
+        EXPECT_EQ(integerOf(ball.at(2)), 65);
+        EXPECT_EQ(integerOf(ball.at(3)), 70);
         // The main timer is switched on only when Play! returns.
-        EXPECT_EQ(lines[i]["ui"][4].integer(), ev(lines[i]) == "click play" ? 1 : 0);
+        EXPECT_EQ(integerOf(lines[i].at("ui").at(4)), ev(lines[i]) == "click play" ? 1 : 0);
     }
     // Each main tick moves the ball by (65, 70).
     const std::vector<Json> ticks = linesOf(lines, "tmrMain");
     ASSERT_EQ(ticks.size(), 5u);
     for (std::size_t k = 0; k < ticks.size(); ++k) {
-        EXPECT_EQ(ticks[k]["ball"][0].integer(), 9240 + 65 * static_cast<int>(k + 1));
-        EXPECT_EQ(ticks[k]["ball"][1].integer(), 1080 + 70 * static_cast<int>(k + 1));
+        EXPECT_EQ(integerOf(ticks[k].at("ball").at(0)), 9240 + 65 * static_cast<int>(k + 1));
+        EXPECT_EQ(integerOf(ticks[k].at("ball").at(1)), 1080 + 70 * static_cast<int>(k + 1));
     }
 }
 
@@ -116,24 +116,24 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
         const Json& line = ticks.at(static_cast<std::size_t>(tick - 1));
         SCOPED_TRACE("tick " + std::to_string(tick));
         EXPECT_EQ(t(line), firstMainTick + heartbeat(tick - 1));
-        const Json& ball = line["ball"];
-        const float now = ball[0].number;
+        const Json& ball = line.at("ball");
+        const float now = numberOf(ball.at(0));
         EXPECT_GE(now, leftWall);
         EXPECT_LE(now + width, rightWall);
-        if (ball[2].integer() == speedX) {
+        if (integerOf(ball.at(2)) == speedX) {
             EXPECT_EQ(now, left + static_cast<float>(speedX));
         } else {
             // Turned back where the next step would have gone through the wall.
             ++rebounds;
-            EXPECT_EQ(ball[2].integer(), -speedX);
+            EXPECT_EQ(integerOf(ball.at(2)), -speedX);
             EXPECT_GT(speedX, 0);
             EXPECT_GT(now, left);
             EXPECT_LT(rightWall - (now + width), static_cast<float>(speedX));
             speedX = -speedX;
         }
-        EXPECT_EQ(ball[1].number, top + 70);
-        EXPECT_EQ(ball[3].integer(), 70);
-        EXPECT_EQ(line["arc"][0].integer(), 0) << "no player touched the ball";
+        EXPECT_EQ(numberOf(ball.at(1)), top + 70);
+        EXPECT_EQ(integerOf(ball.at(3)), 70);
+        EXPECT_EQ(integerOf(line.at("arc").at(0)), 0) << "no player touched the ball";
         left = now;
         top += 70;
     }
@@ -146,14 +146,14 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
     const Json& point = ticks.at(77);
     const std::int64_t pointTick = firstMainTick + heartbeat(77);
     EXPECT_EQ(t(point), pointTick + 2'000'000);
-    EXPECT_EQ(point["ball"][0].integer(), 9240);
-    EXPECT_EQ(point["ball"][1].integer(), 1080);
-    EXPECT_EQ(point["ball"][2].integer(), 65);
-    EXPECT_EQ(point["ball"][3].integer(), 70);
-    EXPECT_EQ(point["score"][0].integer(), 0);
-    EXPECT_EQ(point["score"][1].integer(), 1);
-    EXPECT_EQ(point["lbl"][0].text, " 0");
-    EXPECT_EQ(point["lbl"][1].text, "1");
+    EXPECT_EQ(integerOf(point.at("ball").at(0)), 9240);
+    EXPECT_EQ(integerOf(point.at("ball").at(1)), 1080);
+    EXPECT_EQ(integerOf(point.at("ball").at(2)), 65);
+    EXPECT_EQ(integerOf(point.at("ball").at(3)), 70);
+    EXPECT_EQ(integerOf(point.at("score").at(0)), 0);
+    EXPECT_EQ(integerOf(point.at("score").at(1)), 1);
+    EXPECT_EQ(textOf(point.at("lbl").at(0)), " 0");
+    EXPECT_EQ(textOf(point.at("lbl").at(1)), "1");
 
     // During the pause the other timers go on at every pump, the main one not.
     std::vector<std::int64_t> pumps;
@@ -173,8 +173,8 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
     // The next serve starts one heartbeat after the pause.
     const Json& next = ticks.at(78);
     EXPECT_EQ(t(next), t(point) + heartbeat(1));
-    EXPECT_EQ(next["ball"][0].integer(), 9305);
-    EXPECT_EQ(next["ball"][1].integer(), 1150);
+    EXPECT_EQ(integerOf(next.at("ball").at(0)), 9305);
+    EXPECT_EQ(integerOf(next.at("ball").at(1)), 1150);
 }
 
 // ---------------------------------------------------------------------------
@@ -187,16 +187,16 @@ TEST(Events, AreDeliveredByTimeThenInFileOrderBeforeTheHeartbeatsTimers) {
     // 10 ms is reached at heartbeat 1, 20 ms at heartbeat 2.
     EXPECT_EQ(ev(run.lines[0]), "keydown 37");
     EXPECT_EQ(t(run.lines[0]), heartbeat(1));
-    EXPECT_EQ(run.lines[0]["p1"][4].integer(), -150);
+    EXPECT_EQ(integerOf(run.lines[0].at("p1").at(4)), -150);
     EXPECT_EQ(ev(run.lines[1]), "keyup 37");
     EXPECT_EQ(t(run.lines[1]), heartbeat(1));
-    EXPECT_EQ(run.lines[1]["p1"][4].integer(), 0);
+    EXPECT_EQ(integerOf(run.lines[1].at("p1").at(4)), 0);
     EXPECT_EQ(ev(run.lines[2]), "tmrJump1");
     EXPECT_EQ(ev(run.lines[3]), "tmrJump2");
     EXPECT_EQ(ev(run.lines[4]), "keydown 39");
     EXPECT_EQ(t(run.lines[4]), heartbeat(2));
-    EXPECT_EQ(run.lines[4]["p1"][4].integer(), 150);
-    EXPECT_EQ(run.lines[4]["p1"][5].integer(), 150);
+    EXPECT_EQ(integerOf(run.lines[4].at("p1").at(4)), 150);
+    EXPECT_EQ(integerOf(run.lines[4].at("p1").at(5)), 150);
 }
 
 struct EventCase {
@@ -218,7 +218,7 @@ TEST_P(Event, WritesItsLineWhenItsHandlerReturns) {
     const Json& line = run.lines[0];
     EXPECT_EQ(ev(line), c.event);
     EXPECT_EQ(t(line), heartbeat(1));
-    EXPECT_EQ(line[c.field][c.index].integer(), c.value);
+    EXPECT_EQ(integerOf(line.at(c.field).at(c.index)), c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,11 +243,11 @@ TEST(Events, ReleaseAfterTwoPressesStopsBoth) {
     const SimRun run = runScript("0 keydown 37\n0 keydown 65\n0 keyup 13\n100 end\n");
     ASSERT_GE(run.lines.size(), 3u);
     EXPECT_EQ(ev(run.lines[1]), "keydown 65");
-    EXPECT_EQ(run.lines[1]["p1"][4].integer(), -150);
-    EXPECT_EQ(run.lines[1]["p2"][4].integer(), -150);
+    EXPECT_EQ(integerOf(run.lines[1].at("p1").at(4)), -150);
+    EXPECT_EQ(integerOf(run.lines[1].at("p2").at(4)), -150);
     EXPECT_EQ(ev(run.lines[2]), "keyup 13");
-    EXPECT_EQ(run.lines[2]["p1"][4].integer(), 0);
-    EXPECT_EQ(run.lines[2]["p2"][4].integer(), 0);
+    EXPECT_EQ(integerOf(run.lines[2].at("p1").at(4)), 0);
+    EXPECT_EQ(integerOf(run.lines[2].at("p2").at(4)), 0);
 }
 
 // Events of Play!'s own heartbeat that come after it are handed over by the
@@ -262,7 +262,7 @@ TEST(Events, LaterEventsOfTheSameHeartbeatGoIntoPlaysWait) {
     const std::vector<Json> play = linesOf(run.lines, "click play");
     ASSERT_EQ(play.size(), 1u);
     EXPECT_EQ(t(play[0]), playReturns);
-    EXPECT_EQ(play[0]["p1"][4].integer(), -150);
+    EXPECT_EQ(integerOf(play[0].at("p1").at(4)), -150);
 }
 
 // ---------------------------------------------------------------------------
@@ -282,10 +282,10 @@ TEST_P(MessageBox, WritesItsTextWhenItOpensThenTheMenuLine) {
     ASSERT_EQ(run.status, 0);
     ASSERT_GE(run.lines.size(), 3u);
     const Json& box = run.lines[0];
-    EXPECT_EQ(box.keys(), (std::vector<std::string>{"t", "ev", "text"}));
+    EXPECT_EQ(keysOf(box), (std::vector<std::string>{"t", "ev", "text"}));
     EXPECT_EQ(t(box), heartbeat(1));
     EXPECT_EQ(ev(box), "msgbox");
-    EXPECT_EQ(box["text"].text, c.text);
+    EXPECT_EQ(textOf(box.at("text")), c.text);
     EXPECT_EQ(ev(run.lines[1]), std::string("menu ") + c.item);
     EXPECT_EQ(t(run.lines[1]), heartbeat(1));
     // The box is closed at once: the heartbeat's timers still run.
@@ -335,7 +335,7 @@ TEST(ProgramExit, MenuExitInsidePlaysWaitEndsTheRunWithoutAPlayLine) {
     EXPECT_EQ(run.status, 0);
     ASSERT_FALSE(run.lines.empty());
     // Taken by the pump 300 ms after the click, before that pump's timers.
-    EXPECT_EQ(run.lines.back().keys(), (std::vector<std::string>{"t", "ev"}));
+    EXPECT_EQ(keysOf(run.lines.back()), (std::vector<std::string>{"t", "ev"}));
     EXPECT_EQ(ev(run.lines.back()), "exit");
     EXPECT_EQ(t(run.lines.back()), playClicked + 300'000);
     EXPECT_TRUE(linesOf(run.lines, "click play").empty());
@@ -434,8 +434,8 @@ TEST(Stop, AWaitRunningAtTheLastHeartbeatFinishesFirst) {
     std::vector<std::int64_t> points;
     std::int64_t score = 0;
     for (const Json& tick : ticks) {
-        if (tick["score"][1].integer() != score) {
-            score = tick["score"][1].integer();
+        if (integerOf(tick.at("score").at(1)) != score) {
+            score = integerOf(tick.at("score").at(1));
             points.push_back(t(tick));
         }
     }
@@ -447,7 +447,7 @@ TEST(Stop, AWaitRunningAtTheLastHeartbeatFinishesFirst) {
     EXPECT_EQ(thirdPoint, 11'671'875);
     EXPECT_EQ(ev(run.lines.back()), "tmrMain");
     EXPECT_EQ(t(run.lines.back()), thirdPoint);
-    EXPECT_EQ(run.lines.back()["score"][1].integer(), 3);
+    EXPECT_EQ(integerOf(run.lines.back().at("score").at(1)), 3);
 }
 
 // ---------------------------------------------------------------------------
