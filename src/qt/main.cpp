@@ -1,5 +1,6 @@
 #include "display_check.h"
 #include "main_window.h"
+#include "qtgui/picture_loader.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -20,7 +21,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gloob Volleyball"));
 
-    gloob::MainWindow window;
-    window.show();
-    return QApplication::exec();
+    try {
+        gloob::MainWindow window;
+        window.show();
+        return QApplication::exec();
+    } catch (const gloob::PictureError& error) {
+        std::fprintf(stderr, "gloob: %s\n", error.what());
+        return 1;
+    }
 }

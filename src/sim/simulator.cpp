@@ -90,6 +90,12 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
         return exitUsage;
     }
     const auto app = guiApplicationForRun();
+    try {
+        simulatorPictures(); // a build with a broken picture stops here, before any trace
+    } catch (const PictureError& error) {
+        errors << programName << ": " << error.what() << '\n';
+        return exitFailure;
+    }
     simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
     if (!trace) {
         errors << programName << ": cannot write the trace\n";
