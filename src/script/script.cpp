@@ -34,15 +34,15 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
     return words;
 }
 
+bool allDigits(std::string_view word) {
+    return !word.empty() &&
+           std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Plain decimal digits only: no sign, no blanks, no base prefix.
 std::optional<std::uint64_t> decimal(std::string_view word, std::uint64_t max) {
-    if (word.empty()) {
+    if (!allDigits(word)) {
         return std::nullopt;
-    }
-    for (char c : word) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
     }
     std::uint64_t value = 0;
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
@@ -69,8 +69,38 @@ constexpr std::array<MenuWord, 9> menuWords{{
     {"exit", MenuId::mnuExit},
 }};
 
+// Bytes of a word that a message shows before cutting it.
+constexpr std::size_t shownWordBytes = 40;
+
 std::string quoted(std::string_view word) {
-    return "'" + std::string(word) + "'";
+    return quotedWord(word);
+}
+
+enum class LineEnd { found, tooLong, endOfInput };
+
+// One line into `text` without its end (LF, CR or CR LF), never more than
+// maxLineBytes of it.
+LineEnd readLine(std::istream& in, std::string& text) {
+    text.clear();
+    for (;;) {
+        const auto c = in.get();
+        if (c == std::istream::traits_type::eof()) {
+            return text.empty() ? LineEnd::endOfInput : LineEnd::found;
+        }
+        if (c == '\n') {
+            return LineEnd::found;
+        }
+        if (c == '\r') {
+            if (in.peek() == '\n') {
+                in.get();
+            }
+            return LineEnd::found;
+        }
+        if (text.size() == maxLineBytes) {
+            return LineEnd::tooLong;
+        }
+        text += static_cast<char>(c);
+    }
 }
 
 // What follows the keyword of an event that takes one more word.
@@ -93,8 +123,25 @@ std::string_view argumentOf(EventKind kind) {
 
 } // namespace
 
+std::string quotedWord(std::string_view word) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string shown = "'";
+    for (const char c : word.substr(0, shownWordBytes)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+            shown += c;
+        } else {
+            shown += "\\x";
+            shown += hex[byte >> 4];
+            shown += hex[byte & 0xF];
+        }
+    }
+    shown += word.size() > shownWordBytes ? "...'" : "'";
+    return shown;
+}
+
 std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_view line,
-                                                                 int lineNumber) {
+                                                                 std::int64_t lineNumber) {
     const std::vector<std::string_view> words = wordsOf(line);
     if (words.empty()) {
         return std::monostate{};
@@ -106,6 +153,10 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
     ScriptEvent event;
     event.line = lineNumber;
     const auto time = decimal(words[0], maxScriptMilliseconds);
+    if (!time && allDigits(words[0])) {
+        return error("time " + quoted(words[0]) + " is beyond the millisecond counter (at most " +
+                     std::to_string(maxScriptMilliseconds) + ")");
+    }
     if (!time) {
         return error("bad time " + quoted(words[0]) +
                      " (milliseconds, a decimal number from 0 to " +
@@ -188,9 +239,21 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
 std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in) {
     std::vector<ScriptEvent> events;
     std::string text;
-    int lineNumber = 0;
-    while (std::getline(in, text)) {
+    text.reserve(maxLineBytes);
+    std::int64_t lineNumber = 0;
+    for (;;) {
+        const LineEnd end = readLine(in, text);
+        if (in.bad()) {
+            return ScriptError{lineNumber + 1, "read error"};
+        }
+        if (end == LineEnd::endOfInput) {
+            break;
+        }
         ++lineNumber;
+        if (end == LineEnd::tooLong) {
+            return ScriptError{lineNumber, "line too long (more than " +
+                                               std::to_string(maxLineBytes) + " bytes)"};
+        }
         auto parsed = parseLine(text, lineNumber);
         if (auto* error = std::get_if<ScriptError>(&parsed)) {
             return std::move(*error);
@@ -198,9 +261,6 @@ std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in
         if (auto* event = std::get_if<ScriptEvent>(&parsed)) {
             events.push_back(std::move(*event));
         }
-    }
-    if (in.bad()) {
-        return ScriptError{lineNumber + 1, "read error"};
     }
     return events;
 }
