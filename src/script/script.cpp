@@ -69,9 +69,6 @@ constexpr std::array<MenuWord, 9> menuWords{{
     {"exit", MenuId::mnuExit},
 }};
 
-// Bytes of a word that a message shows before cutting it.
-constexpr std::size_t shownWordBytes = 40;
-
 std::string quoted(std::string_view word) {
     return quotedWord(word);
 }
@@ -123,10 +120,10 @@ std::string_view argumentOf(EventKind kind) {
 
 } // namespace
 
-std::string quotedWord(std::string_view word) {
+std::string quotedWord(std::string_view word, std::size_t shownBytes) {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string shown = "'";
-    for (const char c : word.substr(0, shownWordBytes)) {
+    for (const char c : word.substr(0, shownBytes)) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
             shown += c;
@@ -136,7 +133,7 @@ std::string quotedWord(std::string_view word) {
             shown += hex[byte & 0xF];
         }
     }
-    shown += word.size() > shownWordBytes ? "...'" : "'";
+    shown += word.size() > shownBytes ? "...'" : "'";
     return shown;
 }
 

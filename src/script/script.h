@@ -52,8 +52,10 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
 std::variant<std::vector<ScriptEvent>, ScriptError> parseScript(std::istream& in);
 
 // A word of the input as a message shows it: quoted, every byte that is not
-// printable ASCII (and the backslash) as \xNN, a long word cut with "...".
-// Messages then never carry terminal controls, nor a line of megabytes.
-std::string quotedWord(std::string_view word);
+// printable ASCII (and the backslash) as \xNN, cut with "..." after
+// `shownBytes`. Messages then never carry terminal controls, nor a line of
+// megabytes.
+constexpr std::size_t shownWordBytes = 40;
+std::string quotedWord(std::string_view word, std::size_t shownBytes = shownWordBytes);
 
 } // namespace gloob

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <sstream>
+#include <streambuf>
+#include <string>
 
 namespace gloob::sim::testing {
 namespace {
@@ -484,7 +486,8 @@ TEST(CommandLine, HelpDescribesScriptAndTrace) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.errors, "");
     for (const char* word :
-         {"Usage: gloob-sim [SCRIPT]", "keydown", "keyup", "click play|exit",
+         {"Usage: gloob-sim [SCRIPT]", "Exit status: 0", "; 1 when the trace cannot be written",
+          "4294967295", "keydown", "keyup", "click play|exit",
           "menu 3|5|8|mountain|beach|none|instructions|about|exit", "focusout", "end",
           "\"ball\":[Left,Top,ballSpeedX,ballSpeedY,visible]", "msgbox", "\"exit\""}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
@@ -501,14 +504,16 @@ TEST(CommandLine, ReadsStandardInputWithoutAScriptOrWithDash) {
 
 struct BadCommandLineCase {
     const char* name;
-    std::vector<std::string_view> arguments;
-    const char* message;
+    std::vector<std::string> arguments;
+    std::string message;
 };
 
 class BadCommandLine : public ::testing::TestWithParam<BadCommandLineCase> {};
 
 TEST_P(BadCommandLine, ExitsWithStatus2AndNoTrace) {
-    const CommandLine run = commandLine(GetParam().arguments, "0 click play\n");
+    const std::vector<std::string>& arguments = GetParam().arguments;
+    const CommandLine run = commandLine(
+        std::vector<std::string_view>(arguments.begin(), arguments.end()), "0 click play\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.errors.find(GetParam().message), std::string::npos) << run.errors;
@@ -519,14 +524,53 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCommandLineCase{"MissingFile",
                            {"/nonexistent/game.script"},
-                           "gloob-sim: cannot open script '/nonexistent/game.script'"},
+                           "gloob-sim: cannot open script '/nonexistent/game.script': No such file "
+                           "or directory\n"},
         BadCommandLineCase{"Directory", {GLOOB_SIM_GOLDEN_DIR}, "it is a directory"},
         BadCommandLineCase{"TwoScripts", {"a.script", "b.script"}, "too many arguments"},
         BadCommandLineCase{"UnknownOption", {"--fast"}, "unknown option '--fast'"},
+        BadCommandLineCase{"OptionWithTerminalControls",
+                           {"--\x1b[2J\x1b]2;gotcha\x07"},
+                           "unknown option '--\\x1B[2J\\x1B]2;gotcha\\x07'\n"},
+        BadCommandLineCase{"EndlessNameIsCutAndSaysWhy",
+                           {"/nonexistent/" + std::string(100'000, 'n')},
+                           "cannot open script '/nonexistent/" + std::string(256 - 13, 'n') +
+                               "...': File name too long\n"},
         BadCommandLineCase{"MalformedScriptFile",
                            {GLOOB_SIM_SCRIPTS_DIR "/malformed.script"},
                            "gloob-sim: line 3: unknown event 'jump'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// A trace that cannot be written.
+
+// Takes nothing and counts how often it was asked to.
+class FullDisk : public std::streambuf {
+public:
+    int writes = 0;
+
+protected:
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        ++writes;
+        return 0;
+    }
+    int_type overflow(int_type) override {
+        ++writes;
+        return traits_type::eof();
+    }
+};
+
+// Played on, this run would take minutes: the test's time limit catches that.
+TEST(TraceFailure, StopsTheRunAtTheFirstFailedWrite) {
+    FullDisk disk;
+    std::ostream trace(&disk);
+    std::istringstream script("0 click play\n4294967295 end\n");
+    std::ostringstream errors;
+    EXPECT_EQ(runSimulator(script, trace, errors), exitFailure);
+    EXPECT_EQ(errors.str(), "gloob-sim: cannot write the trace\n");
+    EXPECT_EQ(disk.writes, 1);
+    EXPECT_EQ(trace.exceptions(), std::ios::goodbit) << "the stream is handed back as it came";
+}
 
 } // namespace
 } // namespace gloob::sim::testing
