@@ -69,10 +69,6 @@ constexpr std::array<MenuWord, 9> menuWords{{
     {"exit", MenuId::mnuExit},
 }};
 
-std::string quoted(std::string_view word) {
-    return quotedWord(word);
-}
-
 enum class LineEnd { found, tooLong, endOfInput };
 
 // One line into `text` without its end (LF, CR or CR LF), never more than
@@ -151,11 +147,12 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
     event.line = lineNumber;
     const auto time = decimal(words[0], maxScriptMilliseconds);
     if (!time && allDigits(words[0])) {
-        return error("time " + quoted(words[0]) + " is beyond the millisecond counter (at most " +
+        return error("time " + quotedWord(words[0]) +
+                     " is beyond the millisecond counter (at most " +
                      std::to_string(maxScriptMilliseconds) + ")");
     }
     if (!time) {
-        return error("bad time " + quoted(words[0]) +
+        return error("bad time " + quotedWord(words[0]) +
                      " (milliseconds, a decimal number from 0 to " +
                      std::to_string(maxScriptMilliseconds) + ")");
     }
@@ -178,17 +175,17 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
     } else if (keyword == "end") {
         event.kind = EventKind::end;
     } else {
-        return error("unknown event " + quoted(keyword));
+        return error("unknown event " + quotedWord(keyword));
     }
 
     const std::string_view argument = argumentOf(event.kind);
     const std::size_t expected = argument.empty() ? 2 : 3;
     if (words.size() < expected) {
-        return error("missing " + std::string(argument) + " after " + quoted(keyword));
+        return error("missing " + std::string(argument) + " after " + quotedWord(keyword));
     }
     if (words.size() > expected) {
-        return error("unexpected " + quoted(words[expected]) + " after " +
-                     quoted(words[expected - 1]));
+        return error("unexpected " + quotedWord(words[expected]) + " after " +
+                     quotedWord(words[expected - 1]));
     }
 
     switch (event.kind) {
@@ -196,7 +193,7 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
     case EventKind::keyUp: {
         const auto code = decimal(words[2], 65535);
         if (!code) {
-            return error("bad key code " + quoted(words[2]) +
+            return error("bad key code " + quotedWord(words[2]) +
                          " (a decimal number from 0 to 65535)");
         }
         event.keyCode = static_cast<std::uint16_t>(*code);
@@ -210,7 +207,7 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         } else if (words[2] == "exit") {
             event.kind = EventKind::clickExit;
         } else {
-            return error("unknown button " + quoted(words[2]) + " (play or exit)");
+            return error("unknown button " + quotedWord(words[2]) + " (play or exit)");
         }
         event.name = "click " + std::string(words[2]);
         break;
@@ -218,7 +215,7 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         const auto* found = std::find_if(menuWords.begin(), menuWords.end(),
                                          [&](const MenuWord& m) { return m.word == words[2]; });
         if (found == menuWords.end()) {
-            return error("unknown menu item " + quoted(words[2]) +
+            return error("unknown menu item " + quotedWord(words[2]) +
                          " (3, 5, 8, mountain, beach, none, instructions, about or exit)");
         }
         event.menuItem = found->item;

@@ -137,6 +137,7 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
         const StopAtFirstFailedWrite stop(trace);
         simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
     } catch (const std::ios::failure&) {
+        // Reported below, from the stream's state.
     }
     if (!trace) {
         errors << programName << ": cannot write the trace\n";
