@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build make pkg-config
     qt6-base-dev libgl-dev libsdl2-dev
     # tests and benchmarks
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the end-to-end test: a virtual X server, a window manager, input and screenshots

@@ -1,6 +1,7 @@
 #include "app/version.h"
 #include "display_check.h"
 #include "main_window.h"
+#include "qtgui/picture_loader.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -68,11 +69,16 @@ int main(int argc, char* argv[]) {
     options.useSettings = true;
     options.usePads = true;
 
-    gloob::MainWindow window(options);
-    if (!window.startupError().isEmpty()) {
-        printError(window.startupError());
+    try {
+        gloob::MainWindow window(options);
+        if (!window.startupError().isEmpty()) {
+            printError(window.startupError());
+            return 1;
+        }
+        window.show();
+        return QApplication::exec();
+    } catch (const gloob::PictureError& error) {
+        printError(QString::fromUtf8(error.what()));
         return 1;
     }
-    window.show();
-    return QApplication::exec();
 }

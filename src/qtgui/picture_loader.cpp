@@ -1,13 +1,17 @@
 #include "picture_loader.h"
 
 #include <QImage>
-#include <QString>
+#include <QImageReader>
 
 namespace gloob {
 
-namespace {
-RgbImage decode(const QString& resource) {
-    const QImage image = QImage(resource).convertToFormat(QImage::Format_RGB32);
+RgbImage decodePicture(const QString& path) {
+    QImageReader reader(path);
+    const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) {
+        throw PictureError("cannot decode the picture " + path.toStdString() + ": " +
+                           reader.errorString().toStdString());
+    }
     RgbImage decoded(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -17,11 +21,10 @@ RgbImage decode(const QString& resource) {
     }
     return decoded;
 }
-} // namespace
 
 Pictures loadPictures() {
-    return {decode(QStringLiteral(":/assets/mountain.jpg")),
-            decode(QStringLiteral(":/assets/beach.jpg"))};
+    return {decodePicture(QStringLiteral(":/assets/mountain.jpg")),
+            decodePicture(QStringLiteral(":/assets/beach.jpg"))};
 }
 
 } // namespace gloob

@@ -11,11 +11,11 @@ namespace gloob {
 
 GlyphMask QtTextRasteriser::rasterise(std::string_view text, const Font& font, int width,
                                       int height) const {
+    if (width <= 0 || height <= 0 || width > largestSide || height > largestSide) {
+        return {}; // nothing to draw, and nothing allocated
+    }
     GlyphMask mask{width, height,
                    std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height)};
-    if (width <= 0 || height <= 0) {
-        return mask;
-    }
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {

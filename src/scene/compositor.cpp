@@ -48,20 +48,29 @@ std::uint64_t fixedPointStep(int from, int to) {
 } // namespace
 
 Compositor::Compositor(const Scene& scene, const TextRasteriser& text, const Pictures& pictures)
-    : scene_(scene), text_(text), pictures_(pictures) {}
+    : scene_(scene), text_(text), pictures_(pictures), masks_(slotPerLabel()) {}
 
-const GlyphMask& Compositor::maskOf(const Label& label) const {
-    auto cached = std::find_if(masks_.begin(), masks_.end(),
-                               [&](const CachedMask& m) { return m.label == &label; });
-    if (cached == masks_.end()) {
-        masks_.push_back({&label, {}, {}});
-        cached = masks_.end() - 1;
-    } else if (cached->caption == label.Caption) {
-        return cached->mask;
+std::vector<Compositor::CachedMask> Compositor::slotPerLabel() {
+    std::vector<CachedMask> slots;
+    for (const Layer& layer : stackingOrder) {
+        if (layer.kind == Layer::Kind::label) {
+            CachedMask& slot = slots.emplace_back();
+            slot.label = layer.label;
+        }
     }
-    const PixelBox box = label.pixelBox();
-    cached->caption = label.Caption;
-    cached->mask = text_.rasterise(label.Caption, label.font, box.width(), box.height());
+    return slots;
+}
+
+const GlyphMask& Compositor::maskOf(Label Scene::*member) const {
+    const auto cached = std::find_if(masks_.begin(), masks_.end(),
+                                     [&](const CachedMask& m) { return m.label == member; });
+    const Label& label = scene_.*member;
+    if (!cached->drawn || cached->caption != label.Caption) {
+        const PixelBox box = label.pixelBox();
+        cached->caption = label.Caption;
+        cached->mask = text_.rasterise(label.Caption, label.font, box.width(), box.height());
+        cached->drawn = true;
+    }
     return cached->mask;
 }
 
@@ -84,7 +93,7 @@ Compositor::Footprint Compositor::footprintOf(const Layer& layer) const {
     case Layer::Kind::label: {
         const Label& label = scene_.*layer.label;
         f.rgb = toRgb(label.ForeColor);
-        f.mask = &maskOf(label);
+        f.mask = &maskOf(layer.label);
         break;
     }
     case Layer::Kind::picture: {

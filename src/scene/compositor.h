@@ -39,18 +39,23 @@ private:
     // The one coverage function: whether the control covers pixel (x, y) of
     // its box, and with which colour (0x00RRGGBB).
     static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
-    const GlyphMask& maskOf(const Label& label) const;
+    const GlyphMask& maskOf(Label Scene::*label) const;
 
+    // A label's text as last drawn, redrawn when its caption changes.
     struct CachedMask {
-        const Label* label;
-        std::string caption;
-        GlyphMask mask;
+        Label Scene::*label = nullptr;
+        mutable bool drawn = false;
+        mutable std::string caption;
+        mutable GlyphMask mask;
     };
+    static std::vector<CachedMask> slotPerLabel();
 
     const Scene& scene_;
     const TextRasteriser& text_;
     const Pictures& pictures_;
-    mutable std::vector<CachedMask> masks_;
+    // One slot per label, made at construction and never moved: a mask that
+    // was handed out stays where it is.
+    const std::vector<CachedMask> masks_;
 };
 
 } // namespace gloob

@@ -11,9 +11,9 @@ namespace gloob {
 enum class ShapeKind { rectangle, circle };
 
 struct Shape {
-    ShapeKind kind;
-    float Left, Top, Width, Height;
-    Colour FillColor;
+    ShapeKind kind = ShapeKind::rectangle;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    Colour FillColor = colours::black;
     bool Visible = true;
 
     PixelBox pixelBox() const { return pixelBoxOf(Left, Top, Width, Height); }
@@ -22,14 +22,14 @@ struct Shape {
 
 struct Font {
     std::string family;
-    int pointSize;
-    bool bold;
-    bool italic;
+    int pointSize = 0;
+    bool bold = false;
+    bool italic = false;
     bool operator==(const Font&) const = default;
 };
 
 struct Label {
-    float Left, Top, Width, Height;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
     std::string Caption;
     Font font;
     Colour ForeColor = colours::black;
@@ -42,8 +42,8 @@ struct Label {
 enum class PictureId { mountain, beach };
 
 struct Picture {
-    float Left, Top, Width, Height;
-    PictureId picture;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    PictureId picture = PictureId::mountain;
     bool Visible = false;
 
     PixelBox pixelBox() const { return pixelBoxOf(Left, Top, Width, Height); }
@@ -51,7 +51,7 @@ struct Picture {
 };
 
 struct PushButton {
-    float Left, Top, Width, Height;
+    float Left = 0, Top = 0, Width = 0, Height = 0;
     std::string Caption;
     bool Visible = true;
 
@@ -67,7 +67,7 @@ struct MenuItem {
 
 // Interval in milliseconds; 0 keeps the timer from firing.
 struct Timer {
-    std::int32_t Interval;
+    std::int32_t Interval = 0;
     bool operator==(const Timer&) const = default;
 };
 

@@ -12,9 +12,18 @@ constexpr int clientHeightTwips = 7095;
 constexpr int clientWidthPixels = clientWidthTwips / twipsPerPixel;
 constexpr int clientHeightPixels = clientHeightTwips / twipsPerPixel;
 
+// Pixels this far off the court are as good as any farther: huge and NaN
+// twips map to them, so that no conversion overflows and sums of pixels (a
+// circle's squared radius among them) stay well inside an int.
+constexpr int farOffCourtPixels = 10'000;
+
 // The one twip-to-pixel mapping: drawing and the colour query both use it.
 inline int pixelOf(float twips) {
-    return static_cast<int>(std::floor(static_cast<double>(twips) / twipsPerPixel));
+    const double pixel = std::floor(static_cast<double>(twips) / twipsPerPixel);
+    if (!(pixel >= -farOffCourtPixels)) { // NaN as well
+        return -farOffCourtPixels;
+    }
+    return pixel > farOffCourtPixels ? farOffCourtPixels : static_cast<int>(pixel);
 }
 
 // Half-open pixel box [x0, x1) x [y0, y1) of a twip box; the far edges are

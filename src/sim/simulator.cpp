@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -20,16 +22,29 @@ namespace gloob::sim {
 namespace {
 
 constexpr std::string_view programName = "gloob-sim";
+// A path is shown whole up to the length of any real one.
+constexpr std::size_t shownPathBytes = 256;
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's warnings speak of the machine, not of the game (no runtime folder,
+// say): the simulator's standard error carries its own messages only.
+void onlyQtErrors(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if ((type == QtCriticalMsg || type == QtFatalMsg) && qtMessageHandler != nullptr) {
+        qtMessageHandler(type, context, message);
+    }
+}
 
 // Text and pictures come from QtGui, as in the game, so the simulator composes
-// exactly the game's picture; that needs an application, offscreen will do.
+// exactly the game's picture; that needs an application. It never needs a
+// display, whatever platform the environment names.
 std::unique_ptr<QGuiApplication> guiApplicationForRun() {
     if (QGuiApplication::instance() != nullptr) {
         return nullptr;
     }
-    if (const char* platform = std::getenv("QT_QPA_PLATFORM");
-        platform == nullptr || *platform == '\0') {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qtMessageHandler == nullptr) {
+        qtMessageHandler = qInstallMessageHandler(onlyQtErrors);
     }
     // Qt keeps references to these for the application's lifetime.
     static int argc = 1;
@@ -37,6 +52,28 @@ std::unique_ptr<QGuiApplication> guiApplicationForRun() {
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+
+// The first write that fails ends the run: the trace is lost from there on,
+// and a full disk is not to be written to for hours.
+class StopAtFirstFailedWrite {
+public:
+    explicit StopAtFirstFailedWrite(std::ostream& out) : out_(out), previous_(out.exceptions()) {
+        out_.exceptions(std::ios::badbit | std::ios::failbit);
+    }
+    StopAtFirstFailedWrite(const StopAtFirstFailedWrite&) = delete;
+    StopAtFirstFailedWrite& operator=(const StopAtFirstFailedWrite&) = delete;
+    ~StopAtFirstFailedWrite() {
+        try {
+            out_.exceptions(previous_);
+        } catch (const std::ios::failure&) {
+            // The caller's own mask wants the failure reported: the state says it.
+        }
+    }
+
+private:
+    std::ostream& out_;
+    std::ios::iostate previous_;
+};
 
 } // namespace
 
@@ -77,7 +114,18 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
         return exitUsage;
     }
     const auto app = guiApplicationForRun();
-    simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
+    try {
+        simulatorPictures(); // a build with a broken picture stops here, before any trace
+    } catch (const PictureError& error) {
+        errors << programName << ": " << error.what() << '\n';
+        return exitFailure;
+    }
+    try {
+        const StopAtFirstFailedWrite stop(trace);
+        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
+    } catch (const std::ios::failure&) {
+        // Reported below, from the stream's state.
+    }
     if (!trace) {
         errors << programName << ": cannot write the trace\n";
         return exitFailure;
@@ -102,18 +150,22 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     }
     const std::string path(arguments[0]);
     if (path.size() > 1 && path[0] == '-') {
-        errors << programName << ": unknown option '" << path << "'\n"
+        errors << programName << ": unknown option " << quotedWord(path, shownPathBytes) << "\n"
                << "Try '" << programName << " --help'.\n";
         return exitUsage;
     }
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        errors << programName << ": cannot read script '" << path << "': it is a directory\n";
+        errors << programName << ": cannot read script " << quotedWord(path, shownPathBytes)
+               << ": it is a directory\n";
         return exitUsage;
     }
+    errno = 0;
     std::ifstream file(path);
     if (!file) {
-        errors << programName << ": cannot open script '" << path << "'\n";
+        const int error = errno;
+        errors << programName << ": cannot open script " << quotedWord(path, shownPathBytes) << ": "
+               << (error != 0 ? std::strerror(error) : "cannot be read") << "\n";
         return exitUsage;
     }
     return runSimulator(file, out, errors);
@@ -132,8 +184,10 @@ Script: one event a line; '#' starts a comment; blank lines are skipped.
   <ms> menu 3|5|8|mountain|beach|none|instructions|about|exit
   <ms> focusout
   <ms> end                stops the run at once
-<ms> is an unsigned decimal number of milliseconds; times need not be sorted
-(events are delivered by time, equal times in file order). The window is made
+<ms> is a decimal number of milliseconds from 0 to 4294967295, the range of the
+game's millisecond counter; times need not be sorted (events are delivered by
+time, equal times in file order). A line ends at LF, CR or CR LF and holds at
+most 4096 bytes. The window is made
 at time 0; timers run on a 64 Hz heartbeat (every 15625 us). Without 'end' or
 an exit the run stops after the first heartbeat at or after 10 s past the
 last event (time 0 for an empty script).
@@ -153,7 +207,9 @@ handlers run inside it come first); "t" is the time in microseconds:
   {"t":..,"ev":"exit"}                  the program ends
 Booleans of the match are -1/0; visibility and check marks 1/0.
 
-Exit status: 0 after a run, 2 for a malformed script or a bad command line.
+Exit status: 0 after a run; 1 when the trace cannot be written (standard output
+closed or full) or a picture built into the program cannot be decoded; 2 for a
+malformed script or a bad command line.
 )";
 }
 

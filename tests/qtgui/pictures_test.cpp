@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <array>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 
 namespace gloob {
 namespace {
@@ -48,6 +52,44 @@ TEST(BackgroundPictures, AreRealPicturesLightEnoughToPlayOver) {
         EXPECT_GT(brightness / (3.0 * static_cast<double>(image->pixels.size())), 110.0);
     }
 }
+
+struct BrokenCase {
+    const char* name;
+    const char* file;     // written into a fresh folder; empty: none
+    const char* contents; // of the file
+};
+void PrintTo(const BrokenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class BrokenPicture : public ::testing::TestWithParam<BrokenCase> {};
+
+// Never an empty picture that silently draws nothing: the load fails and
+// says which picture.
+TEST_P(BrokenPicture, FailsNamingThePicture) {
+    const BrokenCase& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string path = dir.filePath(QStringLiteral("background.jpg")).toStdString();
+    if (*c.file != '\0') {
+        std::ofstream(path, std::ios::binary) << c.contents;
+    }
+    try {
+        decodePicture(QString::fromStdString(path));
+        FAIL() << "decoded a broken picture";
+    } catch (const PictureError& error) {
+        EXPECT_NE(std::string(error.what()).find("cannot decode the picture " + path),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenPicture,
+    ::testing::Values(BrokenCase{"Missing", "", ""}, BrokenCase{"Empty", "background.jpg", ""},
+                      BrokenCase{"NotAPicture", "background.jpg", "a picture of the beach"},
+                      BrokenCase{"JpegMarkerThenNothing", "background.jpg", "\xFF\xD8\xFF\xE0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gloob

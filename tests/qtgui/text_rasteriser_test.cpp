@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace gloob {
 namespace {
 
@@ -58,14 +60,60 @@ TEST(LabelText, ScoreDigitIsLargeBoldAndCentred) {
     EXPECT_GT(padded.left, ink.left);
 }
 
-TEST(LabelText, HasNoAntialiasedEdges) {
+// Captions wrap at word boundaries, as the toolkit's labels do: a box too
+// narrow for the whole caption shows its words on lines of their own.
+TEST(LabelText, WrapsAtTheBlankWhenTheBoxIsTooNarrow) {
     const QtTextRasteriser text;
-    const Scene scene;
-    const GlyphMask mask = text.rasterise("8", scene.lblPlayer2Score.font, 49, 49);
-    for (std::uint8_t bit : mask.bits) {
-        ASSERT_TRUE(bit == 0 || bit == 1);
-    }
-    EXPECT_EQ(inkOf(text.rasterise("", scene.lblPlayer2Score.font, 49, 49)).pixels, 0);
+    const Font font = Scene::gameOverFont();
+    const Ink oneLine = inkOf(text.rasterise("GAME OVER", font, 169, 81));
+    const Ink twoLines = inkOf(text.rasterise("GAME OVER", font, 90, 81));
+    ASSERT_GT(oneLine.pixels, 0);
+    EXPECT_GT(twoLines.bottom - twoLines.top, 2 * (oneLine.bottom - oneLine.top));
+    EXPECT_LT(twoLines.right - twoLines.left, oneLine.right - oneLine.left);
+    EXPECT_EQ(twoLines.top, oneLine.top);
+}
+
+TEST(LabelText, EmptyCaptionLeavesNoInk) {
+    const QtTextRasteriser text;
+    EXPECT_EQ(inkOf(text.rasterise("", Scene::scoreFont(), 49, 49)).pixels, 0);
+    EXPECT_GT(inkOf(text.rasterise("8", Scene::scoreFont(), 49, 49)).pixels, 0);
+}
+
+struct SizeCase {
+    const char* name;
+    int width, height;
+};
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UnusableBox : public ::testing::TestWithParam<SizeCase> {};
+
+TEST_P(UnusableBox, GivesAnEmptyMask) {
+    const QtTextRasteriser text;
+    const GlyphMask mask =
+        text.rasterise("8", Scene::scoreFont(), GetParam().width, GetParam().height);
+    EXPECT_EQ(mask.width, 0);
+    EXPECT_EQ(mask.height, 0);
+    EXPECT_TRUE(mask.bits.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, UnusableBox,
+    ::testing::Values(SizeCase{"NoWidth", 0, 49}, SizeCase{"NoHeight", 49, 0},
+                      SizeCase{"NegativeWidth", -1, 49}, SizeCase{"NegativeHeight", 49, -1},
+                      SizeCase{"BothNegative", -49, -49},
+                      SizeCase{"WiderThanAnyLabel", QtTextRasteriser::largestSide + 1, 49},
+                      SizeCase{"HigherThanAnyLabel", 49, QtTextRasteriser::largestSide + 1},
+                      SizeCase{"Huge", 1'000'000, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LabelText, LargestBoxStillDraws) {
+    const QtTextRasteriser text;
+    const GlyphMask mask =
+        text.rasterise("8", Scene::scoreFont(), QtTextRasteriser::largestSide, 64);
+    EXPECT_EQ(mask.width, QtTextRasteriser::largestSide);
+    EXPECT_GT(inkOf(mask).pixels, 0);
 }
 
 } // namespace

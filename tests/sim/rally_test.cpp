@@ -1,6 +1,7 @@
 // Whole rallies played from scripts of timed keys, checked from the trace:
 // contacts with the players and the net, the ball crossing the net, points
 // and the end of a match.
+#include "scene/scene.h"
 #include "sim_test_support.h"
 #include "simulator.h"
 
@@ -19,22 +20,24 @@
 namespace gloob::sim::testing {
 namespace {
 
-constexpr double ballSize = 375;
-constexpr double bodyWidth = 1455;
-// The body is a disc within its box, 120 twips in from either side.
-constexpr double discInset = 120;
-constexpr double groundTop = 5520; // a body's Top when its player stands
-constexpr double player1HomeLeft = 8280;
-constexpr double walkStep = 150;
+// Measures of the court from the scene's own shapes, as the window starts.
+const Scene court;
+const double ballSize = court.shpBall.Width;
+const double bodyWidth = court.shpGloob1.Width;
+// The body is a disc as wide as its box is high, centred in the box.
+const double discInset = (court.shpGloob1.Width - court.shpGloob1.Height) / 2;
+const double groundTop = court.shpGloob1.Top; // a body's Top when its player stands
+const double player1HomeLeft = court.shpGloob1.Left;
+const double leftPostLeft = court.shpWallLeft.Left;
+const double rightPostRight = court.shpWallRight.Left + court.shpWallRight.Width;
 // The sides meet halfway between the net's outer faces.
-constexpr double netMiddle = (5520.0 + 6015.0) / 2;
-constexpr double postsTop = 5040;
-constexpr double postsBottom = 6135;
-constexpr double leftPostLeft = 5520;
-constexpr double rightPostRight = 6015;
+const double netMiddle = (leftPostLeft + rightPostRight) / 2;
+const double postsTop = court.shpWallLeft.Top;
+const double postsBottom = court.shpWallLeft.Top + court.shpWallLeft.Height;
+const double ballHomeLeft = court.shpBall.Left;
+const double ballHomeTop = court.shpBall.Top;
+constexpr double walkStep = 150;
 constexpr double ballStepX = 65;
-constexpr double ballHomeLeft = 9240;
-constexpr double ballHomeTop = 1080;
 constexpr double serveStepY = 70;
 constexpr std::int64_t hitStep = -80;
 constexpr std::int64_t jumpingHitStep = -130;
@@ -60,11 +63,11 @@ SimRun runScriptFile(const std::string& name) {
 }
 
 std::int64_t t(const Json& line) {
-    return line["t"].integer();
+    return integerOf(line.at("t"));
 }
 
 bool isMainTick(const Json& line) {
-    return line["ev"].text == "tmrMain";
+    return textOf(line.at("ev")) == "tmrMain";
 }
 
 struct Ball {
@@ -76,8 +79,9 @@ struct Ball {
 };
 
 Ball ballOf(const Json& line) {
-    const Json& b = line["ball"];
-    return {b[0].number, b[1].number, b[2].integer(), b[3].integer(), b[4].integer() == 1};
+    const Json& b = line.at("ball");
+    return {numberOf(b.at(0)), numberOf(b.at(1)), integerOf(b.at(2)), integerOf(b.at(3)),
+            integerOf(b.at(4)) == 1};
 }
 
 double centreOf(const Ball& ball) {
@@ -96,16 +100,16 @@ struct Body {
 };
 
 Body playerOf(const Json& line, int player) {
-    const Json& p = line[player == 1 ? "p1" : "p2"];
-    return {p[0].number, p[1].number, p[4].integer(), p[6].integer() != 0};
+    const Json& p = line.at(player == 1 ? "p1" : "p2");
+    return {numberOf(p.at(0)), numberOf(p.at(1)), integerOf(p.at(4)), integerOf(p.at(6)) != 0};
 }
 
 bool arcRunning(const Json& line) {
-    return line["arc"][0].integer() == -1;
+    return integerOf(line.at("arc").at(0)) == -1;
 }
 
 double arcLimit(const Json& line) {
-    return line["arc"][1].number;
+    return numberOf(line.at("arc").at(1));
 }
 
 // Player 1 plays the right half, player 2 the left one.
@@ -196,8 +200,8 @@ std::vector<Point> pointsOf(const std::vector<Json>& lines) {
             continue;
         }
         if (before && pausedForAPoint(lines[*before], lines[i])) {
-            const bool player1 =
-                lines[i]["score"][0].integer() != lines[*before]["score"][0].integer();
+            const bool player1 = integerOf(lines[i].at("score").at(0)) !=
+                                 integerOf(lines[*before].at("score").at(0));
             found.push_back({i, *before, player1 ? 1 : 2});
         }
         before = i;
@@ -277,7 +281,7 @@ TEST(Rallies, ServeLandsOnPlayerOneStandingUnderItAndArcsUp) {
         const Json& line = lines[i];
         const Ball now = ballOf(line);
         highest = std::min(highest, now.top);
-        if (line["ev"].text != "tmrBall") {
+        if (textOf(line.at("ev")) != "tmrBall") {
             continue;
         }
         SCOPED_TRACE("arc tick at t=" + std::to_string(t(line)));
@@ -455,17 +459,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 // What the last line of a finished match shows.
 void expectGameOver(const Json& last, std::int64_t length) {
-    EXPECT_EQ(last["lbl"][2].integer(), 1) << "GAME OVER shown";
-    EXPECT_EQ(last["ui"][0].integer(), 1) << "Play! shown";
-    EXPECT_EQ(last["ui"][1].integer(), 1) << "Exit shown";
-    EXPECT_EQ(last["ui"][4].integer(), 0) << "main timer off";
+    EXPECT_EQ(integerOf(last.at("lbl").at(2)), 1) << "GAME OVER shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(0)), 1) << "Play! shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(1)), 1) << "Exit shown";
+    EXPECT_EQ(integerOf(last.at("ui").at(4)), 0) << "main timer off";
     EXPECT_FALSE(ballOf(last).visible);
-    EXPECT_EQ(last["score"][2].integer(), length);
+    EXPECT_EQ(integerOf(last.at("score").at(2)), length);
 }
 
 // Scores of one line: {player 1, player 2}.
 std::pair<std::int64_t, std::int64_t> scoresOf(const Json& line) {
-    return {line["score"][0].integer(), line["score"][1].integer()};
+    return {integerOf(line.at("score").at(0)), integerOf(line.at("score").at(1))};
 }
 
 struct MatchCase {
@@ -493,8 +497,8 @@ TEST_P(UntouchedMatch, IsPlayedToItsLengthOnePointPerRally) {
     // Nobody moves: every serve falls in player 1's half.
     EXPECT_EQ(score1, 0);
     EXPECT_EQ(score2, c.length);
-    EXPECT_EQ(last["lbl"][0].text, " 0");
-    EXPECT_EQ(last["lbl"][1].text, std::to_string(c.length));
+    EXPECT_EQ(textOf(last.at("lbl").at(0)), " 0");
+    EXPECT_EQ(textOf(last.at("lbl").at(1)), std::to_string(c.length));
 
     // A rally starts with the ball one serve step from home.
     std::int64_t rallies = 0;
@@ -526,7 +530,7 @@ TEST_P(UntouchedMatch, IsPlayedToItsLengthOnePointPerRally) {
     // The winning point stops the main timer: no main tick follows it.
     ASSERT_FALSE(points.empty());
     EXPECT_FALSE(nextMainTick(lines, points.back().index));
-    EXPECT_EQ(lines[points.back().index]["ui"][4].integer(), 0);
+    EXPECT_EQ(integerOf(lines[points.back().index].at("ui").at(4)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rallies, UntouchedMatch,
@@ -557,18 +561,18 @@ TEST(Rallies, BothPlayersScoreAndEachLabelCountsItsOwnPoints) {
         ASSERT_GT(std::abs(centreOf(fell) - netMiddle), ballStepX);
         EXPECT_EQ(sideOf(fell), other);
 
-        EXPECT_EQ(tick["score"][s].integer(), before["score"][s].integer() + 1);
-        EXPECT_EQ(tick["score"][o].integer(), before["score"][o].integer());
-        EXPECT_EQ(tick["lbl"][s].text, std::to_string(tick["score"][s].integer()));
-        EXPECT_EQ(tick["lbl"][o].text, before["lbl"][o].text);
+        EXPECT_EQ(integerOf(tick.at("score").at(s)), integerOf(before.at("score").at(s)) + 1);
+        EXPECT_EQ(integerOf(tick.at("score").at(o)), integerOf(before.at("score").at(o)));
+        EXPECT_EQ(textOf(tick.at("lbl").at(s)), std::to_string(integerOf(tick.at("score").at(s))));
+        EXPECT_EQ(textOf(tick.at("lbl").at(o)), textOf(before.at("lbl").at(o)));
         if (!scored[scorer]) {
-            EXPECT_EQ(before["lbl"][s].text, " 0");
-            EXPECT_EQ(tick["lbl"][s].text, "1");
+            EXPECT_EQ(textOf(before.at("lbl").at(s)), " 0");
+            EXPECT_EQ(textOf(tick.at("lbl").at(s)), "1");
         }
         scored[scorer] = true;
         // Through the pause the old score stays shown.
         for (std::size_t i = point.before + 1; i < point.index; ++i) {
-            EXPECT_EQ(lines[i]["lbl"][s].text, before["lbl"][s].text);
+            EXPECT_EQ(textOf(lines[i].at("lbl").at(s)), textOf(before.at("lbl").at(s)));
         }
         if (scorer == 1) {
             // Close to the net on player 2's side: still player 1's point.
@@ -587,8 +591,8 @@ TEST(Rallies, BothPlayersScoreAndEachLabelCountsItsOwnPoints) {
     const Json& last = lines.back();
     expectGameOver(last, 3);
     EXPECT_EQ(scoresOf(last), (std::pair<std::int64_t, std::int64_t>{1, 3}));
-    EXPECT_EQ(last["lbl"][0].text, "1");
-    EXPECT_EQ(last["lbl"][1].text, "3");
+    EXPECT_EQ(textOf(last.at("lbl").at(0)), "1");
+    EXPECT_EQ(textOf(last.at("lbl").at(1)), "3");
 }
 
 } // namespace

@@ -109,9 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecording{"CutAfterTheTime", "# script format 1\n15 click play\n2515",
                      "gloob-sim: line 3: truncated: the recording ends in the middle of a line\n"},
         BadRecording{"NotAScript", "PK\x03\x04 zip\n",
-                     "gloob-sim: line 1: bad time 'PK\x03\x04' "
-                     "(milliseconds, a decimal number from 0 "
-                     "to 1000000000000)\n"}),
+                     "gloob-sim: line 1: bad time 'PK\\x03\\x04' (milliseconds, a decimal "
+                     "number from 0 to 4294967295)\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

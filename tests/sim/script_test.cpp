@@ -3,16 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
+#include <streambuf>
+#include <string>
 
 namespace gloob::sim::testing {
 namespace {
 
 struct MalformedCase {
     const char* name;
-    const char* script;
-    int line;
-    const char* message;
+    std::string script;
+    std::int64_t line;
+    std::string message;
 };
 
 class MalformedScript : public ::testing::TestWithParam<MalformedCase> {};
@@ -64,9 +68,29 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"TimeWithLetters", "10ms keydown 37\n", 1, "bad time '10ms'"},
         MalformedCase{"TimeInScientificForm", "1e3 end\n", 1, "bad time '1e3'"},
         MalformedCase{"FractionalTime", "1.5 end\n", 1, "bad time '1.5'"},
-        MalformedCase{"TimeBeyondTheLimit", "1000000000001 end\n", 1, "bad time '1000000000001'"},
+        MalformedCase{"TimeBeyondTheCounter", "4294967296 end\n", 1,
+                      "time '4294967296' is beyond the millisecond counter (at most 4294967295)"},
+        MalformedCase{"TimeOfAnHourLongRunOfHeartbeats", "0 end\n4294967500 keydown 37\n", 2,
+                      "time '4294967500' is beyond the millisecond counter"},
         MalformedCase{"TimeBeyondSixtyFourBits", "99999999999999999999999 end\n", 1,
-                      "bad time '99999999999999999999999'"},
+                      "time '99999999999999999999999' is beyond the millisecond counter"},
+        MalformedCase{"LineTooLong", std::string(5000, '1') + " end\n", 1,
+                      "line too long (more than 4096 bytes)"},
+        MalformedCase{"LineTooLongWithoutALineEnd", "0 end\n# note\n" + std::string(4097, ' '), 3,
+                      "line too long"},
+        MalformedCase{"TerminalControlsShownAsHex", "0 \x1b]2;gotcha\x07\x1b[2J\n", 1,
+                      "unknown event '\\x1B]2;gotcha\\x07\\x1B[2J'"},
+        MalformedCase{"NonAsciiShownAsHex", "0 caf\xc3\xa9\n", 1, "unknown event 'caf\\xC3\\xA9'"},
+        MalformedCase{"BackslashShownAsHex", "0 keydown \\x41\n", 1, "bad key code '\\x5Cx41'"},
+        MalformedCase{"NulBytesShownAsHex", std::string("0 \0\0 end\n", 9), 1,
+                      "unknown event '\\x00\\x00'"},
+        MalformedCase{"LongWordCut", "0 " + std::string(1000, 'w') + "\n", 1,
+                      "unknown event '" + std::string(40, 'w') + "...'"},
+        MalformedCase{"OldMacLineEnds", "0 keydown 37\r\r0 bogus\r", 3, "unknown event 'bogus'"},
+        MalformedCase{"WindowsLineEnds", "0 keydown 37\r\n\r\n0 bogus\r\n", 3,
+                      "unknown event 'bogus'"},
+        MalformedCase{"MixedLineEnds", "0 end\n0 end\r0 end\r\n0 bogus", 4,
+                      "unknown event 'bogus'"},
         MalformedCase{
             "FirstFaultAfterCommentsAndBlanks",
             "# a script\n\n   \n0 keydown 37   # left\n\t# note\n20 keyup 37 x\n0 bogus\n", 6,
@@ -137,8 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValidCase{"CommentRightAfterTheWord", "2 focusout#lost it", 2, EventKind::focusOut, 0,
                   noMenu, "focusout"},
         ValidCase{"WindowsLineEnd", "3 end\r", 3, EventKind::end, 0, noMenu, "end"},
-        ValidCase{"LatestTime", "1000000000000 end", 1000000000000, EventKind::end, 0, noMenu,
-                  "end"}),
+        ValidCase{"LatestTime", "4294967295 end", 4294967295, EventKind::end, 0, noMenu, "end"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScriptLine, BlankAndCommentLinesGiveNothing) {
@@ -166,6 +189,64 @@ TEST(Script, KeepsFileOrderAndLineNumbers) {
     EXPECT_EQ(events[1].line, 5);
     EXPECT_EQ(events[2].name, "end");
     EXPECT_EQ(events[2].line, 6);
+}
+
+TEST(Script, EveryKindOfLineEndGivesTheSameEvents) {
+    for (const std::string end : {"\n", "\r", "\r\n"}) {
+        std::istringstream in("500 keydown 39" + end + "# A" + end + end + "100 end" + end);
+        const auto parsed = parseScript(in);
+        ASSERT_TRUE(std::holds_alternative<std::vector<ScriptEvent>>(parsed));
+        const auto& events = std::get<std::vector<ScriptEvent>>(parsed);
+        ASSERT_EQ(events.size(), 2u);
+        EXPECT_EQ(events[0].name, "keydown 39");
+        EXPECT_EQ(events[0].line, 1);
+        EXPECT_EQ(events[1].name, "end");
+        EXPECT_EQ(events[1].line, 4);
+    }
+}
+
+TEST(Script, LineOfTheLongestLengthIsRead) {
+    std::istringstream in("1 end" + std::string(maxLineBytes - 5, ' ') + "\n");
+    const auto parsed = parseScript(in);
+    ASSERT_TRUE(std::holds_alternative<std::vector<ScriptEvent>>(parsed));
+    EXPECT_EQ(std::get<std::vector<ScriptEvent>>(parsed).size(), 1u);
+}
+
+// Hands out the same byte without end, up to a limit, and counts what it gave.
+class EndlessLine : public std::streambuf {
+public:
+    std::size_t handedOut = 0;
+
+protected:
+    int_type underflow() override {
+        if (handedOut >= limit) {
+            return traits_type::eof();
+        }
+        std::fill(std::begin(chunk_), std::end(chunk_), '7');
+        setg(chunk_, chunk_, chunk_ + sizeof chunk_);
+        handedOut += sizeof chunk_;
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    static constexpr std::size_t limit = 64 << 20;
+    char chunk_[256];
+};
+
+TEST(Script, EndlessLineIsRefusedWithoutReadingIt) {
+    EndlessLine source;
+    std::istream in(&source);
+    const auto parsed = parseScript(in);
+    ASSERT_TRUE(std::holds_alternative<ScriptError>(parsed));
+    EXPECT_EQ(std::get<ScriptError>(parsed).line, 1);
+    EXPECT_EQ(std::get<ScriptError>(parsed).message, "line too long (more than 4096 bytes)");
+    EXPECT_LE(source.handedOut, maxLineBytes + 256);
+}
+
+TEST(ScriptLine, NumbersGoPastThirtyOneBits) {
+    const auto parsed = parseLine("0 bogus", 3'000'000'000);
+    ASSERT_TRUE(std::holds_alternative<ScriptError>(parsed));
+    EXPECT_EQ(std::get<ScriptError>(parsed).line, 3'000'000'000);
 }
 
 TEST(Script, EmptyScriptHasNoEvents) {

@@ -23,7 +23,7 @@ SimRun runScript(std::string_view script) {
 std::vector<Json> linesOf(const std::vector<Json>& lines, std::string_view event) {
     std::vector<Json> found;
     for (const Json& line : lines) {
-        if (line["ev"].text == event) {
+        if (textOf(line.at("ev")) == event) {
             found.push_back(line);
         }
     }

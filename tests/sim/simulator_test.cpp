@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <sstream>
+#include <streambuf>
+#include <string>
 
 namespace gloob::sim::testing {
 namespace {
@@ -18,11 +20,11 @@ constexpr std::int64_t playReturns = playClicked + 2'000'000; // heartbeat 129
 constexpr std::int64_t firstMainTick = heartbeat(130);
 
 std::int64_t t(const Json& line) {
-    return line["t"].integer();
+    return integerOf(line.at("t"));
 }
 
 std::string ev(const Json& line) {
-    return line["ev"].text;
+    return textOf(line.at("ev"));
 }
 
 // ---------------------------------------------------------------------------
@@ -76,21 +78,21 @@ TEST(GoldenTrace, FollowsTheTimingRules) {
     }
 
     // Until the first main tick the ball waits at home with the serve's steps.
-    for (std::size_t i = 0; lines[i]["t"].integer() < firstMainTick; ++i) {
-        const Json& ball = lines[i]["ball"];
-        EXPECT_EQ(ball[0].integer(), 9240);
-        EXPECT_EQ(ball[1].integer(), 1080);
-        EXPECT_EQ(ball[2].integer(), 65);
-        EXPECT_EQ(ball[3].integer(), 70);
+    for (std::size_t i = 0; integerOf(lines[i].at("t")) < firstMainTick; ++i) {
+        const Json& ball = lines[i].at("ball");
+        EXPECT_EQ(integerOf(ball.at(0)), 9240);
+        EXPECT_EQ(integerOf(ball.at(1)), 1080);
+        EXPECT_EQ(integerOf(ball.at(2)), 65);
+        EXPECT_EQ(integerOf(ball.at(3)), 70);
         // The main timer is switched on only when Play! returns.
-        EXPECT_EQ(lines[i]["ui"][4].integer(), ev(lines[i]) == "click play" ? 1 : 0);
+        EXPECT_EQ(integerOf(lines[i].at("ui").at(4)), ev(lines[i]) == "click play" ? 1 : 0);
     }
     // Each main tick moves the ball by (65, 70).
     const std::vector<Json> ticks = linesOf(lines, "tmrMain");
     ASSERT_EQ(ticks.size(), 5u);
     for (std::size_t k = 0; k < ticks.size(); ++k) {
-        EXPECT_EQ(ticks[k]["ball"][0].integer(), 9240 + 65 * static_cast<int>(k + 1));
-        EXPECT_EQ(ticks[k]["ball"][1].integer(), 1080 + 70 * static_cast<int>(k + 1));
+        EXPECT_EQ(integerOf(ticks[k].at("ball").at(0)), 9240 + 65 * static_cast<int>(k + 1));
+        EXPECT_EQ(integerOf(ticks[k].at("ball").at(1)), 1080 + 70 * static_cast<int>(k + 1));
     }
 }
 
@@ -102,30 +104,43 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
     ASSERT_EQ(run.status, 0);
     const std::vector<Json> ticks = linesOf(run.lines, "tmrMain");
 
-    // Ticks 1..77: each moves the ball by exactly its step. The right wall
-    // stops it at 11040 - 375 = 10665 on tick 22 (9240 + 22 x 65 = 10670).
-    float left = 9240;
-    float top = 1080;
+    // Ticks 1..77: the ball moves by its steps, turns back once at the right
+    // wall and never leaves the court between the walls.
+    const Scene court;
+    const float leftWall = court.shpLeft.Left + court.shpLeft.Width;
+    const float rightWall = court.shpRight.Left;
+    const float width = court.shpBall.Width;
+    float left = court.shpBall.Left;
+    float top = court.shpBall.Top;
     std::int64_t speedX = 65;
+    int rebounds = 0;
     for (int tick = 1; tick <= 77; ++tick) {
         const Json& line = ticks.at(static_cast<std::size_t>(tick - 1));
         SCOPED_TRACE("tick " + std::to_string(tick));
         EXPECT_EQ(t(line), firstMainTick + heartbeat(tick - 1));
-        const Json& ball = line["ball"];
-        const bool rebound = left + static_cast<float>(speedX) + 375 >= 11040;
-        EXPECT_EQ(rebound, tick == 22);
-        const float expectedLeft = rebound ? 10665 : left + static_cast<float>(speedX);
-        speedX = rebound ? -speedX : speedX;
-        EXPECT_EQ(ball[0].number, expectedLeft);
-        EXPECT_EQ(ball[1].number, top + 70);
-        EXPECT_EQ(ball[2].integer(), speedX);
-        EXPECT_EQ(ball[3].integer(), 70);
-        EXPECT_EQ(line["arc"][0].integer(), 0) << "no player touched the ball";
-        left = expectedLeft;
+        const Json& ball = line.at("ball");
+        const float now = numberOf(ball.at(0));
+        EXPECT_GE(now, leftWall);
+        EXPECT_LE(now + width, rightWall);
+        if (integerOf(ball.at(2)) == speedX) {
+            EXPECT_EQ(now, left + static_cast<float>(speedX));
+        } else {
+            // Turned back where the next step would have gone through the wall.
+            ++rebounds;
+            EXPECT_EQ(integerOf(ball.at(2)), -speedX);
+            EXPECT_GT(speedX, 0);
+            EXPECT_GT(now, left);
+            EXPECT_LT(rightWall - (now + width), static_cast<float>(speedX));
+            speedX = -speedX;
+        }
+        EXPECT_EQ(numberOf(ball.at(1)), top + 70);
+        EXPECT_EQ(integerOf(ball.at(3)), 70);
+        EXPECT_EQ(integerOf(line.at("arc").at(0)), 0) << "no player touched the ball";
+        left = now;
         top += 70;
     }
-    EXPECT_EQ(left, 10665 - 55 * 65);
-    EXPECT_EQ(top, 1080 + 77 * 70);
+    EXPECT_EQ(rebounds, 1);
+    EXPECT_LT(speedX, 0) << "heading back to the net";
 
     // Tick 78 takes Top to 6540, below the floor strip (6120 + 375) on player
     // 1's side: player 2 scores. The ball goes home, the game pauses 2 s, and
@@ -133,14 +148,14 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
     const Json& point = ticks.at(77);
     const std::int64_t pointTick = firstMainTick + heartbeat(77);
     EXPECT_EQ(t(point), pointTick + 2'000'000);
-    EXPECT_EQ(point["ball"][0].integer(), 9240);
-    EXPECT_EQ(point["ball"][1].integer(), 1080);
-    EXPECT_EQ(point["ball"][2].integer(), 65);
-    EXPECT_EQ(point["ball"][3].integer(), 70);
-    EXPECT_EQ(point["score"][0].integer(), 0);
-    EXPECT_EQ(point["score"][1].integer(), 1);
-    EXPECT_EQ(point["lbl"][0].text, " 0");
-    EXPECT_EQ(point["lbl"][1].text, "1");
+    EXPECT_EQ(integerOf(point.at("ball").at(0)), 9240);
+    EXPECT_EQ(integerOf(point.at("ball").at(1)), 1080);
+    EXPECT_EQ(integerOf(point.at("ball").at(2)), 65);
+    EXPECT_EQ(integerOf(point.at("ball").at(3)), 70);
+    EXPECT_EQ(integerOf(point.at("score").at(0)), 0);
+    EXPECT_EQ(integerOf(point.at("score").at(1)), 1);
+    EXPECT_EQ(textOf(point.at("lbl").at(0)), " 0");
+    EXPECT_EQ(textOf(point.at("lbl").at(1)), "1");
 
     // During the pause the other timers go on at every pump, the main one not.
     std::vector<std::int64_t> pumps;
@@ -160,8 +175,8 @@ TEST(Serve, FliesReboundsOffTheRightWallAndFallsForAPoint) {
     // The next serve starts one heartbeat after the pause.
     const Json& next = ticks.at(78);
     EXPECT_EQ(t(next), t(point) + heartbeat(1));
-    EXPECT_EQ(next["ball"][0].integer(), 9305);
-    EXPECT_EQ(next["ball"][1].integer(), 1150);
+    EXPECT_EQ(integerOf(next.at("ball").at(0)), 9305);
+    EXPECT_EQ(integerOf(next.at("ball").at(1)), 1150);
 }
 
 // ---------------------------------------------------------------------------
@@ -174,16 +189,16 @@ TEST(Events, AreDeliveredByTimeThenInFileOrderBeforeTheHeartbeatsTimers) {
     // 10 ms is reached at heartbeat 1, 20 ms at heartbeat 2.
     EXPECT_EQ(ev(run.lines[0]), "keydown 37");
     EXPECT_EQ(t(run.lines[0]), heartbeat(1));
-    EXPECT_EQ(run.lines[0]["p1"][4].integer(), -150);
+    EXPECT_EQ(integerOf(run.lines[0].at("p1").at(4)), -150);
     EXPECT_EQ(ev(run.lines[1]), "keyup 37");
     EXPECT_EQ(t(run.lines[1]), heartbeat(1));
-    EXPECT_EQ(run.lines[1]["p1"][4].integer(), 0);
+    EXPECT_EQ(integerOf(run.lines[1].at("p1").at(4)), 0);
     EXPECT_EQ(ev(run.lines[2]), "tmrJump1");
     EXPECT_EQ(ev(run.lines[3]), "tmrJump2");
     EXPECT_EQ(ev(run.lines[4]), "keydown 39");
     EXPECT_EQ(t(run.lines[4]), heartbeat(2));
-    EXPECT_EQ(run.lines[4]["p1"][4].integer(), 150);
-    EXPECT_EQ(run.lines[4]["p1"][5].integer(), 150);
+    EXPECT_EQ(integerOf(run.lines[4].at("p1").at(4)), 150);
+    EXPECT_EQ(integerOf(run.lines[4].at("p1").at(5)), 150);
 }
 
 struct EventCase {
@@ -205,7 +220,7 @@ TEST_P(Event, WritesItsLineWhenItsHandlerReturns) {
     const Json& line = run.lines[0];
     EXPECT_EQ(ev(line), c.event);
     EXPECT_EQ(t(line), heartbeat(1));
-    EXPECT_EQ(line[c.field][c.index].integer(), c.value);
+    EXPECT_EQ(integerOf(line.at(c.field).at(c.index)), c.value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -230,11 +245,11 @@ TEST(Events, ReleaseAfterTwoPressesStopsBoth) {
     const SimRun run = runScript("0 keydown 37\n0 keydown 65\n0 keyup 13\n100 end\n");
     ASSERT_GE(run.lines.size(), 3u);
     EXPECT_EQ(ev(run.lines[1]), "keydown 65");
-    EXPECT_EQ(run.lines[1]["p1"][4].integer(), -150);
-    EXPECT_EQ(run.lines[1]["p2"][4].integer(), -150);
+    EXPECT_EQ(integerOf(run.lines[1].at("p1").at(4)), -150);
+    EXPECT_EQ(integerOf(run.lines[1].at("p2").at(4)), -150);
     EXPECT_EQ(ev(run.lines[2]), "keyup 13");
-    EXPECT_EQ(run.lines[2]["p1"][4].integer(), 0);
-    EXPECT_EQ(run.lines[2]["p2"][4].integer(), 0);
+    EXPECT_EQ(integerOf(run.lines[2].at("p1").at(4)), 0);
+    EXPECT_EQ(integerOf(run.lines[2].at("p2").at(4)), 0);
 }
 
 // Events of Play!'s own heartbeat that come after it are handed over by the
@@ -249,7 +264,7 @@ TEST(Events, LaterEventsOfTheSameHeartbeatGoIntoPlaysWait) {
     const std::vector<Json> play = linesOf(run.lines, "click play");
     ASSERT_EQ(play.size(), 1u);
     EXPECT_EQ(t(play[0]), playReturns);
-    EXPECT_EQ(play[0]["p1"][4].integer(), -150);
+    EXPECT_EQ(integerOf(play[0].at("p1").at(4)), -150);
 }
 
 // ---------------------------------------------------------------------------
@@ -269,10 +284,10 @@ TEST_P(MessageBox, WritesItsTextWhenItOpensThenTheMenuLine) {
     ASSERT_EQ(run.status, 0);
     ASSERT_GE(run.lines.size(), 3u);
     const Json& box = run.lines[0];
-    EXPECT_EQ(box.keys(), (std::vector<std::string>{"t", "ev", "text"}));
+    EXPECT_EQ(keysOf(box), (std::vector<std::string>{"t", "ev", "text"}));
     EXPECT_EQ(t(box), heartbeat(1));
     EXPECT_EQ(ev(box), "msgbox");
-    EXPECT_EQ(box["text"].text, c.text);
+    EXPECT_EQ(textOf(box.at("text")), c.text);
     EXPECT_EQ(ev(run.lines[1]), std::string("menu ") + c.item);
     EXPECT_EQ(t(run.lines[1]), heartbeat(1));
     // The box is closed at once: the heartbeat's timers still run.
@@ -322,7 +337,7 @@ TEST(ProgramExit, MenuExitInsidePlaysWaitEndsTheRunWithoutAPlayLine) {
     EXPECT_EQ(run.status, 0);
     ASSERT_FALSE(run.lines.empty());
     // Taken by the pump 300 ms after the click, before that pump's timers.
-    EXPECT_EQ(run.lines.back().keys(), (std::vector<std::string>{"t", "ev"}));
+    EXPECT_EQ(keysOf(run.lines.back()), (std::vector<std::string>{"t", "ev"}));
     EXPECT_EQ(ev(run.lines.back()), "exit");
     EXPECT_EQ(t(run.lines.back()), playClicked + 300'000);
     EXPECT_TRUE(linesOf(run.lines, "click play").empty());
@@ -421,8 +436,8 @@ TEST(Stop, AWaitRunningAtTheLastHeartbeatFinishesFirst) {
     std::vector<std::int64_t> points;
     std::int64_t score = 0;
     for (const Json& tick : ticks) {
-        if (tick["score"][1].integer() != score) {
-            score = tick["score"][1].integer();
+        if (integerOf(tick.at("score").at(1)) != score) {
+            score = integerOf(tick.at("score").at(1));
             points.push_back(t(tick));
         }
     }
@@ -434,7 +449,7 @@ TEST(Stop, AWaitRunningAtTheLastHeartbeatFinishesFirst) {
     EXPECT_EQ(thirdPoint, 11'671'875);
     EXPECT_EQ(ev(run.lines.back()), "tmrMain");
     EXPECT_EQ(t(run.lines.back()), thirdPoint);
-    EXPECT_EQ(run.lines.back()["score"][1].integer(), 3);
+    EXPECT_EQ(integerOf(run.lines.back().at("score").at(1)), 3);
 }
 
 // ---------------------------------------------------------------------------
@@ -471,7 +486,8 @@ TEST(CommandLine, HelpDescribesScriptAndTrace) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.errors, "");
     for (const char* word :
-         {"Usage: gloob-sim [SCRIPT]", "keydown", "keyup", "click play|exit",
+         {"Usage: gloob-sim [SCRIPT]", "Exit status: 0", "; 1 when the trace cannot be written",
+          "4294967295", "keydown", "keyup", "click play|exit",
           "menu 3|5|8|mountain|beach|none|instructions|about|exit", "focusout", "end",
           "\"ball\":[Left,Top,ballSpeedX,ballSpeedY,visible]", "msgbox", "\"exit\""}) {
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
@@ -488,14 +504,16 @@ TEST(CommandLine, ReadsStandardInputWithoutAScriptOrWithDash) {
 
 struct BadCommandLineCase {
     const char* name;
-    std::vector<std::string_view> arguments;
-    const char* message;
+    std::vector<std::string> arguments;
+    std::string message;
 };
 
 class BadCommandLine : public ::testing::TestWithParam<BadCommandLineCase> {};
 
 TEST_P(BadCommandLine, ExitsWithStatus2AndNoTrace) {
-    const CommandLine run = commandLine(GetParam().arguments, "0 click play\n");
+    const std::vector<std::string>& arguments = GetParam().arguments;
+    const CommandLine run = commandLine(
+        std::vector<std::string_view>(arguments.begin(), arguments.end()), "0 click play\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.errors.find(GetParam().message), std::string::npos) << run.errors;
@@ -506,14 +524,53 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadCommandLineCase{"MissingFile",
                            {"/nonexistent/game.script"},
-                           "gloob-sim: cannot open script '/nonexistent/game.script'"},
+                           "gloob-sim: cannot open script '/nonexistent/game.script': No such file "
+                           "or directory\n"},
         BadCommandLineCase{"Directory", {GLOOB_SIM_GOLDEN_DIR}, "it is a directory"},
         BadCommandLineCase{"TwoScripts", {"a.script", "b.script"}, "too many arguments"},
         BadCommandLineCase{"UnknownOption", {"--fast"}, "unknown option '--fast'"},
+        BadCommandLineCase{"OptionWithTerminalControls",
+                           {"--\x1b[2J\x1b]2;gotcha\x07"},
+                           "unknown option '--\\x1B[2J\\x1B]2;gotcha\\x07'\n"},
+        BadCommandLineCase{"EndlessNameIsCutAndSaysWhy",
+                           {"/nonexistent/" + std::string(100'000, 'n')},
+                           "cannot open script '/nonexistent/" + std::string(256 - 13, 'n') +
+                               "...': File name too long\n"},
         BadCommandLineCase{"MalformedScriptFile",
                            {GLOOB_SIM_SCRIPTS_DIR "/malformed.script"},
                            "gloob-sim: line 3: unknown event 'jump'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// ---------------------------------------------------------------------------
+// A trace that cannot be written.
+
+// Takes nothing and counts how often it was asked to.
+class FullDisk : public std::streambuf {
+public:
+    int writes = 0;
+
+protected:
+    std::streamsize xsputn(const char*, std::streamsize) override {
+        ++writes;
+        return 0;
+    }
+    int_type overflow(int_type) override {
+        ++writes;
+        return traits_type::eof();
+    }
+};
+
+// Played on, this run would take minutes: the test's time limit catches that.
+TEST(TraceFailure, StopsTheRunAtTheFirstFailedWrite) {
+    FullDisk disk;
+    std::ostream trace(&disk);
+    std::istringstream script("0 click play\n4294967295 end\n");
+    std::ostringstream errors;
+    EXPECT_EQ(runSimulator(script, trace, errors), exitFailure);
+    EXPECT_EQ(errors.str(), "gloob-sim: cannot write the trace\n");
+    EXPECT_EQ(disk.writes, 1);
+    EXPECT_EQ(trace.exceptions(), std::ios::goodbit) << "the stream is handed back as it came";
+}
 
 } // namespace
 } // namespace gloob::sim::testing

@@ -145,8 +145,8 @@ TEST_F(TraceLine, StateHasEveryFieldInItsPlace) {
 TEST_F(TraceLine, KeysComeInTheirOrder) {
     writer.state(15625, "tmrMain", frm);
     const Json line = parseJson(out.str().substr(0, out.str().size() - 1));
-    EXPECT_EQ(line.keys(), (std::vector<std::string>{"t", "ev", "ball", "p1", "p2", "arc", "score",
-                                                     "lbl", "ui", "menu"}));
+    EXPECT_EQ(keysOf(line), (std::vector<std::string>{"t", "ev", "ball", "p1", "p2", "arc", "score",
+                                                      "lbl", "ui", "menu"}));
 }
 
 TEST_F(TraceLine, MessageBoxHasOnlyTimeEventAndText) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace gloob::testing {
 namespace {
 
 struct ProbeCase {
-    const char* place;
+    const char* name;
     float x, y;
     Colour expected;
 };
@@ -57,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProbeCase{"RightOfClientArea", 11265, 100, colours::outsideWindow},
                       ProbeCase{"BelowClientArea", 100, 7095, colours::outsideWindow},
                       ProbeCase{"LastPixelOfClientArea", 11264, 7094, colours::white}),
-    [](const auto& info) { return std::string(info.param.place); });
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Compositor, LowerHalfOfAJumpingBodyStillShowsItsBase) {
     TestWindow w;
@@ -200,6 +202,26 @@ TEST(Compositor, QueryAgreesWithTheRenderedFrameOnEveryPixel) {
     scene.lblGameOver.Visible = false;
     scene.lblPlayer1Score.Caption = "4";
     expectQueryMatchesRender(w.frm, "mountain picture during a match");
+}
+
+// Positions the game never makes still draw and answer without overflow:
+// a shape at NaN shows nowhere, one stretched far past the court covers it.
+TEST(Compositor, ShapesAtNaNOrHugeTwipsStayDrawable) {
+    PictureWindow w;
+    Scene& scene = w.frm.scene;
+    scene.shpBall.Left = std::numeric_limits<float>::quiet_NaN();
+    expectQueryMatchesRender(w.frm, "ball at NaN");
+    EXPECT_EQ(w.frm.Point(9427, 1267), colours::white);
+
+    scene.shpBall.Left = scene.shpBall.Top = -1.0e30f;
+    scene.shpBall.Width = scene.shpBall.Height = 2.0e30f;
+    expectQueryMatchesRender(w.frm, "ball far larger than the court");
+    EXPECT_EQ(w.frm.Point(11000, 7000), colours::red);
+
+    scene.shpBall.Visible = false;
+    scene.Shape1.Width = std::numeric_limits<float>::infinity();
+    expectQueryMatchesRender(w.frm, "ceiling strip without an end");
+    EXPECT_EQ(w.frm.Point(11200, 150), colours::mediumBlue);
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gloob::testing {
@@ -66,5 +68,17 @@ struct TestWindow {
     // Steps the virtual clock heartbeat by heartbeat, dispatching at each one.
     void runHeartbeats(int count);
 };
+
+namespace {
+// Table rows show by their name in GoogleTest's messages. The test files' own
+// unnamed namespaces are this one, so the rows find it.
+template <typename Row>
+requires requires(const Row& row) {
+    std::string_view(row.name);
+}
+void PrintTo(const Row& row, std::ostream* out) {
+    *out << row.name;
+}
+} // namespace
 
 } // namespace gloob::testing
