@@ -1,5 +1,6 @@
 #include "bot_match.h"
 
+#include "app/engine.h"
 #include "app/frm_gloob.h"
 #include "app/heartbeat.h"
 #include "foresight.h"
@@ -13,24 +14,16 @@ namespace gloob::bot {
 
 namespace {
 
-// The least a window needs: a virtual clock, and a look at every main tick.
-class LadderHost final : public Host {
+// The least a window needs: no input of its own, no real clock, no screen.
+class LadderFrontEnd final : public FrontEnd {
 public:
-    VirtualClock virtualClock;
-    std::function<void()> afterMainTick;
-
-    Clock& clock() override { return virtualClock; }
-    void deliverPendingInput() override {}
+    void collectInput(Engine&) override {}
+    void paceTo(std::int64_t) override {}
     void showMessage(std::string_view) override {}
     TwipRect availableScreen() override { return {0, 0, 19200, 15360}; }
     TwipRect windowOuterFrame() override { return {0, 0, 11295, 7770}; }
     void moveWindow(float, float) override {}
     void endProgram() override {}
-    void timerHandled(TimerId timer) override {
-        if (timer == TimerId::tmrMain && afterMainTick) {
-            afterMainTick();
-        }
-    }
 };
 
 bool overlaps(const Shape& ball, const Shape& body) {
@@ -100,69 +93,80 @@ private:
     std::array<std::int64_t, 3> lastContactTick_{-2, -2, -2};
 };
 
-bool isDirectionKey(std::int16_t key) {
-    return key == keys::left || key == keys::right || key == keys::a || key == keys::d;
-}
+// A computer player lent to the engine for one match: it decides as it
+// would, and the match counts its decisions and their time.
+class LentPlayer final : public Autopilot {
+public:
+    LentPlayer(ComputerPlayer& player, MatchRecord& record, const MatchOptions& options)
+        : player_(player), record_(record), options_(options) {}
+
+    std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
+        const auto started = std::chrono::steady_clock::now();
+        std::vector<KeyEvent> keys = player_.decide(scene, state);
+        record_.decisionSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        ++record_.decisions;
+        if (options_.decisionWatcher) {
+            options_.decisionWatcher(player_.side(), scene, state, keys);
+        }
+        return keys;
+    }
+
+private:
+    ComputerPlayer& player_;
+    MatchRecord& record_;
+    const MatchOptions& options_;
+};
+
+// Hands the scorekeeper every main tick as it ends.
+class MainTicks final : public EngineObserver {
+public:
+    MainTicks(Scorekeeper& keeper) : keeper_(keeper) {}
+    void handlerReturned(std::int64_t, std::string_view event, const FrmGloob& frm) override {
+        if (event == "tmrMain") {
+            keeper_.afterMainTick(frm.scene, frm.state);
+        }
+    }
+
+private:
+    Scorekeeper& keeper_;
+};
 
 } // namespace
 
 MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
                       const MatchOptions& options) {
-    LadderHost host;
+    LadderFrontEnd front;
     const NoText text;
     const Pictures pictures;
-    FrmGloob frm(host, text, pictures);
-    frm.Form_Load();
-    frm.menuClick(options.ballsPerGame == 3   ? MenuId::mnu3
-                  : options.ballsPerGame == 8 ? MenuId::mnu8
-                                              : MenuId::mnu5);
+    Engine engine(front, text, pictures);
     Scorekeeper keeper;
-    host.afterMainTick = [&] { keeper.afterMainTick(frm.scene, frm.state); };
-
     const std::array<ComputerPlayer*, 2> players{player1, player2};
-    std::array<std::int16_t, 2> held{0, 0};
-    frm.cmdPlay_Click();
-    while (!frm.scene.cmdPlay.Visible) {
+    engine.setAutopilotMaker([&](int side, BotStrength, std::uint32_t) {
+        return std::make_unique<LentPlayer>(*players[static_cast<std::size_t>(side - 1)],
+                                            keeper.record, options);
+    });
+    MainTicks ticks(keeper);
+    engine.addObserver(ticks);
+
+    engine.start();
+    for (const ComputerPlayer* player : players) {
+        if (player != nullptr) {
+            engine.post(GameEvent::bot(player->side(), player->strength(), 0));
+        }
+    }
+    engine.post(GameEvent::menu(options.ballsPerGame == 3   ? MenuId::mnu3
+                                : options.ballsPerGame == 8 ? MenuId::mnu8
+                                                            : MenuId::mnu5));
+    engine.post(GameEvent::of(EventKind::clickPlay));
+    const Scene& scene = engine.window().scene;
+    do {
         if (keeper.ticksThisRally() >= options.rallyTickCap) {
             keeper.abandon();
             break;
         }
-        const std::int64_t heartbeat = heartbeatAfter(host.virtualClock.nowMicros());
-        host.virtualClock.advanceTo(heartbeat);
-        for (std::size_t side = 0; side < players.size(); ++side) {
-            if (players[side] == nullptr) {
-                continue;
-            }
-            const auto started = std::chrono::steady_clock::now();
-            const std::vector<KeyEvent> events = players[side]->decide(frm.scene, frm.state);
-            keeper.record.decisionSeconds +=
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-            ++keeper.record.decisions;
-            if (options.decisionWatcher) {
-                options.decisionWatcher(static_cast<int>(side) + 1, frm.scene, frm.state, events);
-            }
-            for (const KeyEvent& event : events) {
-                if (event.down) {
-                    frm.Form_KeyDown(event.keyCode, event.shift);
-                    if (isDirectionKey(event.keyCode)) {
-                        held[side] = event.keyCode;
-                    }
-                    continue;
-                }
-                if (held[side] == event.keyCode) {
-                    held[side] = 0;
-                }
-                frm.Form_KeyUp(event.keyCode, event.shift);
-                // Computer players hold their keys through anyone's release.
-                for (std::int16_t key : held) {
-                    if (key != 0) {
-                        frm.Form_KeyDown(key, 0);
-                    }
-                }
-            }
-        }
-        frm.dispatchTimers(heartbeat);
-    }
+        engine.runHeartbeat();
+    } while (!scene.cmdPlay.Visible);
     return keeper.record;
 }
 

@@ -40,12 +40,12 @@ struct MatchOptions {
         decisionWatcher;
 };
 
-// Plays one match on a virtual clock, each side a computer player or idle
-// (nullptr). At every heartbeat player 1's bot decides and its keys are
-// handed to the rules, then player 2's, then the timers fire. Computer
-// players hold their keys: after any key release the direction key each one
-// still holds is pressed again at once. The pause after a point passes
-// without them.
+// Plays one match on the game's engine, each side a computer player or idle
+// (nullptr), as gloob-sim would play a script that puts them on their sides
+// and presses Play!: at every heartbeat player 1's computer player decides
+// and its keys are handed to the rules, then player 2's, then the timers
+// fire; they hold their keys through anyone's release; the pause after a
+// point passes without them.
 MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
                       const MatchOptions& options = {});
 

@@ -172,4 +172,10 @@ void ComputerPlayer::letGo(std::vector<KeyEvent>& keys) {
     }
 }
 
+AutopilotMaker computerPlayers() {
+    return [](int side, BotStrength strength, std::uint32_t seed) -> std::unique_ptr<Autopilot> {
+        return std::make_unique<ComputerPlayer>(side, strength, seed);
+    };
+}
+
 } // namespace gloob::bot

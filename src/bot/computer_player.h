@@ -64,4 +64,7 @@ private:
     std::int16_t held_ = 0;
 };
 
+// How an engine makes the computer players that `bot` events ask for.
+AutopilotMaker computerPlayers();
+
 } // namespace gloob::bot

@@ -2,6 +2,7 @@
 
 #include "app/heartbeat.h"
 #include "app/messages.h"
+#include "bot/computer_player.h"
 #include "controls_dialog.h"
 #include "court_view.h"
 #include "key_codes.h"
@@ -181,6 +182,7 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
         }
     }
     session->engine().addObserver(timing_);
+    session->engine().setAutopilotMaker(bot::computerPlayers());
     if (session_ != nullptr) {
         session_->close();
     }
@@ -203,6 +205,9 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
             if (!game().scene.menu(choice).Checked) {
                 engine().post(GameEvent::menu(choice));
             }
+        }
+        if (settings_.computer[0] || settings_.computer[1]) {
+            seatComputerPlayers();
         }
     }
     showReplayState();
@@ -323,9 +328,13 @@ QPushButton* MainWindow::makeButton(const PushButton& control, EventKind click) 
 
 void MainWindow::post(const GameEvent& event) {
     // The players' input does nothing during a replay; Exit still ends the program.
-    if (!session_->isReplay() || endsTheProgram(event)) {
-        engine().post(event);
+    if (session_->isReplay() && !endsTheProgram(event)) {
+        return;
     }
+    if (event.kind == EventKind::clickPlay) {
+        seatComputerPlayers();
+    }
+    engine().post(event);
 }
 
 template <typename Step> void MainWindow::runEngine(Step&& step) {
@@ -475,6 +484,7 @@ void MainWindow::applySettings(const GameSettings& settings) {
         }
     }
     heldKeysAction_->setChecked(settings_.heldKeys);
+    showPlayers();
     if (pads_) {
         pads_->setSwapped(settings_.padsSwapped);
     }
@@ -498,6 +508,51 @@ void MainWindow::buildOptionsExtras() {
     });
     controlsAction_ = options->addAction(QStringLiteral("Controls..."));
     connect(controlsAction_, &QAction::triggered, this, [this] { editControls(); });
+
+    // Each side a person, or the computer at one of three strengths.
+    QMenu* players = options->addMenu(QStringLiteral("Players"));
+    static constexpr std::array<std::optional<BotStrength>, 4> choices{
+        std::nullopt, BotStrength::easy, BotStrength::normal, BotStrength::hard};
+    for (int player : {1, 2}) {
+        QMenu* side = players->addMenu(QStringLiteral("Player %1").arg(player));
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            static constexpr std::array<const char*, 4> captions{
+                "Human", "Computer (Easy)", "Computer (Normal)", "Computer (Hard)"};
+            QAction* action = side->addAction(QString::fromLatin1(captions[i]));
+            action->setCheckable(true);
+            playerActions_[static_cast<std::size_t>(player - 1)][i] = action;
+            connect(action, &QAction::triggered, this, [this, player, choice = choices[i]] {
+                GameSettings changed = settings_;
+                changed.computer[static_cast<std::size_t>(player - 1)] = choice;
+                applySettings(changed);
+                // Takes effect at once; the next Play! seeds it afresh.
+                seatComputerPlayers();
+            });
+        }
+    }
+    showPlayers();
+}
+
+void MainWindow::showPlayers() {
+    static constexpr std::array<std::optional<BotStrength>, 4> choices{
+        std::nullopt, BotStrength::easy, BotStrength::normal, BotStrength::hard};
+    for (std::size_t side = 0; side < 2; ++side) {
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            playerActions_[side][i]->setChecked(settings_.computer[side] == choices[i]);
+        }
+    }
+}
+
+// Puts each side under the computer player the options name, or gives it back
+// to a person, with a new seed: the computer's keys are recorded, never its seed.
+void MainWindow::seatComputerPlayers() {
+    if (session_->isReplay()) {
+        return;
+    }
+    for (int player : {1, 2}) {
+        const auto& strength = settings_.computer[static_cast<std::size_t>(player - 1)];
+        engine().post(GameEvent::bot(player, strength, seeds_()));
+    }
 }
 
 void MainWindow::editControls() {

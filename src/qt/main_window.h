@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ public:
     QAction* menuAction(MenuId item) const { return actions_[static_cast<std::size_t>(item)]; }
     QAction* pauseAction() const { return pauseAction_; }
     QAction* heldKeysAction() const { return heldKeysAction_; }
+    QAction* playerAction(int player, std::size_t choice) const {
+        return playerActions_[static_cast<std::size_t>(player - 1)][choice];
+    }
     const GameSettings& settings() const { return settings_; }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
@@ -137,6 +141,8 @@ private:
     void buildOptionsExtras();
     void editControls();
     void rememberChoices();
+    void showPlayers();
+    void seatComputerPlayers();
     void applySettings(const GameSettings& settings);
     void showReplayState();
     void refresh();
@@ -163,6 +169,9 @@ private:
     QMenu* gameMenu_ = nullptr;
     QAction* heldKeysAction_ = nullptr;
     QAction* controlsAction_ = nullptr;
+    std::array<std::array<QAction*, 4>, 2> playerActions_{};
+    // Fresh seeds for computer players: a new game each time.
+    std::function<std::uint32_t()> seeds_ = [] { return std::random_device{}(); };
     QAction* pauseAction_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;

@@ -30,6 +30,30 @@ const QString backgroundKey = QStringLiteral("options/background");
 const QString heldKeysKey = QStringLiteral("options/heldKeys");
 const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 
+QString playerKeyOf(int player) {
+    return QStringLiteral("players/player%1").arg(player);
+}
+
+// "human", or the computer's strength.
+void readPlayer(QSettings& store, int player, std::optional<BotStrength>& into,
+                const SettingsWarning& warn) {
+    const QString key = playerKeyOf(player);
+    if (!store.contains(key)) {
+        return;
+    }
+    const QString text = store.value(key).toString();
+    if (text == QLatin1String("human")) {
+        into.reset();
+        return;
+    }
+    const auto strength = strengthOfWord(text.toStdString());
+    if (strength && *strength) {
+        into = *strength;
+        return;
+    }
+    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text.left(40)));
+}
+
 QString keyOf(PlayerControl control) {
     static constexpr std::array<const char*, 3> actions{"left", "right", "jump"};
     return QStringLiteral("controls/player%1/%2")
@@ -134,9 +158,13 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, heldKeysKey, settings.heldKeys, warn);
     readKeys(store, settings.keys, warn);
     readFlag(store, padsSwappedKey, settings.padsSwapped, warn);
+    for (int player : {1, 2}) {
+        readPlayer(store, player, settings.computer[static_cast<std::size_t>(player - 1)], warn);
+    }
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey};
+    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey,
+                      padsSwappedKey, playerKeyOf(1), playerKeyOf(2)};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -160,6 +188,14 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
         store.setValue(keyOf(control), settings.keys.key(control));
     }
     store.setValue(padsSwappedKey, flagText(settings.padsSwapped));
+    for (int player : {1, 2}) {
+        const auto& computer = settings.computer[static_cast<std::size_t>(player - 1)];
+        store.setValue(
+            playerKeyOf(player),
+            computer ? QString::fromUtf8(strengthWord(computer).data(),
+                                         static_cast<qsizetype>(strengthWord(computer).size()))
+                     : QStringLiteral("human"));
+    }
     store.sync();
 }
 

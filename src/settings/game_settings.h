@@ -1,11 +1,15 @@
 #pragma once
 
+#include "app/autopilot.h"
+#include "app/game_event.h"
 #include "app/key_bindings.h"
 #include "scene/scene.h"
 
 #include <QString>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 class QSettings;
 
@@ -19,6 +23,8 @@ struct GameSettings {
     bool heldKeys = false;
     KeyBindings keys;
     bool padsSwapped = false; // the first pad plays player 2
+    // Who plays each side: a person (none) or the computer at a strength.
+    std::array<std::optional<BotStrength>, 2> computer{};
 
     bool operator==(const GameSettings&) const = default;
 };

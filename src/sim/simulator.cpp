@@ -1,6 +1,7 @@
 #include "simulator.h"
 
 #include "app/heartbeat.h"
+#include "bot/computer_player.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "script/script_source.h"
@@ -90,6 +91,7 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
     SimFrontEnd front(script);
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
+    engine.setAutopilotMaker(bot::computerPlayers());
     engine.addObserver(writer);
     for (EngineObserver* observer : observers) {
         engine.addObserver(*observer);
@@ -184,13 +186,21 @@ Script: one event a line; '#' starts a comment; blank lines are skipped.
   <ms> menu 3|5|8|mountain|beach|none|instructions|about|exit
   <ms> focusout
   <ms> end                stops the run at once
+  <ms> bot 1|2 off|easy|normal|hard [SEED]
+                          puts a side under a computer player from then on
+                          (SEED 0..4294967295, 0 when left out), or takes it
+                          back; the line writes no trace line, the computer's
+                          keys are traced like any, and the side's own key
+                          lines are ignored while it plays
 <ms> is a decimal number of milliseconds from 0 to 4294967295, the range of the
 game's millisecond counter; times need not be sorted (events are delivered by
 time, equal times in file order). A line ends at LF, CR or CR LF and holds at
-most 4096 bytes. The window is made
-at time 0; timers run on a 64 Hz heartbeat (every 15625 us). Without 'end' or
-an exit the run stops after the first heartbeat at or after 10 s past the
-last event (time 0 for an empty script).
+most 4096 bytes. A recording's "# script format N" line names the format it
+was written in; a newer format than this one (1) is refused. The window is
+made at time 0; timers run on a 64 Hz heartbeat (every 15625 us). A computer
+player decides at every heartbeat, after that heartbeat's other input. Without
+'end' or an exit the run stops after the first heartbeat at or after 10 s past
+the last event (time 0 for an empty script).
 
 Trace: one JSON object a line, written when a handler returns (the lines of
 handlers run inside it come first); "t" is the time in microseconds:

@@ -953,10 +953,27 @@ start_game() {
     printf '%s\n' "$2" >"$WORK/config/gloob-volleyball/gloob.ini"
     "$GLOOB" --trace "$WORK/$1.trace" >"$WORK/$1.log" 2>&1 </dev/null &
     GLOOB_PID=$!
-    WID=$(timeout 30 xdotool search --sync --onlyvisible --name '^Gloob Volleyballl$' 2>/dev/null |
-        sed -n 1p || true)
-    [[ -n $WID ]] || fatal "the game starts for '$1'" "$(tail -5 "$WORK/$1.log")"
-    xdotool windowactivate --sync "$WID" 2>/dev/null || true
+    # A search can fail outright when another window goes away meanwhile: ask again.
+    WID=""
+    for _ in $(seq 1 120); do
+        WID=$(timeout 5 xdotool search --onlyvisible --name '^Gloob Volleyballl$' 2>/dev/null |
+            sed -n 1p || true)
+        [[ -n $WID ]] && break
+        sleep 0.25
+    done
+    [[ -n $WID ]] || fatal "the game starts for '$1'" "$(tail -5 "$WORK/$1.log")" \
+        "windows: $(xdotool search --name 'Gloob' getwindowname %@ 2>&1 | tr '\n' ';')" \
+        "trace lines: $(wc -l <"$WORK/$1.trace" 2>/dev/null)"
+    for _ in $(seq 1 20); do
+        xdotool windowactivate --sync "$WID" 2>/dev/null || true
+        [[ $(xdotool getactivewindow 2>/dev/null) == "$WID" ]] && break
+        sleep 0.25
+    done
+    # A click on the open court gives the window the keyboard for sure.
+    local height
+    height=$(xdotool getwindowgeometry --shell "$WID" | sed -n 's/^HEIGHT=//p')
+    GAME_MENU_H=$((height - 473))
+    xdotool mousemove --window "$WID" 200 $((GAME_MENU_H + 200)) click 1
     sleep 0.3
 }
 
@@ -1010,3 +1027,35 @@ check "held keys on: player 1 holding Right walks on through player 2's tap on W
     "player 1's step $HELD_SPEED; $(events held-on | tr '\n' ' ')" [ "$HELD_SPEED" = 150 ]
 check "held keys on: the trace shows Right pressed again after W's release" \
     "$(events held-on | tr '\n' ' ')" grep -Pzq 'keyup 87\nkeydown 39\n' <(events held-on)
+
+# ---------------------------------------------------------------- against the computer
+
+# A person (player 2) against the computer (player 1) in a match to 3: it plays
+# to game over, and while the person holds A the computer's key releases
+# never stop player 2.
+start_game computer $'[options]\nmatchLength=3\n[players]\nplayer1=normal'
+# Play! by the mouse.
+xdotool mousemove --window "$WID" 336 $((GAME_MENU_H + 444)) click 1
+sleep 2.5
+xdotool keydown a
+sleep 2
+xdotool keyup a
+final_score() { grep -o '"score":\[[0-9]*,[0-9]*,3\]' "$WORK/computer.trace" | tail -n 1; }
+for _ in $(seq 1 400); do
+    [[ $(final_score) =~ \[3,|,3,3\] ]] && break
+    sleep 0.1
+done
+sleep 0.5
+end_game
+check "a match against the computer plays to game over" "last score $(final_score)" \
+    grep -q '"ui":\[1,1,[01],[01],0\]' <(grep '"score":\[[0-9]*,[0-9]*,3\]' "$WORK/computer.trace" |
+        grep -E '"score":\[3,|,3,3\]' | tail -n 1)
+# The main ticks between the person's first A and its release.
+held_ticks=$(awk '/"ev":"keydown 65"/ { on = 1 } /"ev":"keyup 65"/ { on = 0 }
+                  on && /"ev":"tmrMain"/' "$WORK/computer.trace")
+stopped=$(grep -c '"p2":\[[^]]*,0,0,[-0-9]*,[-0-9]*\]' <<<"$held_ticks" || true)
+computer_releases=$(awk '/"ev":"keydown 65"/ { on = 1 } /"ev":"keyup 65"/ { on = 0 }
+                         on && /"ev":"keyup (37|38|39)"/' "$WORK/computer.trace" | wc -l)
+check "the computer's key releases never stop the person holding A" \
+    "$(wc -l <<<"$held_ticks") main ticks held, $stopped with player 2 stopped, $computer_releases releases by the computer" \
+    [ "$(wc -l <<<"$held_ticks")" -gt 50 -a "$stopped" -eq 0 -a "$computer_releases" -gt 0 ]

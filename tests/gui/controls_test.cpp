@@ -168,5 +168,30 @@ TEST(Controls, PlayHasTheFocusWhenTheButtonsComeBack) {
     EXPECT_EQ(QApplication::focusWidget(), window->playButton());
 }
 
+// Options > Players: a side under the computer no longer hears its keys.
+TEST(Controls, ASideUnderTheComputerIgnoresItsKeys) {
+    auto window = openGame();
+    window->playerAction(2, 3)->trigger(); // Computer (Hard)
+    EXPECT_TRUE(window->playerAction(2, 3)->isChecked());
+    EXPECT_FALSE(window->playerAction(2, 0)->isChecked());
+    EXPECT_EQ(window->settings().computer[1], BotStrength::hard);
+    window->runNextHeartbeatNow();
+    ASSERT_TRUE(window->engine().underComputer(2));
+    sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_A, 38);
+    sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_Left, 113);
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(window->game().state.player2SpeedX, 0);
+    EXPECT_EQ(window->game().state.player1SpeedX, -150) << "player 1 is still a person";
+
+    window->playerAction(2, 0)->trigger(); // Human
+    window->runNextHeartbeatNow();
+    sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_A, 38);
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(window->game().state.player2SpeedX, -150);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName())
+        .clear();
+}
+
 } // namespace
 } // namespace gloob
