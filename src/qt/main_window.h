@@ -10,6 +10,8 @@
 #include "scene/raster.h"
 #include "scene/scene.h"
 #include "settings/game_settings.h"
+#include "sound/game_sounds.h"
+#include "sound_menu.h"
 #include "timing_report.h"
 
 #include <QMainWindow>
@@ -45,6 +47,8 @@ struct LaunchOptions {
     bool useSettings = false;
     // Let game pads play.
     bool usePads = false;
+    // Play the game's sound effects.
+    bool useSound = false;
 };
 
 // The game's window on the desktop. It runs the game's engine paced by the
@@ -72,6 +76,9 @@ public:
     QAction* pauseAction() const { return pauseAction_; }
     QAction* heldKeysAction() const { return heldKeysAction_; }
     const GameSettings& settings() const { return settings_; }
+    const SoundMenu& soundMenu() const { return *soundMenu_; }
+    // Nothing unless the launch asked for sound.
+    const GameSounds* sounds() const { return sounds_.get(); }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
     QAction* replaySpeedAction(int speed) const;
@@ -148,6 +155,7 @@ private:
     RealTimePacer pacer_;
     std::unique_ptr<QSettings> store_;
     std::unique_ptr<PadInput> pads_;
+    std::unique_ptr<GameSounds> sounds_;
     GameSettings settings_;
     LaunchOptions firstSession_;
     std::unique_ptr<GameSession> session_;
@@ -163,6 +171,7 @@ private:
     QMenu* gameMenu_ = nullptr;
     QAction* heldKeysAction_ = nullptr;
     QAction* controlsAction_ = nullptr;
+    std::unique_ptr<SoundMenu> soundMenu_;
     QAction* pauseAction_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -29,6 +30,8 @@ const QString matchLengthKey = QStringLiteral("options/matchLength");
 const QString backgroundKey = QStringLiteral("options/background");
 const QString heldKeysKey = QStringLiteral("options/heldKeys");
 const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
+const QString soundKey = QStringLiteral("options/sound");
+const QString volumeKey = QStringLiteral("options/volume");
 
 QString keyOf(PlayerControl control) {
     static constexpr std::array<const char*, 3> actions{"left", "right", "jump"};
@@ -75,6 +78,22 @@ void readFlag(QSettings& store, const QString& key, bool& into, const SettingsWa
         return;
     }
     ignoring(key, *text, warn);
+}
+
+// Only a loudness the menu offers: any other could never be chosen again.
+void readVolume(QSettings& store, int& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, volumeKey);
+    if (!text) {
+        return;
+    }
+    bool number = false;
+    const int volume = text->toInt(&number);
+    if (number &&
+        std::find(soundVolumes.begin(), soundVolumes.end(), volume) != soundVolumes.end()) {
+        into = volume;
+        return;
+    }
+    ignoring(volumeKey, *text, warn);
 }
 
 QString flagText(bool value) {
@@ -134,9 +153,12 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, heldKeysKey, settings.heldKeys, warn);
     readKeys(store, settings.keys, warn);
     readFlag(store, padsSwappedKey, settings.padsSwapped, warn);
+    readFlag(store, soundKey, settings.sound, warn);
+    readVolume(store, settings.volume, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey};
+    QStringList known{matchLengthKey, backgroundKey, heldKeysKey,
+                      padsSwappedKey, soundKey,      volumeKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -160,6 +182,8 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
         store.setValue(keyOf(control), settings.keys.key(control));
     }
     store.setValue(padsSwappedKey, flagText(settings.padsSwapped));
+    store.setValue(soundKey, flagText(settings.sound));
+    store.setValue(volumeKey, settings.volume);
     store.sync();
 }
 

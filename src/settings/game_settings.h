@@ -5,11 +5,15 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class QSettings;
 
 namespace gloob {
+
+// The loudness of the effects the Volume menu offers, in percent.
+inline constexpr std::array soundVolumes{25, 50, 75, 100};
 
 // The player's choices, kept from one run to the next. A fresh profile holds
 // nothing, and then everything is as the game was written.
@@ -19,6 +23,8 @@ struct GameSettings {
     bool heldKeys = false;
     KeyBindings keys;
     bool padsSwapped = false; // the first pad plays player 2
+    bool sound = true;
+    int volume = 100; // one of soundVolumes
 
     bool operator==(const GameSettings&) const = default;
 };

@@ -1,0 +1,85 @@
+#include "audio_output.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <span>
+#include <vector>
+
+namespace gloob {
+
+namespace {
+
+// Tops the sink's buffer up with the mixer's next stretch, a few times per
+// buffer, so that it never runs dry and never holds more than its length.
+void feed(QAudioSink& sink, QIODevice& stream, Mixer& mixer, std::vector<std::int16_t>& block) {
+    block.resize(static_cast<std::size_t>(sink.bytesFree() / 2));
+    if (block.empty()) {
+        return;
+    }
+    mixer.mix(block);
+    stream.write(reinterpret_cast<const char*>(block.data()),
+                 static_cast<qint64>(block.size() * 2));
+}
+
+} // namespace
+
+AudioOutput::AudioOutput(Mixer& mixer, int sampleRate, const Report& report) {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        report(QStringLiteral("no audio output found; playing without sound"));
+        return;
+    }
+    home_ = new QObject;
+    home_->moveToThread(&thread_);
+    thread_.setObjectName(QStringLiteral("sound"));
+    thread_.start();
+    QMetaObject::invokeMethod(
+        home_,
+        [&] {
+            QAudioFormat format;
+            format.setSampleRate(sampleRate);
+            format.setChannelCount(1);
+            format.setSampleFormat(QAudioFormat::Int16);
+            auto* sink = new QAudioSink(device, format, home_);
+            sink->setBufferSize(format.bytesForDuration(bufferMilliseconds * 1000));
+            QIODevice* stream = sink->start();
+            running_ = stream != nullptr && sink->error() == QAudio::NoError;
+            if (!running_) {
+                report(QStringLiteral("the audio output cannot be opened; playing without sound"));
+                return;
+            }
+            auto* feeder = new QTimer(home_);
+            feeder->setTimerType(Qt::PreciseTimer);
+            QObject::connect(feeder, &QTimer::timeout, home_,
+                             [sink, stream, &mixer, block = std::vector<std::int16_t>()]() mutable {
+                                 feed(*sink, *stream, mixer, block);
+                             });
+            feeder->start(bufferMilliseconds / 4);
+            // A server that goes away takes the sound with it, not the game.
+            QObject::connect(sink, &QAudioSink::stateChanged, home_, [sink, feeder, report] {
+                if (sink->state() == QAudio::StoppedState && sink->error() != QAudio::NoError) {
+                    feeder->stop();
+                    report(QStringLiteral("the audio output failed; playing on without sound"));
+                }
+            });
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+AudioOutput::~AudioOutput() {
+    if (home_ == nullptr) {
+        return;
+    }
+    // The sink, its stream and the feeder go with their thread's object, on that thread.
+    QMetaObject::invokeMethod(
+        home_, [this] { delete home_; }, Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
+}
+
+} // namespace gloob
