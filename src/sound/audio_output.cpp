@@ -55,11 +55,16 @@ AudioOutput::AudioOutput(Mixer& mixer, int sampleRate, const Report& report) {
             }
             auto* feeder = new QTimer(home_);
             feeder->setTimerType(Qt::PreciseTimer);
-            QObject::connect(feeder, &QTimer::timeout, home_,
-                             [sink, stream, &mixer, block = std::vector<std::int16_t>()]() mutable {
-                                 feed(*sink, *stream, mixer, block);
-                             });
-            feeder->start(bufferMilliseconds / 4);
+            feeder->setInterval(bufferMilliseconds / 4);
+            feed_ = [sink, stream, feeder, &mixer, block = std::vector<std::int16_t>()]() mutable {
+                feed(*sink, *stream, mixer, block);
+                if (!mixer.sounding()) {
+                    feeder->stop();
+                } else if (!feeder->isActive()) {
+                    feeder->start();
+                }
+            };
+            QObject::connect(feeder, &QTimer::timeout, home_, [this] { feed_(); });
             // A server that goes away takes the sound with it, not the game.
             QObject::connect(sink, &QAudioSink::stateChanged, home_, [sink, feeder, report] {
                 if (sink->state() == QAudio::StoppedState && sink->error() != QAudio::NoError) {
@@ -69,6 +74,13 @@ AudioOutput::AudioOutput(Mixer& mixer, int sampleRate, const Report& report) {
             });
         },
         Qt::BlockingQueuedConnection);
+}
+
+void AudioOutput::wake() {
+    if (running_) {
+        QMetaObject::invokeMethod(
+            home_, [this] { feed_(); }, Qt::QueuedConnection);
+    }
 }
 
 AudioOutput::~AudioOutput() {

@@ -29,6 +29,11 @@ void Mixer::setVolume(float volume) {
     volume_ = std::clamp(volume, 0.0f, 1.0f);
 }
 
+bool Mixer::sounding() {
+    const std::lock_guard lock(mutex_);
+    return !voices_.empty();
+}
+
 void Mixer::mix(std::span<std::int16_t> out) {
     std::vector<std::int32_t>& sum = sum_;
     sum.assign(out.size(), 0);

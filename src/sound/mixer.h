@@ -25,6 +25,8 @@ public:
     // 0 silent .. 1 as the effects were made.
     void setVolume(float volume);
 
+    bool sounding();
+
     // The next stretch of the stream: what sounds, else silence.
     void mix(std::span<std::int16_t> out);
 

@@ -83,6 +83,7 @@ SoundEffects::SoundEffects(const Report& report) {
 void SoundEffects::play(Cue cue) {
     if (available()) {
         mixer_.start(effectOfCue_[static_cast<std::size_t>(cue)]);
+        output_->wake();
     }
 }
 
