@@ -7,6 +7,8 @@
 #include <QMediaDevices>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
 #include <span>
 #include <vector>
 
@@ -16,14 +18,25 @@ namespace {
 
 // Tops the sink's buffer up with the mixer's next stretch, a few times per
 // buffer, so that it never runs dry and never holds more than its length.
-void feed(QAudioSink& sink, QIODevice& stream, Mixer& mixer, std::vector<std::int16_t>& block) {
-    block.resize(static_cast<std::size_t>(sink.bytesFree() / 2));
+// With GLOOB_TIMING, how much of the stream was still to play ahead of an
+// effect's first sample, for bench/measure_sound.sh: an effect that starts
+// while another sounds waits behind it.
+void feed(QAudioSink& sink, QIODevice& stream, Mixer& mixer, std::vector<std::int16_t>& block,
+          bool logQueue) {
+    const qsizetype free = sink.bytesFree();
+    block.resize(static_cast<std::size_t>(free / 2));
     if (block.empty()) {
         return;
     }
-    mixer.mix(block);
+    const std::size_t beginning = mixer.mix(block);
     stream.write(reinterpret_cast<const char*>(block.data()),
                  static_cast<qint64>(block.size() * 2));
+    if (logQueue && beginning > 0) {
+        const double ahead = static_cast<double>(sink.bufferSize() - free) / 2.0 * 1000.0 /
+                             sink.format().sampleRate();
+        std::fprintf(stderr, "gloob: sound stream: %.1f ms ahead of %zu effect(s)\n", ahead,
+                     beginning);
+    }
 }
 
 } // namespace
@@ -56,8 +69,9 @@ AudioOutput::AudioOutput(Mixer& mixer, int sampleRate, const Report& report) {
             auto* feeder = new QTimer(home_);
             feeder->setTimerType(Qt::PreciseTimer);
             feeder->setInterval(bufferMilliseconds / 4);
-            feed_ = [sink, stream, feeder, &mixer, block = std::vector<std::int16_t>()]() mutable {
-                feed(*sink, *stream, mixer, block);
+            feed_ = [sink, stream, feeder, &mixer, block = std::vector<std::int16_t>(),
+                     logQueue = std::getenv("GLOOB_TIMING") != nullptr]() mutable {
+                feed(*sink, *stream, mixer, block, logQueue);
                 if (!mixer.sounding()) {
                     feeder->stop();
                 } else if (!feeder->isActive()) {

@@ -34,15 +34,17 @@ bool Mixer::sounding() {
     return !voices_.empty();
 }
 
-void Mixer::mix(std::span<std::int16_t> out) {
+std::size_t Mixer::mix(std::span<std::int16_t> out) {
     std::vector<std::int32_t>& sum = sum_;
     sum.assign(out.size(), 0);
     float volume = 0;
+    std::size_t beginning = 0;
     {
         const std::lock_guard lock(mutex_);
         volume = volume_;
         for (Voice& voice : voices_) {
             const std::vector<std::int16_t>& samples = effects_[voice.effect];
+            beginning += voice.next == 0 ? 1 : 0;
             const std::size_t count = std::min(out.size(), samples.size() - voice.next);
             for (std::size_t i = 0; i < count; ++i) {
                 sum[i] += samples[voice.next + i];
@@ -59,6 +61,7 @@ void Mixer::mix(std::span<std::int16_t> out) {
         const float scaled = std::round(static_cast<float>(value) * volume);
         return static_cast<std::int16_t>(std::clamp(scaled, lowest, highest));
     });
+    return beginning;
 }
 
 } // namespace gloob

@@ -27,8 +27,9 @@ public:
 
     bool sounding();
 
-    // The next stretch of the stream: what sounds, else silence.
-    void mix(std::span<std::int16_t> out);
+    // The next stretch of the stream: what sounds, else silence. Returns how
+    // many effects begin in it.
+    std::size_t mix(std::span<std::int16_t> out);
 
 private:
     struct Voice {
