@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <map>
 #include <string>
@@ -17,11 +19,20 @@ QtMessageHandler nextHandler = nullptr;
 // Qt Multimedia speaks of the machine, in words a player cannot act on
 // ("pa_context_connect() failed"); the game says it in one line of its own.
 bool fromMultimedia(const QMessageLogContext& context, const QString& message) {
+    static const std::array prefixes{QLatin1String("PulseAudioService"),
+                                     QLatin1String("QAudioSink"),
+                                     QLatin1String("Stream error"),
+                                     QLatin1String("Stream drained"),
+                                     QLatin1String("No audio device"),
+                                     QLatin1String("Failed to get s"),
+                                     QLatin1String("Failed to initialize QAudio")};
+    // Some come quoted, as a string streamed to the log.
+    const QStringView text =
+        QStringView(message).startsWith(u'"') ? QStringView(message).mid(1) : QStringView(message);
     const QLatin1String category(context.category != nullptr ? context.category : "");
     return category.startsWith(QLatin1String("qt.multimedia")) ||
-           message.startsWith(QLatin1String("PulseAudioService")) ||
-           message.startsWith(QLatin1String("QAudioSink")) ||
-           message.startsWith(QLatin1String("No audio device"));
+           std::any_of(prefixes.begin(), prefixes.end(),
+                       [&](QLatin1String prefix) { return text.startsWith(prefix); });
 }
 
 void withoutMultimediaWarnings(QtMsgType type, const QMessageLogContext& context,
