@@ -16,10 +16,10 @@ namespace gloob {
 
 namespace {
 
-// Tops the sink's buffer up with the mixer's next stretch, a few times per
-// buffer, so that it never runs dry and never holds more than its length.
-// With GLOOB_TIMING, how much of the stream was still to play ahead of an
-// effect's first sample, for bench/measure_sound.sh: an effect that starts
+// Tops the sink's buffer up with the mixer's next stretch: while anything
+// sounds, four times per buffer, so that it never runs dry in the middle of an
+// effect and never holds more than its length. With GLOOB_TIMING, how much of the stream was still
+// to play ahead of an effect's first sample, for bench/measure_sound.sh: an effect that starts
 // while another sounds waits behind it.
 void feed(QAudioSink& sink, QIODevice& stream, Mixer& mixer, std::vector<std::int16_t>& block,
           bool logQueue) {
