@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct MixCase {
     std::function<void(Mixer&, Mixer::Effect ramp, Mixer::Effect loud)> play;
     std::vector<Samples> stretches; // what each call of mix() gives, in turn
 };
+
+void PrintTo(const MixCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Mixing : public ::testing::TestWithParam<MixCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct WaveCase {
     std::string file;
     std::vector<std::int16_t> samples; // empty: refused
 };
+
+void PrintTo(const WaveCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class Waves : public ::testing::TestWithParam<WaveCase> {};
 
