@@ -7,6 +7,8 @@ packages=(
     # build
     g++ cmake ninja-build make pkg-config
     qt6-base-dev libgl-dev libsdl2-dev
+    # sound effects: Qt Multimedia (the PulseAudio client comes with it)
+    qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     # fonts the score and message labels resolve to

@@ -3,10 +3,6 @@
 
 namespace gloob {
 
-namespace {
-constexpr std::int16_t netBounceStep = -80;
-}
-
 // The net is found by colour too. The right post is drawn above the ball and
 // the ball above the left post, so the stacking decides what each probe sees.
 void Match::ballAndNetContact() {

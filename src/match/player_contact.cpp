@@ -26,8 +26,6 @@ constexpr std::array<PlayerProbe, 6> playerProbes{{
     {ProbePoint::lowerRight, colours::green, &Scene::shpGloob2, &MatchState::player2Jumping},
 }};
 
-constexpr std::int16_t hitStep = -80;
-constexpr std::int16_t jumpingHitStep = -130;
 // A corner contact sends the ball away from the body.
 constexpr std::int16_t cornerStep = 65;
 

@@ -68,6 +68,7 @@ int main(int argc, char* argv[]) {
     options.keepRecordings = options.recordPath.empty();
     options.useSettings = true;
     options.usePads = true;
+    options.useSound = true;
 
     try {
         gloob::MainWindow window(options);

@@ -113,6 +113,13 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
         pads_ = std::make_unique<PadInput>();
         pads_->setSwapped(settings_.padsSwapped);
     }
+    if (options.useSound) {
+        sounds_ = std::make_unique<GameSounds>([](const QString& problem) {
+            std::fprintf(stderr, "gloob: sound: %s\n", qPrintable(problem));
+        });
+        sounds_->setEnabled(settings_.sound);
+        sounds_->setVolume(settings_.volume);
+    }
     // The first session exists before the widgets that show its scene; its
     // load handler runs once the window has its real size.
     session_ = std::make_unique<GameSession>(*this, text_, pictures_);
@@ -183,6 +190,9 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
     }
     session->engine().addObserver(timing_);
     session->engine().setAutopilotMaker(bot::computerPlayers());
+    if (sounds_) {
+        sounds_->watch(session->engine());
+    }
     if (session_ != nullptr) {
         session_->close();
     }
@@ -488,6 +498,11 @@ void MainWindow::applySettings(const GameSettings& settings) {
     if (pads_) {
         pads_->setSwapped(settings_.padsSwapped);
     }
+    soundMenu_->show(settings_);
+    if (sounds_) {
+        sounds_->setEnabled(settings_.sound);
+        sounds_->setVolume(settings_.volume);
+    }
     if (store_) {
         saveSettings(*store_, settings_);
     }
@@ -531,6 +546,12 @@ void MainWindow::buildOptionsExtras() {
         }
     }
     showPlayers();
+    soundMenu_ = std::make_unique<SoundMenu>(*options, settings_, [this](bool on, int volume) {
+        GameSettings changed = settings_;
+        changed.sound = on;
+        changed.volume = volume;
+        applySettings(changed);
+    });
 }
 
 void MainWindow::showPlayers() {
@@ -775,6 +796,10 @@ void MainWindow::showReplayState() {
     }
     setWindowTitle(title);
     stopReplay_->setEnabled(session_->isReplay());
+    // A replay watched faster than it was played would only chatter.
+    if (sounds_) {
+        sounds_->setMuted(pacer_.paused() || (session_->isReplay() && pacer_.speed() != 1));
+    }
 }
 
 } // namespace gloob

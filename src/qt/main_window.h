@@ -10,6 +10,8 @@
 #include "scene/raster.h"
 #include "scene/scene.h"
 #include "settings/game_settings.h"
+#include "sound/game_sounds.h"
+#include "sound_menu.h"
 #include "timing_report.h"
 
 #include <QMainWindow>
@@ -46,6 +48,8 @@ struct LaunchOptions {
     bool useSettings = false;
     // Let game pads play.
     bool usePads = false;
+    // Play the game's sound effects.
+    bool useSound = false;
 };
 
 // The game's window on the desktop. It runs the game's engine paced by the
@@ -76,6 +80,9 @@ public:
         return playerActions_[static_cast<std::size_t>(player - 1)][choice];
     }
     const GameSettings& settings() const { return settings_; }
+    const SoundMenu& soundMenu() const { return *soundMenu_; }
+    // Nothing unless the launch asked for sound.
+    const GameSounds* sounds() const { return sounds_.get(); }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
     QAction* replaySpeedAction(int speed) const;
@@ -154,6 +161,7 @@ private:
     RealTimePacer pacer_;
     std::unique_ptr<QSettings> store_;
     std::unique_ptr<PadInput> pads_;
+    std::unique_ptr<GameSounds> sounds_;
     GameSettings settings_;
     LaunchOptions firstSession_;
     std::unique_ptr<GameSession> session_;
@@ -172,6 +180,7 @@ private:
     std::array<std::array<QAction*, 4>, 2> playerActions_{};
     // Fresh seeds for computer players: a new game each time.
     std::function<std::uint32_t()> seeds_ = [] { return std::random_device{}(); };
+    std::unique_ptr<SoundMenu> soundMenu_;
     QAction* pauseAction_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -29,6 +30,8 @@ const QString matchLengthKey = QStringLiteral("options/matchLength");
 const QString backgroundKey = QStringLiteral("options/background");
 const QString heldKeysKey = QStringLiteral("options/heldKeys");
 const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
+const QString soundKey = QStringLiteral("options/sound");
+const QString volumeKey = QStringLiteral("options/volume");
 
 QString playerKeyOf(int player) {
     return QStringLiteral("players/player%1").arg(player);
@@ -101,6 +104,22 @@ void readFlag(QSettings& store, const QString& key, bool& into, const SettingsWa
     ignoring(key, *text, warn);
 }
 
+// Only a loudness the menu offers: any other could never be chosen again.
+void readVolume(QSettings& store, int& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, volumeKey);
+    if (!text) {
+        return;
+    }
+    bool number = false;
+    const int volume = text->toInt(&number);
+    if (number &&
+        std::find(soundVolumes.begin(), soundVolumes.end(), volume) != soundVolumes.end()) {
+        into = volume;
+        return;
+    }
+    ignoring(volumeKey, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -161,10 +180,12 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     for (int player : {1, 2}) {
         readPlayer(store, player, settings.computer[static_cast<std::size_t>(player - 1)], warn);
     }
+    readFlag(store, soundKey, settings.sound, warn);
+    readVolume(store, settings.volume, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey,
-                      padsSwappedKey, playerKeyOf(1), playerKeyOf(2)};
+    QStringList known{matchLengthKey, backgroundKey, heldKeysKey,    padsSwappedKey,
+                      playerKeyOf(1), playerKeyOf(2), soundKey,       volumeKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -196,6 +217,8 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
                                          static_cast<qsizetype>(strengthWord(computer).size()))
                      : QStringLiteral("human"));
     }
+    store.setValue(soundKey, flagText(settings.sound));
+    store.setValue(volumeKey, settings.volume);
     store.sync();
 }
 

@@ -15,6 +15,9 @@ class QSettings;
 
 namespace gloob {
 
+// The loudness of the effects the Volume menu offers, in percent.
+inline constexpr std::array soundVolumes{25, 50, 75, 100};
+
 // The player's choices, kept from one run to the next. A fresh profile holds
 // nothing, and then everything is as the game was written.
 struct GameSettings {
@@ -25,6 +28,8 @@ struct GameSettings {
     bool padsSwapped = false; // the first pad plays player 2
     // Who plays each side: a person (none) or the computer at a strength.
     std::array<std::optional<BotStrength>, 2> computer{};
+    bool sound = true;
+    int volume = 100; // one of soundVolumes
 
     bool operator==(const GameSettings&) const = default;
 };

@@ -179,6 +179,8 @@ export DISPLAY=":$DISPLAY_NUMBER"
 export XDG_RUNTIME_DIR="$WORK/runtime"
 # Settings and kept recordings stay in the test's own folders.
 export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
+# No sound server, as on CI, wherever the test runs (and none started for it).
+export PULSE_SERVER="unix:$WORK/runtime/no-sound-server"
 # The game must draw on this X server, at its own size, in its own style.
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE \
     QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
@@ -923,6 +925,15 @@ fi
 check "Options > Exit in the pause after the point ends the game within 1 s" \
     "still running after $(($(now_ms) - chosen)) ms" [ "$ended" -eq 1 ]
 check "the game exits with status 0" "status $status" [ "$ended" -eq 1 -a "$status" -eq 0 ]
+
+# Without audio the game plays silently and says so once; Qt Multimedia's own
+# complaints stay off standard error.
+sound_lines=$(grep -ciE 'sound|audio|pulse|multimedia' "$WORK/gloob.log" || true)
+check "without audio, one line about sound on standard error" \
+    "$(grep -iE 'sound|audio|pulse|multimedia' "$WORK/gloob.log" | head -3 | tr '\n' '|')" \
+    [ "$sound_lines" -eq 1 ]
+check "that line says the game plays without sound" "$(head -3 "$WORK/gloob.log" | tr '\n' '|')" \
+    grep -qx 'gloob: sound: no audio output found; playing without sound' "$WORK/gloob.log"
 
 # ---------------------------------------------------------------- the recording
 

@@ -30,6 +30,13 @@ GameSettings with(MenuId length, MenuId background, bool held) {
     return settings;
 }
 
+GameSettings withSound(bool on, int volume) {
+    GameSettings settings;
+    settings.sound = on;
+    settings.volume = volume;
+    return settings;
+}
+
 GameSettings withPlayer2Jump(PhysicalKey key) {
     GameSettings settings;
     settings.keys.bind({2, PlayerAction::jump}, key);
@@ -65,6 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"KeyBoundTwice", "[controls]\nplayer1\\left=38\n", GameSettings{}, 1},
         BrokenCase{"KeyThatIsNoNumber", "[controls]\nplayer2\\jump=W\n", GameSettings{}, 1},
         BrokenCase{"KeyMoved", "[controls]\nplayer2\\jump=44\n", withPlayer2Jump(44), 0},
+        BrokenCase{"SoundOffAtHalfVolume", "[options]\nsound=false\nvolume=50\n",
+                   withSound(false, 50), 0},
+        BrokenCase{"VolumeTheMenuDoesNotOffer", "[options]\nsound=false\nvolume=60\n",
+                   withSound(false, 100), 1},
+        BrokenCase{"VolumeThatIsNoNumber", "[options]\nvolume=loud\n", GameSettings{}, 1},
+        BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
         BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
         BrokenCase{"HugeValue", "[options]\nbackground=" + std::string(100000, 'x') + "\n",
                    GameSettings{}, 1}),
@@ -76,6 +89,8 @@ TEST(Settings, ReadBackWhatWasSaved) {
     GameSettings chosen = with(MenuId::mnu3, MenuId::mnuMountain, true);
     chosen.keys.bind({1, PlayerAction::jump}, 44);
     chosen.padsSwapped = true;
+    chosen.sound = false;
+    chosen.volume = 75;
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);

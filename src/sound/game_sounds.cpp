@@ -1,0 +1,66 @@
+#include "game_sounds.h"
+
+#include "app/engine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace gloob {
+
+GameSounds::GameSounds(const SoundEffects::Report& report)
+    : effects_(report),
+      cues_([this](std::int64_t micros, std::string_view handler, const std::vector<Cue>& cues) {
+          play(micros, handler, cues);
+      }),
+      logStarts_(std::getenv("GLOOB_TIMING") != nullptr) {}
+
+void GameSounds::watch(Engine& engine) {
+    cues_.reset();
+    engine.addObserver(cues_);
+}
+
+void GameSounds::setEnabled(bool on) {
+    enabled_ = on;
+    if (!on) {
+        effects_.stop();
+    }
+}
+
+void GameSounds::setVolume(int percent) {
+    effects_.setVolume(static_cast<float>(std::clamp(percent, 0, 100)) / 100.0f);
+}
+
+void GameSounds::setMuted(bool muted) {
+    muted_ = muted;
+    if (muted) {
+        effects_.stop();
+    }
+}
+
+void GameSounds::play(std::int64_t micros, std::string_view handler, const std::vector<Cue>& cues) {
+    if (!enabled_ || muted_) {
+        return;
+    }
+    // The last point's chimes are the game-over jingle's first notes.
+    const bool gameOver = std::find(cues.begin(), cues.end(), Cue::gameOver) != cues.end();
+    for (const Cue cue : cues) {
+        if (cue == Cue::point && gameOver) {
+            continue;
+        }
+        effects_.play(cue);
+        if (logStarts_) {
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            const std::string_view name = effectOf(cue);
+            std::fprintf(stderr, "gloob: sound %.*s of %.*s at %lld us (game time %lld us)\n",
+                         static_cast<int>(name.size()), name.data(),
+                         static_cast<int>(handler.size()), handler.data(),
+                         static_cast<long long>(
+                             std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
+                         static_cast<long long>(micros));
+        }
+    }
+}
+
+} // namespace gloob
