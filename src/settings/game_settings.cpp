@@ -184,8 +184,8 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readVolume(store, settings.volume, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey, heldKeysKey,    padsSwappedKey,
-                      playerKeyOf(1), playerKeyOf(2), soundKey,       volumeKey};
+    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey, padsSwappedKey,
+                      playerKeyOf(1), playerKeyOf(2), soundKey,    volumeKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
