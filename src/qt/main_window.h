@@ -30,6 +30,7 @@ class QPushButton;
 namespace gloob {
 
 class CourtView;
+class FullScreen;
 
 // What the command line asks of the window.
 struct LaunchOptions {
@@ -63,6 +64,7 @@ public:
     QPushButton* exitButton() const { return exit_; }
     QAction* menuAction(MenuId item) const { return actions_[static_cast<std::size_t>(item)]; }
     QAction* pauseAction() const { return pauseAction_; }
+    FullScreen& fullScreen() const { return *fullScreen_; }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
     QAction* replaySpeedAction(int speed) const;
@@ -117,6 +119,8 @@ private:
     void post(const GameEvent& event);
     bool routeKey(const QKeyEvent& key);
     void keyboardLost();
+    void pauseOnceHandedOver();
+    void fitToScreen(QSize frame);
     void recentreOnceFramed();
     void armHeartbeat();
     // Runs the engine from the main loop; the end of a game or of the
@@ -145,6 +149,7 @@ private:
     std::array<QAction*, menuItemCount> actions_{};
     QMenu* gameMenu_ = nullptr;
     QAction* pauseAction_ = nullptr;
+    FullScreen* fullScreen_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;
     std::array<QAction*, 3> speedActions_{};
@@ -156,6 +161,8 @@ private:
     int gamesStarted_ = 0;
     bool ignoreMoves_ = false;
     bool replayTraced_ = false;
+    bool showingMessage_ = false;
+    bool pauseAfterDelivery_ = false;
 };
 
 } // namespace gloob
