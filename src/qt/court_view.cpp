@@ -46,9 +46,11 @@ bool CourtView::stale() const {
 }
 
 void CourtView::showChanges() {
+    // Painted at once, at the heartbeat that made the change: the frame is
+    // on its way to the screen without another pass of the event loop.
     const QRegion changed = compose();
     if (!changed.isEmpty()) {
-        update(changed);
+        repaint(changed);
     }
 }
 

@@ -26,7 +26,7 @@ public:
 
     // Whether the scene changed since the frame was last brought up to date.
     bool stale() const;
-    // Composes what changed and has Qt repaint those places.
+    // Composes what changed and repaints those places now.
     void showChanges();
 
     // "PAUSED" over the court; the game's own picture underneath is untouched.
