@@ -281,16 +281,67 @@ std::vector<PixelBox> Compositor::update(ShownFrame& frame) const {
     for (const Layer& layer : stackingOrder) {
         now.push_back(drawnOf(layer));
     }
-    std::vector<PixelBox> boxes = changedBoxes(frame, now);
-    if (frame.image.width != clientWidthPixels || frame.image.height != clientHeightPixels) {
+    const std::vector<PixelBox> boxes = changedBoxes(frame, now);
+    const bool fresh =
+        frame.image.width != clientWidthPixels || frame.image.height != clientHeightPixels;
+    if (fresh) {
         frame.image = RgbImage(clientWidthPixels, clientHeightPixels);
     }
-    for (const PixelBox& box : boxes) {
-        draw(frame.image, box);
-    }
+    const bool whole =
+        fresh || frame.drawn.size() != now.size() || frame.background != scene_.BackColor;
     frame.drawn = std::move(now);
     frame.background = scene_.BackColor;
-    return boxes;
+    if (whole) {
+        for (const PixelBox& box : boxes) {
+            draw(frame.image, box);
+        }
+        return boxes;
+    }
+    // Of each redrawn box only the tiles whose pixels changed are reported:
+    // a walking gloob changes little more than its edges.
+    std::vector<PixelBox> changed;
+    std::vector<std::uint32_t> before;
+    for (const PixelBox& box : boxes) {
+        before.clear();
+        for (int y = box.y0; y < box.y1; ++y) {
+            before.insert(before.end(), &frame.image.at(box.x0, y),
+                          &frame.image.at(box.x0, y) + box.width());
+        }
+        draw(frame.image, box);
+        appendChangedTiles(frame.image, before, box, changed);
+    }
+    return changed;
+}
+
+void Compositor::appendChangedTiles(const RgbImage& image, const std::vector<std::uint32_t>& before,
+                                    const PixelBox& box, std::vector<PixelBox>& changed) {
+    constexpr int tile = 8;
+    for (int ty = box.y0 - box.y0 % tile; ty < box.y1; ty += tile) {
+        const int y0 = std::max(ty, box.y0);
+        const int y1 = std::min(ty + tile, box.y1);
+        for (int tx = box.x0 - box.x0 % tile; tx < box.x1; tx += tile) {
+            const int x0 = std::max(tx, box.x0);
+            const int x1 = std::min(tx + tile, box.x1);
+            bool differs = false;
+            for (int y = y0; y < y1 && !differs; ++y) {
+                const std::uint32_t* old =
+                    &before[static_cast<std::size_t>(y - box.y0) * box.width() + (x0 - box.x0)];
+                const std::uint32_t* now =
+                    image.pixels.data() + static_cast<std::size_t>(y) * image.width + x0;
+                differs = !std::equal(now, now + (x1 - x0), old);
+            }
+            if (!differs) {
+                continue;
+            }
+            // Next to the last changed tile of this row of tiles: one box.
+            if (!changed.empty() && changed.back().y0 == y0 && changed.back().y1 == y1 &&
+                changed.back().x1 == x0) {
+                changed.back().x1 = x1;
+            } else {
+                changed.push_back({x0, y0, x1, y1});
+            }
+        }
+    }
 }
 
 } // namespace gloob

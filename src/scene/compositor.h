@@ -42,8 +42,9 @@ public:
 
     // Brings the frame up to date with the scene by redrawing the places that
     // changed: the old and the new box of every control that moved, changed,
-    // appeared or went. Returns those boxes, overlapping ones merged; a frame
-    // never drawn, or a new background colour, is drawn whole.
+    // appeared or went, overlapping boxes merged. Returns where pixels
+    // changed, as boxes of 8 x 8 tiles within those; a frame never drawn, or
+    // a new background colour, is drawn and returned whole.
     std::vector<PixelBox> update(ShownFrame& frame) const;
     // The boxes that update would redraw now.
     std::vector<PixelBox> changes(const ShownFrame& frame) const;
@@ -68,6 +69,9 @@ private:
     static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
     // Redraws the pixels of one box of a full-size frame, background first.
     void draw(RgbImage& frame, const PixelBox& clip) const;
+    // The tiles of a redrawn box whose pixels differ from those it held before.
+    static void appendChangedTiles(const RgbImage& image, const std::vector<std::uint32_t>& before,
+                                   const PixelBox& box, std::vector<PixelBox>& changed);
     std::vector<PixelBox> changedBoxes(const ShownFrame& frame,
                                        const std::vector<DrawnControl>& now) const;
     const GlyphMask& maskOf(const Label& label) const;
