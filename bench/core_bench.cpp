@@ -1,5 +1,6 @@
 // Micro-benchmarks of the game's hot paths: the colour query the probes use,
-// a full-frame render, one whole main tick, and whole matches per second.
+// a full-frame render, a heartbeat's partial redraw, one whole main tick, and
+// whole matches per second.
 #include "app/heartbeat.h"
 #include "test_support.h"
 
@@ -56,6 +57,25 @@ void BM_RenderFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RenderFrame)->Arg(0)->Arg(1)->ArgName("picture")->Unit(benchmark::kMicrosecond);
+
+// A heartbeat's frame: the ball and both players moved, only their places redrawn.
+void BM_UpdateFrame(benchmark::State& state) {
+    Window w;
+    Scene& scene = w.frm.scene;
+    scene.imgMountain.Visible = state.range(0) != 0;
+    ShownFrame shown;
+    w.frm.compositor().update(shown);
+    float step = 150;
+    for (auto _ : state) {
+        step = -step;
+        scene.shpBall.Left += step;
+        scene.shpBall.Top += step;
+        scene.shpGloob1.Left = scene.shpBase1.Left += step;
+        scene.shpGloob2.Left = scene.shpBase2.Left -= step;
+        benchmark::DoNotOptimize(w.frm.compositor().update(shown));
+    }
+}
+BENCHMARK(BM_UpdateFrame)->Arg(0)->Arg(1)->ArgName("picture")->Unit(benchmark::kMicrosecond);
 
 // One main tick with every section: ball in open flight, both players walking.
 void BM_MainTick(benchmark::State& state) {

@@ -11,6 +11,8 @@ packages=(
     qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    # the key-to-pixel probe of the window measurements: Xlib and XTEST
+    libx11-dev libxtst-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the end-to-end test: a virtual X server, a window manager, input and screenshots

@@ -3,14 +3,33 @@
 #include "scene/twips.h"
 
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace gloob {
 
+namespace {
+
+QRect rectOf(const PixelBox& box) {
+    return {box.x0, box.y0, box.width(), box.height()};
+}
+
+// The font of a child on the court, scaled as the court is.
+QFont scaled(const QFont& font, double factor) {
+    QFont result = font;
+    if (font.pixelSize() > 0) {
+        result.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * factor + 0.5)));
+    } else {
+        result.setPointSizeF(font.pointSizeF() * factor);
+    }
+    return result;
+}
+
+} // namespace
+
 CourtView::CourtView(const Scene& scene, const Compositor& compositor, QWidget* parent)
     : QWidget(parent), scene_(&scene), compositor_(&compositor) {
-    setFixedSize(clientWidthPixels, clientHeightPixels);
-    // Every pixel is painted from the frame; Qt need not clear first.
+    // Every pixel is painted from the frame or the margin colour; Qt need not clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -18,26 +37,150 @@ CourtView::CourtView(const Scene& scene, const Compositor& compositor, QWidget* 
 void CourtView::setScene(const Scene& scene, const Compositor& compositor) {
     scene_ = &scene;
     compositor_ = &compositor;
-    painted_.reset();
+    frame_ = ShownFrame{};
     update();
 }
 
-void CourtView::paintEvent(QPaintEvent* /*event*/) {
-    if (stale()) {
-        compositor_->render(frame_);
-        painted_ = *scene_;
+bool CourtView::stale() const {
+    return !compositor_->changes(frame_).empty();
+}
+
+void CourtView::showChanges() {
+    // Painted at once, at the heartbeat that made the change: the frame is
+    // on its way to the screen without another pass of the event loop.
+    const QRegion changed = compose();
+    if (!changed.isEmpty()) {
+        repaint(changed);
     }
-    // RGB32 ignores the unused top byte, so the frame's words are shown as they are.
-    const QImage image(reinterpret_cast<const uchar*>(frame_.pixels.data()), frame_.width,
-                       frame_.height, static_cast<qsizetype>(frame_.width) * 4,
-                       QImage::Format_RGB32);
+}
+
+QRegion CourtView::compose() {
+    const bool wasDrawn = !frame_.drawn.empty();
+    const Colour background = frame_.background;
+    const std::vector<PixelBox> boxes = compositor_->update(frame_);
+    if (boxes.empty()) {
+        return {};
+    }
+    // A new background colour shows in the margins too.
+    if (!wasDrawn || background != frame_.background) {
+        return rect();
+    }
+    return regionOf(boxes);
+}
+
+QRegion CourtView::regionOf(const std::vector<PixelBox>& boxes) const {
+    const CourtPlacement place = placement();
+    QRegion region;
+    for (const PixelBox& box : boxes) {
+        region += toLogical(place.onDevice(rectOf(box)), devicePixelRatioF());
+    }
+    return region;
+}
+
+void CourtView::setPaused(bool paused) {
+    if (paused_ != paused) {
+        paused_ = paused;
+        update();
+    }
+}
+
+void CourtView::placeOnCourt(QWidget* child, const PixelBox& box) {
+    onCourt_.push_back({child, box, child->font()});
+    placeChildren();
+}
+
+void CourtView::setPreferredScale(int scale) {
+    preferredScale_ = std::max(1, scale);
+    updateGeometry();
+}
+
+CourtPlacement CourtView::placement() const {
+    return placeCourt(size(), devicePixelRatioF());
+}
+
+QSize CourtView::sizeHint() const {
+    return viewSizeAt(preferredScale_, devicePixelRatioF());
+}
+
+// Never smaller than the court at one device pixel a court pixel: the court
+// is shown whole or not at all.
+QSize CourtView::minimumSizeHint() const {
+    return viewSizeAt(1, devicePixelRatioF());
+}
+
+void CourtView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+}
+
+void CourtView::placeChildren() {
+    const CourtPlacement place = placement();
+    const qreal ratio = devicePixelRatioF();
+    for (OnCourt& child : onCourt_) {
+        if (child.widget.isNull()) {
+            continue;
+        }
+        child.widget->setGeometry(toLogical(place.onDevice(rectOf(child.box)), ratio));
+        const QFont font = scaled(child.font, place.scale / ratio);
+        if (child.widget->font() != font) {
+            child.widget->setFont(font);
+        }
+    }
+}
+
+void CourtView::paintEvent(QPaintEvent* event) {
+    // The scene may have changed since the last refresh (the first frame,
+    // a test): what changed outside this paint is repainted next.
+    const QRegion missed = compose() - event->region();
+    if (!missed.isEmpty()) {
+        update(missed);
+    }
+
     QPainter painter(this);
-    // On a scaled screen each court pixel becomes a block of whole pixels, never a blur.
+    // Where this paint lands: the screen, or an image of another ratio.
+    const qreal ratio = painter.deviceTransform().m11();
+    const CourtPlacement place = placeCourt(size(), ratio);
+    // From here on in device pixels, so that court pixels become whole blocks.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), image);
+    // RGB32 ignores the unused top byte, so the frame's words are shown as they are.
+    const QImage image(reinterpret_cast<const uchar*>(frame_.image.pixels.data()),
+                       frame_.image.width, frame_.image.height,
+                       static_cast<qsizetype>(frame_.image.width) * 4, QImage::Format_RGB32);
+    const QColor margin = QColor::fromRgb(toRgb(frame_.background));
+    const QRect court = place.court();
+    for (const QRect& logical : event->region()) {
+        const QRect device = toDevice(logical, ratio);
+        for (const QRect& outside : QRegion(device).subtracted(court)) {
+            painter.fillRect(outside, margin);
+        }
+        const QRect source = place.courtPixelsUnder(device & court);
+        if (!source.isEmpty()) {
+            painter.drawImage(place.onDevice(source), image, source);
+        }
+    }
+    if (paused_) {
+        drawPaused(painter, place);
+    }
     if (onPainted) {
         onPainted();
     }
+}
+
+// A dark band across the middle of the court with the word in white, both
+// scaled with the court.
+void CourtView::drawPaused(QPainter& painter, const CourtPlacement& place) const {
+    const QRect court = place.court();
+    const int bandHeight = 80 * place.scale;
+    const QRect band(court.x(), court.y() + (court.height() - bandHeight) / 2, court.width(),
+                     bandHeight);
+    painter.fillRect(band, QColor(0, 0, 0, 140));
+    QFont font = this->font();
+    font.setBold(true);
+    font.setPixelSize(48 * place.scale);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(band, Qt::AlignCenter, QStringLiteral("PAUSED"));
 }
 
 } // namespace gloob

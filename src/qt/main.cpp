@@ -25,6 +25,12 @@ int main(int argc, char* argv[]) {
                      gloob::noDisplayMessage.data());
         return 1;
     }
+    // The court is repainted in small pieces 64 times a second. Sent with the
+    // request they cost less than through shared memory, whose reuse makes
+    // every frame wait for the X server to answer.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
     // A fractional scale would resample the court; whole factors keep its pixels sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);

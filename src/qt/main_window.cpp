@@ -4,7 +4,9 @@
 #include "app/messages.h"
 #include "bot/computer_player.h"
 #include "controls_dialog.h"
+#include "court_placement.h"
 #include "court_view.h"
+#include "full_screen.h"
 #include "key_codes.h"
 #include "qtgui/picture_loader.h"
 #include "recordings.h"
@@ -25,18 +27,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <thread>
 
 namespace gloob {
 
@@ -137,10 +138,9 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     setTabOrder(exit_, court_);
     play_->setFocus();
 
-    // The window is exactly the court plus the menu bar. Laid out now, so
-    // that the load handler can centre a window of its real size.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Sized now, so that the load handler can centre a window of its real size.
     layout()->activate();
+    fitToScreen({});
     // A recording watched from the command line is the game traced; the
     // first screen under it is neither traced nor recorded.
     LaunchOptions first = options;
@@ -296,6 +296,7 @@ void MainWindow::buildGameMenu() {
     pauseAction_ = gameMenu_->addAction(QStringLiteral("Pause\tP"));
     pauseAction_->setCheckable(true);
     connect(pauseAction_, &QAction::triggered, this, [this](bool on) { setPaused(on); });
+    fullScreen_ = new FullScreen(*this, *gameMenu_);
     gameMenu_->addSeparator();
 
     watchReplay_ = gameMenu_->addAction(QStringLiteral("Watch Replay..."));
@@ -324,8 +325,7 @@ QAction* MainWindow::replaySpeedAction(int speed) const {
 
 QPushButton* MainWindow::makeButton(const PushButton& control, EventKind click) {
     auto* button = new QPushButton(QString::fromStdString(control.Caption), court_);
-    const PixelBox box = control.pixelBox();
-    button->setGeometry(box.x0, box.y0, box.width(), box.height());
+    court_->placeOnCourt(button, control.pixelBox());
     // Enter clicks the focused button, as Space does.
     button->setAutoDefault(true);
     button->setVisible(control.Visible);
@@ -367,17 +367,11 @@ void MainWindow::beat() {
     if (engine().insideHandler() || pacer_.paused()) {
         return;
     }
-    std::int64_t now = realClock_.nowMicros();
+    const std::int64_t now = realClock_.nowMicros();
     const std::int64_t next = engine().nextHeartbeatMicros();
-    const std::int64_t due = pacer_.realMicrosOf(next);
-    if (now < due) {
-        // Qt's timers count whole milliseconds: the last one is slept here.
-        if (due - now > 1000) {
-            armHeartbeat();
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(due - now));
-        now = realClock_.nowMicros();
+    if (now < pacer_.realMicrosOf(next)) {
+        armHeartbeat();
+        return;
     }
     pacer_.reached(next, now);
     timing_.heartbeat(now, next);
@@ -399,8 +393,10 @@ void MainWindow::armHeartbeat() {
     }
     const std::int64_t wait =
         pacer_.realMicrosOf(engine().nextHeartbeatMicros()) - realClock_.nowMicros();
-    // Rounded down: the beat sleeps what is left of the last millisecond.
-    heartbeat_.start(static_cast<int>(std::max<std::int64_t>(0, wait / 1000)));
+    // Qt's timers count whole milliseconds: rounded up, the beat comes less
+    // than a millisecond late. Sleeping out the last millisecond instead
+    // would wake the game twice a heartbeat, a sixth of its idle CPU time.
+    heartbeat_.start(static_cast<int>(std::max<std::int64_t>(0, (wait + 999) / 1000)));
 }
 
 void MainWindow::collectInput(Engine& /*engine*/) {
@@ -437,6 +433,9 @@ void MainWindow::paceTo(std::int64_t virtualMicros) {
 }
 
 void MainWindow::deliveryPointDone(bool /*insideWait*/) {
+    if (pauseAfterDelivery_) {
+        setPaused(true);
+    }
     refresh();
 }
 
@@ -459,9 +458,7 @@ void MainWindow::refresh() {
             action->setChecked(scene.menu(item).Checked);
         }
     }
-    if (court_->stale()) {
-        court_->update();
-    }
+    court_->showChanges();
 }
 
 // The match length and background the player chose are kept for the next run.
@@ -614,6 +611,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::routeKey(const QKeyEvent& key) {
+    if (fullScreen_->routeKey(key)) {
+        return true;
+    }
     // The pause keys belong to the window and never reach the game.
     if (isPauseKey(key.key())) {
         if (key.type() == QEvent::KeyPress && !key.isAutoRepeat()) {
@@ -643,10 +643,24 @@ void MainWindow::keyboardLost() {
     post(GameEvent::of(EventKind::focusOut));
 }
 
+// Another program took the keyboard during the players' match: pause it. The
+// players must be stopped first, and only a delivery point hands the
+// focus-out to the game at a time a replay can repeat; so the clock stands
+// still once the next delivery point is done. Our own message boxes take the
+// keyboard as part of play and pause nothing.
+void MainWindow::pauseOnceHandedOver() {
+    const bool matchOn = !game().scene.cmdPlay.Visible;
+    if (matchOn && !paused() && !session_->isReplay() && !showingMessage_ &&
+        QApplication::activeModalWidget() == nullptr) {
+        pauseAfterDelivery_ = true;
+    }
+}
+
 bool MainWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::WindowDeactivate:
         keyboardLost();
+        pauseOnceHandedOver();
         break;
     case QEvent::Show:
     case QEvent::Move:
@@ -666,6 +680,10 @@ void MainWindow::recentreOnceFramed() {
         return;
     }
     recentred_ = windowHandle() != nullptr && !windowHandle()->frameMargins().isNull();
+    if (recentred_) {
+        const QMargins frame = windowHandle()->frameMargins();
+        fitToScreen({frame.left() + frame.right(), frame.top() + frame.bottom()});
+    }
     const QSize used = centredFrameSize_;
     const TwipRect frame = windowOuterFrame();
     if (frame.width != twips(used.width()) || frame.height != twips(used.height())) {
@@ -686,9 +704,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::showMessage(std::string_view text) {
-    messageBox_(qstring(messages::title), qstring(text));
+    {
+        const QScopedValueRollback<bool> showing(showingMessage_, true);
+        messageBox_(qstring(messages::title), qstring(text));
+    }
     // Time stood still while the box was open; play goes on from now.
     pacer_.anchor(engine().nowMicros(), realClock_.nowMicros());
+}
+
+// The court at its written size, or as large as the screen takes the window
+// with its menu bar and frame.
+void MainWindow::fitToScreen(QSize frame) {
+    const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QSize chrome = frame + QSize(0, menuBar()->sizeHint().height());
+    court_->setPreferredScale(
+        openingScale(shownOn->availableGeometry().size(), chrome, devicePixelRatioF()));
+    resize(court_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 TwipRect MainWindow::availableScreen() {
@@ -778,6 +809,8 @@ void MainWindow::setPaused(bool paused) {
         pacer_.resume(realClock_.nowMicros());
     }
     pauseAction_->setChecked(pacer_.paused());
+    court_->setPaused(pacer_.paused());
+    pauseAfterDelivery_ = false;
     showReplayState();
     armHeartbeat();
 }

@@ -36,6 +36,7 @@ class QSettings;
 namespace gloob {
 
 class CourtView;
+class FullScreen;
 
 // What the command line asks of the window.
 struct LaunchOptions {
@@ -83,6 +84,7 @@ public:
     const SoundMenu& soundMenu() const { return *soundMenu_; }
     // Nothing unless the launch asked for sound.
     const GameSounds* sounds() const { return sounds_.get(); }
+    FullScreen& fullScreen() const { return *fullScreen_; }
     QAction* watchReplayAction() const { return watchReplay_; }
     QAction* stopReplayAction() const { return stopReplay_; }
     QAction* replaySpeedAction(int speed) const;
@@ -138,6 +140,8 @@ private:
     void post(const GameEvent& event);
     bool routeKey(const QKeyEvent& key);
     void keyboardLost();
+    void pauseOnceHandedOver();
+    void fitToScreen(QSize frame);
     void recentreOnceFramed();
     void armHeartbeat();
     // Runs the engine from the main loop; the end of a game or of the
@@ -182,6 +186,7 @@ private:
     std::function<std::uint32_t()> seeds_ = [] { return std::random_device{}(); };
     std::unique_ptr<SoundMenu> soundMenu_;
     QAction* pauseAction_ = nullptr;
+    FullScreen* fullScreen_ = nullptr;
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;
     std::array<QAction*, 3> speedActions_{};
@@ -193,6 +198,8 @@ private:
     int gamesStarted_ = 0;
     bool ignoreMoves_ = false;
     bool replayTraced_ = false;
+    bool showingMessage_ = false;
+    bool pauseAfterDelivery_ = false;
 };
 
 } // namespace gloob

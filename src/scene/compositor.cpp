@@ -167,16 +167,23 @@ void Compositor::render(RgbImage& frame) const {
     if (frame.width != clientWidthPixels || frame.height != clientHeightPixels) {
         frame = RgbImage(clientWidthPixels, clientHeightPixels);
     }
-    std::fill(frame.pixels.begin(), frame.pixels.end(), toRgb(scene_.BackColor));
+    draw(frame, {0, 0, clientWidthPixels, clientHeightPixels});
+}
+
+void Compositor::draw(RgbImage& frame, const PixelBox& clip) const {
+    const std::uint32_t background = toRgb(scene_.BackColor);
+    for (int y = clip.y0; y < clip.y1; ++y) {
+        std::fill(&frame.at(clip.x0, y), &frame.at(clip.x0, y) + clip.width(), background);
+    }
     for (auto layer = stackingOrder.rbegin(); layer != stackingOrder.rend(); ++layer) {
         if (!twipBoxOf(scene_, *layer).visible) {
             continue;
         }
         const Footprint footprint = footprintOf(*layer);
-        const int x0 = std::max(footprint.box.x0, 0);
-        const int y0 = std::max(footprint.box.y0, 0);
-        const int x1 = std::min(footprint.box.x1, frame.width);
-        const int y1 = std::min(footprint.box.y1, frame.height);
+        const int x0 = std::max(footprint.box.x0, clip.x0);
+        const int y0 = std::max(footprint.box.y0, clip.y0);
+        const int x1 = std::min(footprint.box.x1, clip.x1);
+        const int y1 = std::min(footprint.box.y1, clip.y1);
         // One loop per kind, so that the coverage test inlines for that kind alone.
         const auto fill = [&](Layer::Kind kind) {
             Footprint f = footprint;
@@ -201,6 +208,147 @@ void Compositor::render(RgbImage& frame) const {
         case Layer::Kind::picture:
             fill(Layer::Kind::picture);
             break;
+        }
+    }
+}
+
+DrawnControl Compositor::drawnOf(const Layer& layer) const {
+    const TwipBox twips = twipBoxOf(scene_, layer);
+    if (!twips.visible) {
+        return {};
+    }
+    DrawnControl drawn;
+    drawn.visible = true;
+    drawn.box = pixelBoxOf(twips.left, twips.top, twips.width, twips.height);
+    switch (layer.kind) {
+    case Layer::Kind::shape:
+        drawn.rgb = toRgb((scene_.*layer.shape).FillColor);
+        break;
+    case Layer::Kind::label:
+        drawn.rgb = toRgb((scene_.*layer.label).ForeColor);
+        drawn.caption = (scene_.*layer.label).Caption;
+        break;
+    case Layer::Kind::picture:
+        drawn.image = &pictures_.of((scene_.*layer.picture).picture);
+        break;
+    }
+    return drawn;
+}
+
+std::vector<PixelBox> Compositor::changedBoxes(const ShownFrame& frame,
+                                               const std::vector<DrawnControl>& now) const {
+    constexpr PixelBox whole{0, 0, clientWidthPixels, clientHeightPixels};
+    if (frame.drawn.size() != now.size() || frame.background != scene_.BackColor ||
+        frame.image.width != whole.x1 || frame.image.height != whole.y1) {
+        return {whole};
+    }
+    std::vector<PixelBox> boxes;
+    const auto add = [&](const DrawnControl& drawn) {
+        const PixelBox box{std::max(drawn.box.x0, 0), std::max(drawn.box.y0, 0),
+                           std::min(drawn.box.x1, whole.x1), std::min(drawn.box.y1, whole.y1)};
+        if (drawn.visible && !box.empty()) {
+            boxes.push_back(box);
+        }
+    };
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (frame.drawn[i] != now[i]) {
+            add(frame.drawn[i]);
+            add(now[i]);
+        }
+    }
+    // Overlapping boxes become one, so that no pixel is drawn twice.
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (std::size_t i = 0; i < boxes.size() && !merged; ++i) {
+            for (std::size_t j = i + 1; j < boxes.size() && !merged; ++j) {
+                PixelBox& a = boxes[i];
+                const PixelBox& b = boxes[j];
+                if (a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1) {
+                    a = {std::min(a.x0, b.x0), std::min(a.y0, b.y0), std::max(a.x1, b.x1),
+                         std::max(a.y1, b.y1)};
+                    boxes.erase(boxes.begin() + static_cast<std::ptrdiff_t>(j));
+                    merged = true;
+                }
+            }
+        }
+    }
+    return boxes;
+}
+
+std::vector<PixelBox> Compositor::changes(const ShownFrame& frame) const {
+    std::vector<DrawnControl> now;
+    now.reserve(stackingOrder.size());
+    for (const Layer& layer : stackingOrder) {
+        now.push_back(drawnOf(layer));
+    }
+    return changedBoxes(frame, now);
+}
+
+std::vector<PixelBox> Compositor::update(ShownFrame& frame) const {
+    std::vector<DrawnControl> now;
+    now.reserve(stackingOrder.size());
+    for (const Layer& layer : stackingOrder) {
+        now.push_back(drawnOf(layer));
+    }
+    const std::vector<PixelBox> boxes = changedBoxes(frame, now);
+    const bool fresh =
+        frame.image.width != clientWidthPixels || frame.image.height != clientHeightPixels;
+    if (fresh) {
+        frame.image = RgbImage(clientWidthPixels, clientHeightPixels);
+    }
+    const bool whole =
+        fresh || frame.drawn.size() != now.size() || frame.background != scene_.BackColor;
+    frame.drawn = std::move(now);
+    frame.background = scene_.BackColor;
+    if (whole) {
+        for (const PixelBox& box : boxes) {
+            draw(frame.image, box);
+        }
+        return boxes;
+    }
+    // Of each redrawn box only the tiles whose pixels changed are reported:
+    // a walking gloob changes little more than its edges.
+    std::vector<PixelBox> changed;
+    std::vector<std::uint32_t> before;
+    for (const PixelBox& box : boxes) {
+        before.clear();
+        for (int y = box.y0; y < box.y1; ++y) {
+            before.insert(before.end(), &frame.image.at(box.x0, y),
+                          &frame.image.at(box.x0, y) + box.width());
+        }
+        draw(frame.image, box);
+        appendChangedTiles(frame.image, before, box, changed);
+    }
+    return changed;
+}
+
+void Compositor::appendChangedTiles(const RgbImage& image, const std::vector<std::uint32_t>& before,
+                                    const PixelBox& box, std::vector<PixelBox>& changed) {
+    constexpr int tile = 8;
+    for (int ty = box.y0 - box.y0 % tile; ty < box.y1; ty += tile) {
+        const int y0 = std::max(ty, box.y0);
+        const int y1 = std::min(ty + tile, box.y1);
+        for (int tx = box.x0 - box.x0 % tile; tx < box.x1; tx += tile) {
+            const int x0 = std::max(tx, box.x0);
+            const int x1 = std::min(tx + tile, box.x1);
+            bool differs = false;
+            for (int y = y0; y < y1 && !differs; ++y) {
+                const std::uint32_t* old =
+                    &before[static_cast<std::size_t>(y - box.y0) * box.width() + (x0 - box.x0)];
+                const std::uint32_t* now =
+                    image.pixels.data() + static_cast<std::size_t>(y) * image.width + x0;
+                differs = !std::equal(now, now + (x1 - x0), old);
+            }
+            if (!differs) {
+                continue;
+            }
+            // Next to the last changed tile of this row of tiles: one box.
+            if (!changed.empty() && changed.back().y0 == y0 && changed.back().y1 == y1 &&
+                changed.back().x1 == x0) {
+                changed.back().x1 = x1;
+            } else {
+                changed.push_back({x0, y0, x1, y1});
+            }
         }
     }
 }

@@ -8,6 +8,24 @@
 
 namespace gloob {
 
+// How one control was drawn into a frame: everything that decides its pixels.
+struct DrawnControl {
+    bool visible = false;
+    PixelBox box{};
+    std::uint32_t rgb = 0;           // flat colour of a shape or label
+    const RgbImage* image = nullptr; // a picture's source
+    std::string caption;             // a label's text
+    bool operator==(const DrawnControl&) const = default;
+};
+
+// A frame kept up to date by redrawing only what changed since it was last
+// brought up to date: its pixels and how each control was drawn into them.
+struct ShownFrame {
+    RgbImage image;
+    std::vector<DrawnControl> drawn; // in the stacking order; empty: never drawn
+    Colour background = 0;
+};
+
 // Composes the scene: every visible control drawn bottom to top over the white
 // background. The renderer and the colour query share one coverage function,
 // so what the probes see is exactly what the player sees.
@@ -21,6 +39,15 @@ public:
 
     // The whole client area, 751 x 473, in 0x00RRGGBB.
     void render(RgbImage& frame) const;
+
+    // Brings the frame up to date with the scene by redrawing the places that
+    // changed: the old and the new box of every control that moved, changed,
+    // appeared or went, overlapping boxes merged. Returns where pixels
+    // changed, as boxes of 8 x 8 tiles within those; a frame never drawn, or
+    // a new background colour, is drawn and returned whole.
+    std::vector<PixelBox> update(ShownFrame& frame) const;
+    // The boxes that update would redraw now.
+    std::vector<PixelBox> changes(const ShownFrame& frame) const;
 
 private:
     // Where and how one control is drawn at this moment.
@@ -36,9 +63,17 @@ private:
     };
 
     Footprint footprintOf(const Layer& layer) const;
+    DrawnControl drawnOf(const Layer& layer) const;
     // The one coverage function: whether the control covers pixel (x, y) of
     // its box, and with which colour (0x00RRGGBB).
     static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
+    // Redraws the pixels of one box of a full-size frame, background first.
+    void draw(RgbImage& frame, const PixelBox& clip) const;
+    // The tiles of a redrawn box whose pixels differ from those it held before.
+    static void appendChangedTiles(const RgbImage& image, const std::vector<std::uint32_t>& before,
+                                   const PixelBox& box, std::vector<PixelBox>& changed);
+    std::vector<PixelBox> changedBoxes(const ShownFrame& frame,
+                                       const std::vector<DrawnControl>& now) const;
     const GlyphMask& maskOf(Label Scene::*label) const;
 
     // A label's text as last drawn, redrawn when its caption changes.

@@ -33,6 +33,8 @@ struct PixelBox {
     int width() const { return x1 - x0; }
     int height() const { return y1 - y0; }
     bool contains(int x, int y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
+    bool empty() const { return x1 <= x0 || y1 <= y0; }
+    bool operator==(const PixelBox&) const = default;
 };
 
 inline PixelBox pixelBoxOf(float left, float top, float width, float height) {

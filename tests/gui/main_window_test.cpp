@@ -1,5 +1,7 @@
 #include "app/messages.h"
+#include "qt/court_placement.h"
 #include "qt/court_view.h"
+#include "qt/full_screen.h"
 #include "qt/main_window.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryFile>
@@ -120,7 +123,8 @@ TEST_F(GameWindow, TitleAndClientSize) {
     EXPECT_EQ(window->height(), window->menuBar()->height() + 473);
     EXPECT_EQ(window->width(), 751);
     EXPECT_FALSE(window->windowIcon().isNull()) << "the window shows the game's icon";
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->court()->minimumSizeHint(), QSize(751, 473)) << "never below one to one";
+    EXPECT_GT(window->maximumWidth(), 751) << "it can be resized and maximised";
 }
 
 TEST_F(GameWindow, OpensCentredOnTheScreen) {
@@ -180,6 +184,7 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Options > Volume > 100 %",
         "Game",
         "Game > Pause\tP",
+        "Game > Full Screen\tF11",
         "Game > ",
         "Game > Watch Replay...",
         "Game > Replay Speed",
@@ -424,6 +429,19 @@ INSTANTIATE_TEST_SUITE_P(
                  {press, Qt::Key_P},
                  {release, Qt::Key_P}},
                 -150,
+                0},
+        KeyCase{"FullScreenKeysNeverReachTheGame",
+                {{press, Qt::Key_Left},
+                 {press, Qt::Key_F11},
+                 {release, Qt::Key_F11},
+                 {press, Qt::Key_Escape},
+                 {press, Qt::Key_Escape, Qt::NoModifier, true},
+                 {release, Qt::Key_Escape}},
+                -150,
+                0},
+        KeyCase{"EscapeInAWindowIsTheGamesKey",
+                {{press, Qt::Key_Left}, {press, Qt::Key_Escape}, {release, Qt::Key_Escape}},
+                0,
                 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -443,7 +461,7 @@ TEST_F(GameWindow, HeartbeatRunsTheTimersAndShowsTheResult) {
     window->runNextHeartbeatNow();
     EXPECT_EQ(scene().shpGloob1.Top, home - 150);
     EXPECT_EQ(state().player1JumpSpeed, -140);
-    EXPECT_TRUE(window->court()->stale());
+    EXPECT_FALSE(window->court()->stale()) << "composed at the heartbeat";
     expectCourtShowsScene();
 }
 
@@ -731,6 +749,161 @@ TEST_F(GameWindow, PauseStopsTheGamesClock) {
     window->runNextHeartbeatNow();
     EXPECT_GT(window->engine().nowMicros(), before);
 }
+
+TEST_F(GameWindow, F11SwitchesFullScreenAndEscapeLeavesIt) {
+    QAction* item = window->fullScreen().action();
+    EXPECT_TRUE(item->shortcut().isEmpty()) << "the key is the window's, not the item's";
+    for (const auto& [qtKey, wanted] : {std::pair{Qt::Key_F11, true},
+                                        {Qt::Key_F11, false},
+                                        {Qt::Key_F11, true},
+                                        {Qt::Key_Escape, false},
+                                        {Qt::Key_Escape, false}}) {
+        key(press, qtKey);
+        key(release, qtKey);
+        EXPECT_EQ(window->isFullScreen(), wanted);
+        EXPECT_EQ(item->isChecked(), wanted);
+    }
+    item->trigger();
+    EXPECT_TRUE(window->isFullScreen());
+}
+
+// Every pixel shown is the court pixel under it, or the margin colour.
+void expectShownAt(const QImage& shown, const CourtPlacement& place, const RgbImage& frame,
+                   std::uint32_t margin) {
+    int mismatches = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const bool inside = place.court().contains(x, y);
+            const std::uint32_t wanted = inside ? frame.at((x - place.offset.x()) / place.scale,
+                                                           (y - place.offset.y()) / place.scale)
+                                                : margin;
+            mismatches += rgbAt(shown, x, y) != wanted;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(GameWindow, LargerWindowShowsTheCourtScaledCentredAndButtonsFollow) {
+    const qreal points = window->exitButton()->font().pointSizeF();
+    for (const auto& [size, place] : {std::pair{QSize(1600, 1000), CourtPlacement{2, {49, 27}}},
+                                      {QSize(2300, 1420), CourtPlacement{3, {23, 0}}}}) {
+        window->resize(size + QSize(0, window->menuBar()->height()));
+        ASSERT_EQ(window->court()->size(), size);
+        EXPECT_EQ(window->court()->placement(), place);
+        window->playButton()->hide();
+        window->exitButton()->hide();
+        RgbImage frame;
+        window->game().compositor().render(frame);
+        expectShownAt(grabCourt(window->court()), place, frame, 0xFFFFFF);
+        EXPECT_EQ(window->playButton()->geometry(), place.onDevice({296, 432, 81, 25}));
+        EXPECT_EQ(window->exitButton()->font().pointSizeF(), points * place.scale);
+        window->playButton()->show();
+    }
+}
+
+TEST_F(GameWindow, RepaintsOnlyWhatChanged) {
+    window->resize(QSize(1600, 1000) + QSize(0, window->menuBar()->height()));
+    const CourtPlacement place = window->court()->placement();
+    QCoreApplication::processEvents();
+    QRegion painted;
+    struct PaintSpy : QObject {
+        QRegion* painted;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                *painted += static_cast<QPaintEvent*>(event)->region();
+            }
+            return false;
+        }
+    } spy;
+    spy.painted = &painted;
+    window->court()->installEventFilter(&spy);
+    scene().shpBall.Left -= 150;
+    scene().shpBall.Top += 150;
+    window->court()->showChanges();
+    QCoreApplication::processEvents();
+    window->court()->removeEventFilter(&spy);
+    // Within the ball's old and new box; the screen below shows it is enough.
+    EXPECT_FALSE(painted.isEmpty());
+    EXPECT_TRUE(painted.subtracted(place.onDevice({606, 72, 35, 35})).isEmpty())
+        << painted.boundingRect().x() << "," << painted.boundingRect().y() << " "
+        << painted.boundingRect().width() << "x" << painted.boundingRect().height();
+
+    // What the screen holds after that partial paint, buttons aside.
+    const QPoint origin = window->court()->mapTo(window.get(), QPoint());
+    const QImage shown = window->screen()
+                             ->grabWindow(window->winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .copy(QRect(origin, window->court()->size()));
+    RgbImage frame;
+    window->game().compositor().render(frame);
+    const QImage court = shown.copy(place.onDevice({0, 0, 751, 420}));
+    expectShownAt(court, {place.scale, {}}, frame, 0);
+}
+
+TEST_F(GameWindow, PausedShowsOverTheCourtButNotInTheGame) {
+    const Colour centre = window->game().compositor().Point(375 * 15, 236 * 15);
+    key(press, Qt::Key_P);
+    EXPECT_TRUE(window->court()->showsPaused());
+    const QImage shown = grabCourt(window->court());
+    EXPECT_NE(rgbAt(shown, 375, 236), toRgb(centre)) << "the band darkens the court";
+    EXPECT_EQ(rgbAt(shown, 375, 150), 0xFFFFFFu) << "above the band the court is as it was";
+    EXPECT_EQ(window->game().compositor().Point(375 * 15, 236 * 15), centre);
+    key(press, Qt::Key_P);
+    EXPECT_FALSE(window->court()->showsPaused());
+    expectCourtShowsScene();
+}
+
+struct FocusPauseCase {
+    const char* name;
+    bool matchOn;
+    bool replay;
+    bool whileMessageOpen;
+    bool paused;
+};
+void PrintTo(const FocusPauseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FocusPause : public GameWindow, public ::testing::WithParamInterface<FocusPauseCase> {};
+
+TEST_P(FocusPause, PausesAMatchOnceThePlayersAreStopped) {
+    const FocusPauseCase& c = GetParam();
+    const RecordingFile recording("# script format 1\n0 keydown 37\n");
+    if (c.replay) {
+        ASSERT_TRUE(window->startReplay(recording.path()));
+    }
+    scene().cmdPlay.Visible = !c.matchOn;
+    key(press, Qt::Key_Left);
+    window->runNextHeartbeatNow();
+    ASSERT_EQ(state().player1SpeedX, -150);
+    const auto deactivate = [this] {
+        QEvent event(QEvent::WindowDeactivate);
+        QApplication::sendEvent(window.get(), &event);
+    };
+    if (c.whileMessageOpen) {
+        whileMessageOpen = deactivate;
+        window->menuAction(MenuId::mnuAbout)->trigger();
+    } else {
+        deactivate();
+    }
+    EXPECT_FALSE(window->paused()) << "not before the game has been told";
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(state().player1SpeedX, c.replay ? -150 : 0);
+    EXPECT_EQ(window->paused(), c.paused);
+    const std::int64_t stoppedAt = window->engine().nowMicros();
+    sleepPastNextHeartbeat();
+    window->beat();
+    EXPECT_EQ(window->engine().nowMicros() == stoppedAt, c.paused);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FocusPause,
+    ::testing::Values(FocusPauseCase{"DuringAMatch", true, false, false, true},
+                      FocusPauseCase{"OnTheFirstScreen", false, false, false, false},
+                      FocusPauseCase{"ToTheGamesOwnMessage", true, false, true, false},
+                      FocusPauseCase{"WatchingAReplay", true, true, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gloob
