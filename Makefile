@@ -1,14 +1,21 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#
 # Everything starts here: `make run` plays, `make test` proves.
 PRESET ?= release
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench ladder package install format clean
+.PHONY: all deps test-deps configure build run test test-asan bench ladder package install format clean
 
 all: build
 
+# Building and playing; the tests and the package bring their own tools.
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh build
+
+test-deps:
+	@bash scripts/install-deps.sh build test package
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -23,13 +30,17 @@ run: build
 	fi
 	@$(BUILD)/gloob
 
-test: build
+test: test-deps
+	@cmake --preset $(PRESET) -DGLOOB_BUILD_TESTS=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS)
 
 test-asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
-bench: build
+bench: test-deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
 	@$(BUILD)/bench/gloob_bench
 	@bash bench/measure_window.sh $(BUILD)
 
@@ -39,8 +50,12 @@ ladder: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target gloob_ladder
 	@$(BUILD)/bench/gloob_ladder $(MATCHES)
 
-package: build
-	@cd $(BUILD) && cpack -G DEB
+# A Debian package built with Debian's hardening flags, in build/package.
+package:
+	@bash scripts/install-deps.sh build package
+	@cmake --preset package >/dev/null
+	@cmake --build build/package -j $(JOBS)
+	@cd build/package && cpack -G DEB
 
 install: build
 	@cmake --install $(BUILD)

@@ -1,25 +1,54 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test, and only
-# those that are missing. Uses sudo when not run as root.
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#
+# Installs the Debian packages of the named groups, only those that are missing,
+# with sudo when not run as root:
+#   build    what building and playing need
+#   test     the tests' and benchmarks' libraries and tools, and the package checks
+#   package  what building the Debian package needs
+# Without a group, every group.
 set -euo pipefail
 
-packages=(
-    # build
+build=(
     g++ cmake ninja-build make pkg-config
     qt6-base-dev libgl-dev libsdl2-dev
     # sound effects: Qt Multimedia (the PulseAudio client comes with it)
     qt6-multimedia-dev
-    # tests and benchmarks
+    # fonts the score and message labels resolve to
+    fonts-urw-base35 fonts-dejavu-core
+    # the man pages, made from the programs' --help
+    help2man
+)
+test=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     # the key-to-pixel probe of the window measurements: Xlib and XTEST
     libx11-dev libxtst-dev
-    # fonts the score and message labels resolve to
-    fonts-urw-base35 fonts-dejavu-core
     # the end-to-end test: a virtual X server, a window manager, input and screenshots
     xvfb openbox xdotool imagemagick x11-utils x11-xserver-utils x11-xkb-utils
-    # packaging
+    # the package's checks
+    lintian desktop-file-utils appstream
+)
+package=(
     dpkg-dev file
 )
+
+groups=("$@")
+if [ ${#groups[@]} -eq 0 ]; then
+    groups=(build test package)
+fi
+packages=()
+for group in "${groups[@]}"; do
+    case $group in
+    build) packages+=("${build[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    *)
+        echo "install-deps.sh: unknown group '$group' (build, test or package)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

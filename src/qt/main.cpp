@@ -1,16 +1,22 @@
 #include "app/version.h"
+#include "command_line.h"
 #include "display_check.h"
+#include "display_failure.h"
 #include "main_window.h"
 #include "qtgui/picture_loader.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <variant>
 
 namespace {
+
+// The desktop's name for the game: its menu entry, icons and AppStream data.
+constexpr char applicationId[] = GLOOB_APP_ID;
 
 void printError(const QString& message) {
     std::fprintf(stderr, "gloob: %s\n", qPrintable(message));
@@ -19,6 +25,12 @@ void printError(const QString& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const auto commandLine = gloob::readGameCommandLine(argc, argv);
+    if (const int* status = std::get_if<int>(&commandLine)) {
+        return *status;
+    }
+    const gloob::LaunchOptions& options = std::get<gloob::LaunchOptions>(commandLine);
+
     // Without this Qt would only say that it found no platform plugin.
     if (!gloob::hasGraphicalDisplay([](const char* name) { return std::getenv(name); })) {
         std::fprintf(stderr, "%.*s\n", static_cast<int>(gloob::noDisplayMessage.size()),
@@ -34,47 +46,22 @@ int main(int argc, char* argv[]) {
     // A fractional scale would resample the court; whole factors keep its pixels sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
-    QApplication app(argc, argv);
+    // On X11 a window's class (WM_CLASS) is how the desktop finds its menu
+    // entry (StartupWMClass): its first half comes from RESOURCE_NAME.
+    qputenv("RESOURCE_NAME", applicationId);
+    std::unique_ptr<QApplication> app;
+    {
+        const gloob::DisplayFailureGuard guard;
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("gloob"));
     QApplication::setApplicationVersion(
         QString::fromUtf8(gloob::gameVersion.data(), gloob::gameVersion.size()));
     // Where settings and recordings live: ~/.config/gloob-volleyball/gloob.ini,
     // ~/.local/share/gloob-volleyball/gloob/replays.
     QApplication::setOrganizationName(QStringLiteral("gloob-volleyball"));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Volleyball for two players at one keyboard. Every game is recorded "
-                       "in the replays folder unless --record names a file."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption trace(
-        QStringLiteral("trace"),
-        QStringLiteral("Write the game's trace to FILE, in gloob-sim's format."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption record(
-        QStringLiteral("record"),
-        QStringLiteral("Record the game to FILE, a script that gloob-sim replays."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption replay(QStringLiteral("replay"),
-                                    QStringLiteral("Watch the recording FILE."),
-                                    QStringLiteral("FILE"));
-    parser.addOptions({trace, record, replay});
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        printError(QStringLiteral("unexpected argument '%1'; try 'gloob --help'")
-                       .arg(parser.positionalArguments().first()));
-        return 2;
-    }
-
-    gloob::LaunchOptions options;
-    options.tracePath = parser.value(trace).toStdString();
-    options.recordPath = parser.value(record).toStdString();
-    options.replayPath = parser.value(replay).toStdString();
-    options.keepRecordings = options.recordPath.empty();
-    options.useSettings = true;
-    options.usePads = true;
-    options.useSound = true;
+    // Wayland's app id.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
 
     try {
         gloob::MainWindow window(options);
@@ -82,6 +69,12 @@ int main(int argc, char* argv[]) {
             printError(window.startupError());
             return 1;
         }
+        // WM_CLASS's second half is the application's name when Qt makes its
+        // first native window, kept for every later one; as the name also
+        // places the settings and recordings, it is the id only meanwhile.
+        QApplication::setApplicationName(QString::fromLatin1(applicationId));
+        window.winId();
+        QApplication::setApplicationName(QStringLiteral("gloob"));
         window.show();
         return QApplication::exec();
     } catch (const gloob::PictureError& error) {

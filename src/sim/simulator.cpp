@@ -1,6 +1,7 @@
 #include "simulator.h"
 
 #include "app/heartbeat.h"
+#include "app/version.h"
 #include "bot/computer_player.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
@@ -8,6 +9,7 @@
 #include "script/trace_writer.h"
 #include "sim_front_end.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -76,6 +78,22 @@ private:
     std::ios::iostate previous_;
 };
 
+// The argument the parser refused, as it was written: an option it does not
+// know, or one given a value it does not take.
+std::string_view firstUnknownOption(std::span<const std::string_view> arguments) {
+    for (const std::string_view argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        const bool known =
+            argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version";
+        if (argument.size() > 1 && argument[0] == '-' && !known) {
+            return argument;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 const Pictures& simulatorPictures() {
@@ -137,25 +155,41 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
 
 int runCommandLine(std::span<const std::string_view> arguments, std::istream& in, std::ostream& out,
                    std::ostream& errors) {
-    if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end() ||
-        std::find(arguments.begin(), arguments.end(), "-h") != arguments.end()) {
+    // Latin-1 keeps every byte of a script's name, whatever its encoding.
+    QStringList words{QString::fromLatin1(programName.data(), programName.size())};
+    for (const std::string_view argument : arguments) {
+        words << QString::fromLatin1(argument.data(), static_cast<qsizetype>(argument.size()));
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    const bool understood = parser.parse(words);
+
+    if (parser.isSet(help)) {
         out << usage();
         return out ? exitOk : exitFailure;
     }
-    if (arguments.size() > 1) {
+    if (!understood) {
+        errors << programName << ": unknown option "
+               << quotedWord(firstUnknownOption(arguments), shownPathBytes) << "\n"
+               << "Try '" << programName << " --help'.\n";
+        return exitUsage;
+    }
+    if (parser.isSet(version)) {
+        out << programName << ' ' << gameVersion << '\n';
+        return out ? exitOk : exitFailure;
+    }
+    const QStringList scripts = parser.positionalArguments();
+    if (scripts.size() > 1) {
         errors << programName << ": too many arguments (one script at most)\n"
                << "Try '" << programName << " --help'.\n";
         return exitUsage;
     }
-    if (arguments.empty() || arguments[0] == "-") {
+    if (scripts.empty() || scripts[0] == QStringLiteral("-")) {
         return runSimulator(in, out, errors);
     }
-    const std::string path(arguments[0]);
-    if (path.size() > 1 && path[0] == '-') {
-        errors << programName << ": unknown option " << quotedWord(path, shownPathBytes) << "\n"
-               << "Try '" << programName << " --help'.\n";
-        return exitUsage;
-    }
+    const std::string path = scripts[0].toLatin1().toStdString();
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         errors << programName << ": cannot read script " << quotedWord(path, shownPathBytes)
@@ -175,16 +209,18 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
 
 std::string_view usage() {
     return R"(Usage: gloob-sim [SCRIPT]
+  or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
 the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
 
 Script: one event a line; '#' starts a comment; blank lines are skipped.
-  <ms> keydown <code>     virtual-key code 0..65535: 37 left, 38 up, 39 right,
-  <ms> keyup <code>                                  65 A, 68 D, 87 W
-  <ms> click play|exit    a click on a hidden button does nothing
+  <ms> keydown <code>     a key goes down; <code> is its virtual-key code 0..65535
+  <ms> keyup <code>       a key comes up (37 left, 38 up, 39 right, 65 A, 68 D, 87 W)
+  <ms> click play|exit    a click on a button; one that is hidden does nothing
   <ms> menu 3|5|8|mountain|beach|none|instructions|about|exit
-  <ms> focusout
+                          a command of the window's menus
+  <ms> focusout           the keyboard leaves the window
   <ms> end                stops the run at once
   <ms> bot 1|2 off|easy|normal|hard [SEED]
                           puts a side under a computer player from then on
@@ -220,6 +256,10 @@ Booleans of the match are -1/0; visibility and check marks 1/0.
 Exit status: 0 after a run; 1 when the trace cannot be written (standard output
 closed or full) or a picture built into the program cannot be decoded; 2 for a
 malformed script or a bad command line.
+
+Options:
+  -h, --help       show this help and exit
+  -v, --version    show the version and exit
 )";
 }
 

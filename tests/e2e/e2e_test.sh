@@ -14,6 +14,7 @@ export LC_ALL=C
 GLOOB=${1:?usage: e2e_test.sh GLOOB_BINARY BUILD_DIR}
 BUILD_DIR=${2:?usage: e2e_test.sh GLOOB_BINARY BUILD_DIR}
 GLOOB_SIM=${3:-$(dirname "$GLOOB")/gloob-sim}
+GLOOB_APP_ID=${GLOOB_APP_ID:-io.github.gloobvolleyball.GloobVolleyball}
 WORK="$BUILD_DIR/e2e-work"
 ARTIFACTS="$BUILD_DIR/e2e-artifacts"
 
@@ -376,6 +377,12 @@ ok "the game's window appears"
 
 caption=$(xdotool getwindowname "$WID")
 check "the caption is 'Gloob Volleyballl'" "'$caption'" [ "$caption" = "Gloob Volleyballl" ]
+
+# The desktop finds the menu entry by the window's class: both halves are the
+# application id, the StartupWMClass of the entry.
+wm_class=$(xprop -id "$WID" WM_CLASS 2>/dev/null | sed 's/^[^=]*= //' || true)
+check "the window's class is the application id" "WM_CLASS $wm_class" \
+    [ "$wm_class" = "\"$GLOOB_APP_ID\", \"$GLOOB_APP_ID\"" ]
 
 # Size from xdotool; the position from xwininfo, as xdotool counts the
 # window manager's frame twice.

@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Runs gloob-sim once and checks its exit status and output.
-#   SIM            the binary
+#   SIM            the binary (gloob-sim, or the game for its command line)
 #   ARGS           its arguments (a list, may be empty)
 #   INPUT          file for standard input (optional)
 #   STATUS         expected exit status

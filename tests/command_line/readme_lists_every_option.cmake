@@ -1,0 +1,45 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+cmake_minimum_required(VERSION 3.25)
+
+# Compares each program's long options in --help with those the README's
+# tables show as `program --option.
+#   PROGRAMS  the binaries, separated by commas
+#   README    the README
+file(READ ${README} readme)
+string(REGEX MATCHALL "\n\\|[^\n]*" rows "${readme}")
+string(REPLACE "," ";" programs "${PROGRAMS}")
+set(problems)
+foreach(program IN LISTS programs)
+    get_filename_component(name ${program} NAME)
+    execute_process(COMMAND ${program} --help RESULT_VARIABLE status OUTPUT_VARIABLE help
+        TIMEOUT 30)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "${name} --help: exit status ${status}")
+    endif()
+    string(REGEX MATCHALL "(^|\n) +(-[a-z], )?--[a-z][a-z-]*" shown "${help}")
+    list(TRANSFORM shown REPLACE ".*(--[a-z-]+)$" "\\1")
+    set(documented)
+    foreach(row IN LISTS rows)
+        string(REGEX MATCHALL "`${name} --[a-z][a-z-]*" in_row "${row}")
+        list(TRANSFORM in_row REPLACE ".* " "")
+        list(APPEND documented ${in_row})
+    endforeach()
+    foreach(option IN LISTS shown)
+        if(NOT option IN_LIST documented)
+            list(APPEND problems "${name} ${option} is not in the README's table")
+        endif()
+    endforeach()
+    foreach(option IN LISTS documented)
+        if(NOT option IN_LIST shown)
+            list(APPEND problems "the README's table shows ${name} ${option}, unknown to --help")
+        endif()
+    endforeach()
+    if(NOT shown)
+        list(APPEND problems "${name} --help shows no option")
+    endif()
+endforeach()
+if(problems)
+    list(JOIN problems "\n" problems)
+    message(FATAL_ERROR "${problems}")
+endif()
