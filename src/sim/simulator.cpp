@@ -1,9 +1,12 @@
 #include "simulator.h"
 
 #include "app/heartbeat.h"
+#include "app/version.h"
 #include "bot/computer_player.h"
+#include "online_run.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
+#include "script/recorder.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
 #include "sim_front_end.h"
@@ -36,24 +39,6 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext& context, const QStri
     }
 }
 
-// Text and pictures come from QtGui, as in the game, so the simulator composes
-// exactly the game's picture; that needs an application. It never needs a
-// display, whatever platform the environment names.
-std::unique_ptr<QGuiApplication> guiApplicationForRun() {
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (qtMessageHandler == nullptr) {
-        qtMessageHandler = qInstallMessageHandler(onlyQtErrors);
-    }
-    // Qt keeps references to these for the application's lifetime.
-    static int argc = 1;
-    static char name[] = "gloob-sim";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The first write that fails ends the run: the trace is lost from there on,
 // and a full disk is not to be written to for hours.
 class StopAtFirstFailedWrite {
@@ -77,6 +62,24 @@ private:
 };
 
 } // namespace
+
+// Text and pictures come from QtGui, as in the game, so the simulator composes
+// exactly the game's picture; that needs an application. It never needs a
+// display, whatever platform the environment names.
+std::unique_ptr<QGuiApplication> guiApplicationForRun() {
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qtMessageHandler == nullptr) {
+        qtMessageHandler = qInstallMessageHandler(onlyQtErrors);
+    }
+    // Qt keeps references to these for the application's lifetime.
+    static int argc = 1;
+    static char name[] = "gloob-sim";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 const Pictures& simulatorPictures() {
     // Decoded once: every run shows the same two pictures.
@@ -109,11 +112,29 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
     trace.flush();
 }
 
-int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors) {
+int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors,
+                 const ExtraOptions& extra) {
     auto parsed = parseScript(script);
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
         return exitUsage;
+    }
+    if (extra.online) {
+        return runOnline(*extra.online, std::get<std::vector<ScriptEvent>>(parsed), trace, errors,
+                         extra.recordPath);
+    }
+    std::ofstream recordFile;
+    std::unique_ptr<Recorder> recorder;
+    std::vector<EngineObserver*> observers;
+    if (!extra.recordPath.empty()) {
+        recordFile.open(extra.recordPath, std::ios::binary | std::ios::trunc);
+        if (!recordFile) {
+            errors << programName << ": cannot write the recording to "
+                   << quotedWord(extra.recordPath, shownPathBytes) << '\n';
+            return exitFailure;
+        }
+        recorder = std::make_unique<Recorder>(recordFile, gameVersion, recordingDate());
+        observers.push_back(recorder.get());
     }
     const auto app = guiApplicationForRun();
     try {
@@ -124,7 +145,7 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
     }
     try {
         const StopAtFirstFailedWrite stop(trace);
-        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
+        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers);
     } catch (const std::ios::failure&) {
         // Reported below, from the stream's state.
     }
@@ -142,13 +163,20 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         out << usage();
         return out ? exitOk : exitFailure;
     }
+    auto taken = takeExtraOptions(arguments);
+    if (const auto* error = std::get_if<std::string>(&taken)) {
+        errors << programName << ": " << *error << "\nTry '" << programName << " --help'.\n";
+        return exitUsage;
+    }
+    const ExtraOptions& extra = std::get<ExtraOptions>(taken);
+    arguments = extra.rest;
     if (arguments.size() > 1) {
         errors << programName << ": too many arguments (one script at most)\n"
                << "Try '" << programName << " --help'.\n";
         return exitUsage;
     }
     if (arguments.empty() || arguments[0] == "-") {
-        return runSimulator(in, out, errors);
+        return runSimulator(in, out, errors, extra);
     }
     const std::string path(arguments[0]);
     if (path.size() > 1 && path[0] == '-') {
@@ -170,14 +198,26 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
                << (error != 0 ? std::strerror(error) : "cannot be read") << "\n";
         return exitUsage;
     }
-    return runSimulator(file, out, errors);
+    return runSimulator(file, out, errors, extra);
 }
 
 std::string_view usage() {
     return R"(Usage: gloob-sim [SCRIPT]
+       gloob-sim [--record FILE] [--host PORT | --join ADDRESS[:PORT]] [SCRIPT]
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
 the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
+
+  --record FILE           also record the game to FILE, a script that replays it
+  --host PORT             play player 1 of an online match with the machine that
+                          joins on UDP PORT (0: any free port, named on standard
+                          error)
+  --join ADDRESS[:PORT]   play player 2 of the match hosted there (port 27960
+                          unless given)
+Online, the script gives its own player's keys, Play!, Exit, Help's boxes and,
+from the host only, the match length and background; both machines write the
+same trace. The run ends at an Exit of either player, at 'end', or when the
+other machine stops; one that stops answering for 3 s ends it with status 1.
 
 Script: one event a line; '#' starts a comment; blank lines are skipped.
   <ms> keydown <code>     virtual-key code 0..65535: 37 left, 38 up, 39 right,
