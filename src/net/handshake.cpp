@@ -4,6 +4,8 @@
 #include "app/version.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <random>
 
 namespace gloob::net {
@@ -29,6 +31,28 @@ template <typename M> const M* as(const Message& message) {
     return std::get_if<M>(&message);
 }
 } // namespace
+
+std::optional<HostAddress> parseHostAddress(std::string_view text) {
+    HostAddress address;
+    const auto colon = text.rfind(':');
+    address.name = std::string(text.substr(0, colon));
+    if (address.name.empty() || !std::all_of(address.name.begin(), address.name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
+        })) {
+        return std::nullopt;
+    }
+    if (colon != std::string_view::npos) {
+        const std::string_view port = text.substr(colon + 1);
+        unsigned value = 0;
+        const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
+        if (port.empty() || error != std::errc{} || end != port.data() + port.size() ||
+            value == 0 || value > 65535) {
+            return std::nullopt;
+        }
+        address.port = static_cast<std::uint16_t>(value);
+    }
+    return address;
+}
 
 int inputDelayFor(std::int64_t roundTripMicros) {
     const std::int64_t oneWay = std::max<std::int64_t>(0, roundTripMicros) / 2;

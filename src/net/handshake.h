@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gloob::net {
@@ -18,6 +20,13 @@ struct Agreement {
     // The host begins this much later, so that both begin at about the same moment.
     std::int64_t startAfterMicros = 0;
 };
+
+// Where a host is: "192.0.2.7:27960", or a name without a port for the default one.
+struct HostAddress {
+    std::string name;
+    std::uint16_t port = defaultPort;
+};
+std::optional<HostAddress> parseHostAddress(std::string_view text);
 
 // The input delay for a round trip: enough heartbeats for a frame to cross
 // one way with one heartbeat to spare, from 2 to 8.

@@ -1,6 +1,7 @@
 #include "app/version.h"
 #include "display_check.h"
 #include "main_window.h"
+#include "net/handshake.h"
 #include "qtgui/picture_loader.h"
 
 #include <QApplication>
@@ -53,11 +54,44 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Watch the recording FILE."),
                                     QStringLiteral("FILE"));
-    parser.addOptions({trace, record, replay});
+    const QCommandLineOption host(
+        QStringLiteral("host"),
+        QStringLiteral("Host an online match and play player 1; the other player joins this "
+                       "machine at UDP port PORT (%1 unless given).")
+            .arg(gloob::net::defaultPort));
+    const QCommandLineOption join(
+        QStringLiteral("join"),
+        QStringLiteral("Join the online match hosted at ADDRESS and play player 2."),
+        QStringLiteral("ADDRESS[:PORT]"));
+    parser.addOptions({trace, record, replay, host, join});
+    parser.addPositionalArgument(QStringLiteral("PORT"), QStringLiteral("With --host: the port."),
+                                 QStringLiteral("[PORT]"));
     parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        printError(QStringLiteral("unexpected argument '%1'; try 'gloob --help'")
-                       .arg(parser.positionalArguments().first()));
+    QStringList positional = parser.positionalArguments();
+    std::optional<std::uint16_t> hostPort;
+    if (parser.isSet(host)) {
+        hostPort = gloob::net::defaultPort;
+        if (!positional.isEmpty()) {
+            bool ok = false;
+            const uint port = positional.takeFirst().toUInt(&ok);
+            if (!ok || port == 0 || port > 65535) {
+                printError(QStringLiteral("--host takes a port from 1 to 65535"));
+                return 2;
+            }
+            hostPort = static_cast<std::uint16_t>(port);
+        }
+    }
+    if (parser.isSet(join) &&
+        (hostPort || !gloob::net::parseHostAddress(parser.value(join).toStdString()))) {
+        printError(hostPort ? QStringLiteral("--host and --join exclude each other")
+                            : QStringLiteral("--join takes a host name or IPv4 address, then "
+                                             "':' and a port unless it is %1")
+                                  .arg(gloob::net::defaultPort));
+        return 2;
+    }
+    if (!positional.isEmpty()) {
+        printError(
+            QStringLiteral("unexpected argument '%1'; try 'gloob --help'").arg(positional.first()));
         return 2;
     }
 
@@ -68,6 +102,8 @@ int main(int argc, char* argv[]) {
     options.keepRecordings = options.recordPath.empty();
     options.useSettings = true;
     options.usePads = true;
+    options.hostPort = hostPort;
+    options.joinAddress = parser.value(join).toStdString();
 
     try {
         gloob::MainWindow window(options);

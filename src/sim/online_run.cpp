@@ -172,22 +172,21 @@ std::variant<ExtraOptions, std::string> takeExtraOptions(std::span<const std::st
         }
         OnlineOptions online;
         online.hosting = arg == "--host";
-        std::string_view port = value;
-        if (!online.hosting) {
-            const auto colon = value.rfind(':');
-            online.address = value.substr(0, colon);
-            port = colon == std::string_view::npos ? std::string_view() : value.substr(colon + 1);
-            if (online.address.empty()) {
-                return "no address in " + quotedWord(value);
+        if (online.hosting) {
+            const auto port = portOf(value);
+            if (!port) {
+                return "bad port " + quotedWord(value) + " (a number from 0 to 65535)";
             }
+            online.port = *port;
+        } else {
+            const auto address = net::parseHostAddress(value);
+            if (!address) {
+                return "bad address " + quotedWord(value) +
+                       " (a host name or IPv4 address, and a port from 1 to 65535 after ':')";
+            }
+            online.address = address->name;
+            online.port = address->port;
         }
-        const auto number =
-            port.empty() && !online.hosting ? std::optional(net::defaultPort) : portOf(port);
-        if (!number || (!online.hosting && *number == 0)) {
-            return "bad port " + quotedWord(port) + " (a number from " +
-                   (online.hosting ? "0" : "1") + " to 65535)";
-        }
-        online.port = *number;
         taken.online = online;
     }
     return taken;
