@@ -138,7 +138,8 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     // A recording watched from the command line is the game traced; the
     // first screen under it is neither traced nor recorded.
     LaunchOptions first = options;
-    if (!options.replayPath.empty()) {
+    // Likewise the online match asked for: its game is traced and recorded.
+    if (!options.replayPath.empty() || options.hostPort || !options.joinAddress.empty()) {
         first.tracePath.clear();
         first.recordPath.clear();
         first.keepRecordings = false;
@@ -268,6 +269,12 @@ void MainWindow::startNextSession() {
         LaunchOptions next;
         // Every later game is kept in the replays folder when the first one was recorded.
         next.keepRecordings = firstSession_.keepRecordings || !firstSession_.recordPath.empty();
+        const bool launchedOnline = firstSession_.hostPort || !firstSession_.joinAddress.empty();
+        if (launchedOnline && online_ && online_->inMatch() && !onlineTraced_) {
+            next.tracePath = firstSession_.tracePath;
+            next.recordPath = firstSession_.recordPath;
+            onlineTraced_ = true;
+        }
         startSession(next);
     }
     setPaused(false);

@@ -199,6 +199,7 @@ private:
     std::array<QAction*, 3> speedActions_{};
     std::unique_ptr<OnlinePlay> online_;
     const GameSession* onlineGame_ = nullptr;
+    bool onlineTraced_ = false;
     QTimer onlineTimer_;
     QAction* hostOnline_ = nullptr;
     QAction* joinOnline_ = nullptr;
