@@ -32,6 +32,7 @@ test-asan:
 bench: build
 	@$(BUILD)/bench/gloob_bench
 	@bash bench/measure_window.sh $(BUILD)
+	@$(BUILD)/bench/gloob_online_bench
 
 # The computer players against each other: MATCHES seeded matches per pairing.
 MATCHES ?= 100

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     # build
     g++ cmake ninja-build make pkg-config
-    qt6-base-dev libgl-dev libsdl2-dev
+    qt6-base-dev libgl-dev libsdl2-dev libenet-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     # fonts the score and message labels resolve to
