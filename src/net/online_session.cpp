@@ -268,6 +268,10 @@ void OnlineSession::localBoxClosed() {
 void OnlineSession::waitForPeersBox() {
     surroundings_.status("Player " + std::to_string(remoteSide()) + " is reading Help...");
     while (active() && peersBoxesClosed_ < boxes_) {
+        if (peersLastPoint_) {
+            end(SessionEnd::peerLeft); // gone with its box open: it will never close
+            break;
+        }
         service(5);
         surroundings_.idle();
     }

@@ -956,7 +956,8 @@ void MainWindow::serviceOnline() {
         stopSession();
         return;
     }
-    if (online_->over() && !engine().insideHandler()) {
+    // An online game's running handler is unwound at its next delivery point first.
+    if (online_->over() && (!engine().insideHandler() || onlineGame_ != session_.get())) {
         endOnlineMatch();
     }
 }
@@ -968,7 +969,6 @@ void MainWindow::leaveOnline() {
     if (online_->inMatch()) {
         online_->session().leave();
     }
-    // A running handler is unwound at its next delivery point first.
     if (!engine().insideHandler() || onlineGame_ != session_.get()) {
         endOnlineMatch();
     }
