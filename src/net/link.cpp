@@ -17,8 +17,11 @@ constexpr std::size_t channelCount = 2;
 // The player's peer and one more slot, so that a second machine that tries
 // to join is told why it cannot rather than left waiting.
 constexpr std::size_t hostPeers = 2;
-// ENet gives up on a peer whose reliable messages go unanswered this long.
-constexpr enet_uint32 peerTimeoutMillis = 3000;
+// ENet would give up on a peer whose reliable messages go unanswered this
+// long. The session watches the peer itself (3 s without a valid frame), so
+// this only has to be longer: a datagram replayed by someone on the way can
+// inflate ENet's round-trip estimate and so its resend delays.
+constexpr enet_uint32 peerTimeoutMillis = 10000;
 // Memory a peer can make this machine hold: a few frames' worth.
 constexpr std::size_t maxWaitingBytes = 64 * 1024;
 
@@ -35,6 +38,13 @@ bool initialiseEnet(std::string& error) {
         error = "the network library could not start";
     }
     return ready;
+}
+
+// ENet slows a peer's unreliable datagrams down when its round trip grows;
+// input frames must flow whatever the round trip, so that throttle stays open.
+void keepUnthrottled(ENetPeer* peer) {
+    enet_peer_timeout(peer, 0, peerTimeoutMillis, peerTimeoutMillis);
+    enet_peer_throttle_configure(peer, ENET_PEER_PACKET_THROTTLE_INTERVAL, 0, 0);
 }
 
 void limit(ENetHost* host) {
@@ -94,7 +104,6 @@ std::unique_ptr<Link> Link::connect(const std::string& address, std::uint16_t po
         error = "the connection cannot be started";
         return nullptr;
     }
-    enet_peer_timeout(link->peer_, 0, peerTimeoutMillis, peerTimeoutMillis);
     return link;
 }
 
@@ -106,7 +115,7 @@ void Link::handleConnect(ENetPeer* peer) {
     if (!hosting_ || (peer_ == nullptr && !lost_)) {
         peer_ = peer;
         connected_ = true;
-        enet_peer_timeout(peer, 0, peerTimeoutMillis, peerTimeoutMillis);
+        keepUnthrottled(peer);
         return;
     }
     // A match is already on: the newcomer learns why and is let go.

@@ -94,7 +94,9 @@ TEST(Record, WritesARecordingThatReplaysToTheSameTrace) {
         {"--record", path}, "0 menu 3\n0 click play\n2300 keydown 37\n2600 keyup 37\n4000 end\n");
     ASSERT_EQ(played.status, exitOk) << played.errors;
     const std::string recording = readFile(path);
-    EXPECT_NE(recording.find("\n15 click play\n2300 keydown 37\n"), std::string::npos) << recording;
+    EXPECT_NE(recording.find("\n15 menu 3\n15 click play\n2312 keydown 37\n2609 keyup 37\n"),
+              std::string::npos)
+        << recording;
     const CommandLineRun replayed = run({path}, "");
     EXPECT_EQ(replayed.status, exitOk);
     EXPECT_EQ(replayed.out.substr(0, played.out.size()), played.out);
