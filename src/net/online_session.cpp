@@ -4,7 +4,6 @@
 #include "script/trace_writer.h"
 
 #include <sstream>
-#include <thread>
 
 namespace gloob::net {
 
