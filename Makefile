@@ -43,6 +43,7 @@ bench: test-deps
 	@cmake --build $(BUILD) -j $(JOBS)
 	@$(BUILD)/bench/gloob_bench
 	@bash bench/measure_window.sh $(BUILD)
+	@$(BUILD)/bench/gloob_online_bench
 
 # The computer players against each other: MATCHES seeded matches per pairing.
 MATCHES ?= 100

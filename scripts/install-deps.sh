@@ -15,6 +15,8 @@ build=(
     qt6-base-dev libgl-dev libsdl2-dev
     # sound effects: Qt Multimedia (the PulseAudio client comes with it)
     qt6-multimedia-dev
+    # online play
+    libenet-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the man pages, made from the programs' --help

@@ -23,6 +23,9 @@ struct GameEvent {
     int side = 0;                                       // bot: 1 or 2
     std::optional<BotStrength> strength = std::nullopt; // bot: none takes the side back
     std::uint32_t seed = 0;                             // bot
+    // Whose event it is in online play: 1 or 2 for a player's, 0 for one of
+    // this machine alone. Names, scripts and traces never show it.
+    int origin = 0;
 
     static GameEvent keyDown(std::uint16_t code) {
         return {.kind = EventKind::keyDown, .keyCode = code};

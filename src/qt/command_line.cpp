@@ -3,6 +3,7 @@
 #include "command_line.h"
 
 #include "app/version.h"
+#include "net/handshake.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,7 +44,18 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
     const QCommandLineOption replay(QStringLiteral("replay"),
                                     QStringLiteral("Watch the recording FILE."),
                                     QStringLiteral("FILE"));
-    parser.addOptions({help, version, trace, record, replay});
+    const QCommandLineOption host(
+        QStringLiteral("host"),
+        QStringLiteral("Host an online match and play player 1; the other player joins this "
+                       "machine at UDP port PORT (%1 unless given).")
+            .arg(net::defaultPort));
+    const QCommandLineOption join(
+        QStringLiteral("join"),
+        QStringLiteral("Join the online match hosted at ADDRESS and play player 2."),
+        QStringLiteral("ADDRESS[:PORT]"));
+    parser.addOptions({help, version, trace, record, replay, host, join});
+    parser.addPositionalArgument(QStringLiteral("PORT"), QStringLiteral("With --host: the port."),
+                                 QStringLiteral("[PORT]"));
 
     const bool understood = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(help)) {
@@ -58,9 +70,31 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
         std::printf("gloob %.*s\n", static_cast<int>(gameVersion.size()), gameVersion.data());
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    QStringList positional = parser.positionalArguments();
+    std::optional<std::uint16_t> hostPort;
+    if (parser.isSet(host)) {
+        hostPort = net::defaultPort;
+        if (!positional.isEmpty()) {
+            bool ok = false;
+            const uint port = positional.takeFirst().toUInt(&ok);
+            if (!ok || port == 0 || port > 65535) {
+                printError(QStringLiteral("--host takes a port from 1 to 65535."));
+                return exitUsage;
+            }
+            hostPort = static_cast<std::uint16_t>(port);
+        }
+    }
+    if (parser.isSet(join) &&
+        (hostPort || !net::parseHostAddress(parser.value(join).toStdString()))) {
+        printError(hostPort ? QStringLiteral("--host and --join exclude each other.")
+                            : QStringLiteral("--join takes a host name or IPv4 address, then "
+                                             "':' and a port unless it is %1.")
+                                  .arg(net::defaultPort));
+        return exitUsage;
+    }
+    if (!positional.isEmpty()) {
         printError(QStringLiteral("unexpected argument '%1'. Try 'gloob --help'.")
-                       .arg(parser.positionalArguments().first()));
+                       .arg(positional.first()));
         return exitUsage;
     }
 
@@ -72,6 +106,8 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
     options.useSettings = true;
     options.usePads = true;
     options.useSound = true;
+    options.hostPort = hostPort;
+    options.joinAddress = parser.value(join).toStdString();
     return options;
 }
 

@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -144,7 +145,8 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     // A recording watched from the command line is the game traced; the
     // first screen under it is neither traced nor recorded.
     LaunchOptions first = options;
-    if (!options.replayPath.empty()) {
+    // Likewise the online match asked for: its game is traced and recorded.
+    if (!options.replayPath.empty() || options.hostPort || !options.joinAddress.empty()) {
         first.tracePath.clear();
         first.recordPath.clear();
         first.keepRecordings = false;
@@ -161,6 +163,13 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
         // Once the window is up, so that a bad file's message has a window.
         QTimer::singleShot(
             0, this, [this] { startReplay(QString::fromStdString(firstSession_.replayPath)); });
+    }
+    connect(&onlineTimer_, &QTimer::timeout, this, [this] { serviceOnline(); });
+    if (options.hostPort) {
+        QTimer::singleShot(0, this, [this] { hostOnline(*firstSession_.hostPort); });
+    } else if (!options.joinAddress.empty()) {
+        QTimer::singleShot(
+            0, this, [this] { joinOnline(QString::fromStdString(firstSession_.joinAddress)); });
     }
 }
 
@@ -193,6 +202,11 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
     if (sounds_) {
         sounds_->watch(session->engine());
     }
+    const bool online = live && online_ && online_->inMatch();
+    if (online) {
+        session->engine().addObserver(online_->session());
+        onlineGame_ = session.get();
+    }
     if (session_ != nullptr) {
         session_->close();
     }
@@ -205,7 +219,21 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
     runEngine([this] { engine().start(); });
     ignoreMoves_ = false;
     ++gamesStarted_;
-    if (live) {
+    if (online) {
+        // Both machines run the same rules; the host's choices are its
+        // player's first commands, and travel like any.
+        for (int player : {1, 2}) {
+            engine().setHeldKeys(player, true);
+        }
+        if (online_->localSide() == 1) {
+            for (const MenuId choice : {settings_.matchLength, settings_.background}) {
+                if (!game().scene.menu(choice).Checked) {
+                    online_->session().postLocal(GameEvent::menu(choice));
+                }
+            }
+        }
+        pacer_.anchor(0, realClock_.nowMicros() + online_->startAfterMicros());
+    } else if (live) {
         // The player's last choices, made again as menu commands at the first
         // heartbeat, and recorded like any.
         for (int player : {1, 2}) {
@@ -251,6 +279,12 @@ void MainWindow::startNextSession() {
         LaunchOptions next;
         // Every later game is kept in the replays folder when the first one was recorded.
         next.keepRecordings = firstSession_.keepRecordings || !firstSession_.recordPath.empty();
+        const bool launchedOnline = firstSession_.hostPort || !firstSession_.joinAddress.empty();
+        if (launchedOnline && online_ && online_->inMatch() && !onlineTraced_) {
+            next.tracePath = firstSession_.tracePath;
+            next.recordPath = firstSession_.recordPath;
+            onlineTraced_ = true;
+        }
         startSession(next);
     }
     setPaused(false);
@@ -312,6 +346,34 @@ void MainWindow::buildGameMenu() {
     }
     stopReplay_ = gameMenu_->addAction(QStringLiteral("Stop Replay"));
     connect(stopReplay_, &QAction::triggered, this, [this] { stopReplay(); });
+    gameMenu_->addSeparator();
+
+    hostOnline_ = gameMenu_->addAction(QStringLiteral("Host Online Match..."));
+    connect(hostOnline_, &QAction::triggered, this, [this] {
+        bool ok = false;
+        const int port = QInputDialog::getInt(
+            this, QStringLiteral("Host Online Match"),
+            QStringLiteral("You play player 1. The other player joins this machine's address "
+                           "at this UDP port:"),
+            net::defaultPort, 1, 65535, 1, &ok);
+        if (ok) {
+            hostOnline(static_cast<std::uint16_t>(port));
+        }
+    });
+    joinOnline_ = gameMenu_->addAction(QStringLiteral("Join Online Match..."));
+    connect(joinOnline_, &QAction::triggered, this, [this] {
+        bool ok = false;
+        const QString address = QInputDialog::getText(
+            this, QStringLiteral("Join Online Match"),
+            QStringLiteral("You play player 2. The host's address (and :port unless it is %1):")
+                .arg(net::defaultPort),
+            QLineEdit::Normal, QString(), &ok);
+        if (ok && !address.trimmed().isEmpty()) {
+            joinOnline(address);
+        }
+    });
+    leaveOnline_ = gameMenu_->addAction(QStringLiteral("Leave Online Match"));
+    connect(leaveOnline_, &QAction::triggered, this, [this] { leaveOnline(); });
 }
 
 QAction* MainWindow::replaySpeedAction(int speed) const {
@@ -337,6 +399,10 @@ QPushButton* MainWindow::makeButton(const PushButton& control, EventKind click) 
 }
 
 void MainWindow::post(const GameEvent& event) {
+    if (inOnlineMatch()) {
+        online_->session().postLocal(event);
+        return;
+    }
     // The players' input does nothing during a replay; Exit still ends the program.
     if (session_->isReplay() && !endsTheProgram(event)) {
         return;
@@ -355,6 +421,10 @@ template <typename Step> void MainWindow::runEngine(Step&& step) {
         // The game has ended: nothing of the interrupted handlers may go on.
     } catch (const RunStopped&) {
         stopped = true;
+    }
+    if (online_ && online_->over() && onlineGame_ == session_.get()) {
+        endOnlineMatch();
+        return;
     }
     if (stopped || session_->replayOver()) {
         startNextSession();
@@ -399,18 +469,21 @@ void MainWindow::armHeartbeat() {
     heartbeat_.start(static_cast<int>(std::max<std::int64_t>(0, (wait + 999) / 1000)));
 }
 
-void MainWindow::collectInput(Engine& /*engine*/) {
+void MainWindow::collectInput(Engine& running) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     filter_.flush();
     if (pads_) {
         for (const GameEvent& event : pads_->poll()) {
             // Like keys: while paused a press is not handed on, a release is.
             if (!paused() || event.kind != EventKind::keyDown) {
-                post(event);
+                post(inOnlineMatch() ? OnlinePlay::asPlayer(event, online_->localSide()) : event);
             }
         }
     }
     session_->collectReplay();
+    if (inOnlineMatch()) {
+        online_->session().deliver(running);
+    }
 }
 
 // The paced wait sleeps in the window's own event loop, so the window stays
@@ -432,7 +505,10 @@ void MainWindow::paceTo(std::int64_t virtualMicros) {
     }
 }
 
-void MainWindow::deliveryPointDone(bool /*insideWait*/) {
+void MainWindow::deliveryPointDone(bool insideWait) {
+    if (!insideWait && inOnlineMatch()) {
+        online_->session().mainLoopStepDone(game(), engine().nowMicros());
+    }
     if (pauseAfterDelivery_) {
         setPaused(true);
     }
@@ -464,7 +540,9 @@ void MainWindow::refresh() {
 // The match length and background the player chose are kept for the next run.
 void MainWindow::rememberChoices() {
     // Until the first heartbeat the game has not yet heard the choices it starts with.
-    if (session_->isReplay() || engine().nowMicros() == 0) {
+    // The joining player plays the host's match without making it their own.
+    if (session_->isReplay() || engine().nowMicros() == 0 ||
+        (online_ && online_->localSide() == 2)) {
         return;
     }
     GameSettings chosen = settings_;
@@ -485,7 +563,7 @@ void MainWindow::rememberChoices() {
 
 void MainWindow::applySettings(const GameSettings& settings) {
     settings_ = settings;
-    if (!session_->isReplay()) {
+    if (!session_->isReplay() && !inOnlineMatch()) {
         for (int player : {1, 2}) {
             engine().setHeldKeys(player, settings_.heldKeys);
         }
@@ -523,6 +601,7 @@ void MainWindow::buildOptionsExtras() {
 
     // Each side a person, or the computer at one of three strengths.
     QMenu* players = options->addMenu(QStringLiteral("Players"));
+    playersMenu_ = players;
     static constexpr std::array<std::optional<BotStrength>, 4> choices{
         std::nullopt, BotStrength::easy, BotStrength::normal, BotStrength::hard};
     for (int player : {1, 2}) {
@@ -564,7 +643,8 @@ void MainWindow::showPlayers() {
 // Puts each side under the computer player the options name, or gives it back
 // to a person, with a new seed: the computer's keys are recorded, never its seed.
 void MainWindow::seatComputerPlayers() {
-    if (session_->isReplay()) {
+    // Computer players never play online: only the players' own input travels.
+    if (session_->isReplay() || online_) {
         return;
     }
     for (int player : {1, 2}) {
@@ -616,7 +696,7 @@ bool MainWindow::routeKey(const QKeyEvent& key) {
     }
     // The pause keys belong to the window and never reach the game.
     if (isPauseKey(key.key())) {
-        if (key.type() == QEvent::KeyPress && !key.isAutoRepeat()) {
+        if (key.type() == QEvent::KeyPress && !key.isAutoRepeat() && !online_) {
             setPaused(!paused());
         }
         return true;
@@ -699,14 +779,25 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     filter_.flush();
-    engine().post(GameEvent::menu(MenuId::mnuExit));
+    post(GameEvent::menu(MenuId::mnuExit));
     setPaused(false);
 }
 
 void MainWindow::showMessage(std::string_view text) {
     {
         const QScopedValueRollback<bool> showing(showingMessage_, true);
-        messageBox_(qstring(messages::title), qstring(text));
+        if (inOnlineMatch()) {
+            // Both games stop here: the player who asked reads, the other waits.
+            net::OnlineSession& online = online_->session();
+            if (online.boxOpening()) {
+                messageBox_(qstring(messages::title), qstring(text));
+                online.localBoxClosed();
+            } else {
+                online.waitForPeersBox();
+            }
+        } else {
+            messageBox_(qstring(messages::title), qstring(text));
+        }
     }
     // Time stood still while the box was open; play goes on from now.
     pacer_.anchor(engine().nowMicros(), realClock_.nowMicros());
@@ -750,11 +841,23 @@ void MainWindow::moveWindow(float leftTwips, float topTwips) {
 }
 
 void MainWindow::endProgram() {
+    if (inOnlineMatch()) {
+        net::OnlineSession& online = online_->session();
+        // The other player's Exit ends the match here, not the program.
+        if (online.originOfRunningEvent() == online.remoteSide()) {
+            online.endAsPeerLeft();
+            return;
+        }
+        online.leave();
+    }
     session_->close();
     programEnd_();
 }
 
 bool MainWindow::startReplay(const QString& path) {
+    if (online_) {
+        return false;
+    }
     std::ifstream file(path.toStdString(), std::ios::binary);
     std::variant<std::vector<ScriptEvent>, ScriptError> parsed =
         file ? parseScript(file) : ScriptError{0, "cannot be opened"};
@@ -803,13 +906,19 @@ void MainWindow::setReplaySpeed(int speed) {
 }
 
 void MainWindow::setPaused(bool paused) {
+    // An online match never stops for one player alone.
+    if (paused && inOnlineMatch()) {
+        pauseAfterDelivery_ = false;
+        return;
+    }
     if (paused) {
         pacer_.pause(realClock_.nowMicros());
     } else {
         pacer_.resume(realClock_.nowMicros());
     }
     pauseAction_->setChecked(pacer_.paused());
-    court_->setPaused(pacer_.paused());
+    // Waiting for the other machine is no pause of the player's; the title says it.
+    court_->setPaused(pacer_.paused() && !online_);
     pauseAfterDelivery_ = false;
     showReplayState();
     armHeartbeat();
@@ -824,14 +933,125 @@ void MainWindow::showReplayState() {
             title += QStringLiteral(" %1x").arg(pacer_.speed());
         }
     }
-    if (pacer_.paused()) {
+    if (pacer_.paused() && !online_) {
         title += QStringLiteral(" - Paused");
+    }
+    if (online_) {
+        title += QStringLiteral(" - ") + online_->describe();
     }
     setWindowTitle(title);
     stopReplay_->setEnabled(session_->isReplay());
     // A replay watched faster than it was played would only chatter.
     if (sounds_) {
         sounds_->setMuted(pacer_.paused() || (session_->isReplay() && pacer_.speed() != 1));
+    }
+    showOnlineState();
+}
+
+// While connected, nothing that would set the two games apart is at hand:
+// no pause, no replays, no computer players, and for the joining player none
+// of the host's choices.
+void MainWindow::showOnlineState() {
+    const bool online = online_ != nullptr;
+    hostOnline_->setEnabled(!online);
+    joinOnline_->setEnabled(!online);
+    leaveOnline_->setEnabled(online);
+    pauseAction_->setEnabled(!online);
+    watchReplay_->setEnabled(!online);
+    for (QAction* speed : speedActions_) {
+        speed->setEnabled(!online);
+    }
+    const bool joining = online && online_->localSide() == 2;
+    menuAction(MenuId::mnuNumberBalls)->setEnabled(!joining);
+    menuAction(MenuId::mnuBackround)->setEnabled(!joining);
+    playersMenu_->menuAction()->setEnabled(!online);
+}
+
+bool MainWindow::hostOnline(std::uint16_t port) {
+    QString error;
+    auto online = OnlinePlay::host(
+        port, [this] { showReplayState(); }, error);
+    return startOnline(std::move(online), error);
+}
+
+bool MainWindow::joinOnline(const QString& address) {
+    const auto parsed = net::parseHostAddress(address.trimmed().toStdString());
+    if (!parsed) {
+        messageBox_(qstring(messages::title),
+                    QStringLiteral("'%1' is no address to join: a host name or IPv4 address, "
+                                   "then ':' and the port unless it is %2.")
+                        .arg(address)
+                        .arg(net::defaultPort));
+        return false;
+    }
+    QString error;
+    auto online = OnlinePlay::join(
+        *parsed, [this] { showReplayState(); }, error);
+    return startOnline(std::move(online), error);
+}
+
+bool MainWindow::startOnline(std::unique_ptr<OnlinePlay> online, const QString& error) {
+    if (!online || online_) {
+        messageBox_(qstring(messages::title),
+                    QStringLiteral("The online match cannot begin: %1.").arg(error));
+        return false;
+    }
+    online_ = std::move(online);
+    // The game here waits while the other machine is found.
+    setPaused(true);
+    onlineTimer_.start(10);
+    showReplayState();
+    return true;
+}
+
+// Between delivery points: the introductions, then the match's link.
+void MainWindow::serviceOnline() {
+    if (!online_) {
+        onlineTimer_.stop();
+        return;
+    }
+    if (online_->advance()) {
+        // Agreed: the match begins on both machines with a new game.
+        setPaused(false);
+        stopSession();
+        return;
+    }
+    // An online game's running handler is unwound at its next delivery point first.
+    if (online_->over() && (!engine().insideHandler() || onlineGame_ != session_.get())) {
+        endOnlineMatch();
+    }
+}
+
+void MainWindow::leaveOnline() {
+    if (!online_) {
+        return;
+    }
+    if (online_->inMatch()) {
+        online_->session().leave();
+    }
+    if (!engine().insideHandler() || onlineGame_ != session_.get()) {
+        endOnlineMatch();
+    }
+}
+
+// Back to a game of this machine's own, saying why the match ended.
+void MainWindow::endOnlineMatch() {
+    const QString why = online_ ? online_->endMessage() : QString();
+    const bool wasPlaying = onlineGame_ != nullptr && onlineGame_ == session_.get();
+    online_.reset();
+    onlineGame_ = nullptr;
+    onlineTimer_.stop();
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "gloob: online: %s\n", qPrintable(why));
+    }
+    if (wasPlaying) {
+        startNextSession();
+    } else {
+        setPaused(false);
+        showReplayState();
+    }
+    if (!why.isEmpty()) {
+        QTimer::singleShot(0, this, [this, why] { messageBox_(qstring(messages::title), why); });
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/engine.h"
 #include "app/real_time_pacer.h"
 #include "game_session.h"
+#include "online_play.h"
 #include "pads/pad_input.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
@@ -51,6 +52,9 @@ struct LaunchOptions {
     bool usePads = false;
     // Play the game's sound effects.
     bool useSound = false;
+    // Host an online match on this UDP port, or join the one at this address.
+    std::optional<std::uint16_t> hostPort;
+    std::string joinAddress;
 };
 
 // The game's window on the desktop. It runs the game's engine paced by the
@@ -111,6 +115,15 @@ public:
     void setPaused(bool paused);
     bool paused() const { return pacer_.paused(); }
 
+    // Online play: this window hosts player 1 or joins as player 2.
+    bool hostOnline(std::uint16_t port);
+    bool joinOnline(const QString& address);
+    void leaveOnline();
+    OnlinePlay* online() const { return online_.get(); }
+    QAction* hostOnlineAction() const { return hostOnline_; }
+    QAction* joinOnlineAction() const { return joinOnline_; }
+    QAction* leaveOnlineAction() const { return leaveOnline_; }
+
     // FrontEnd
     void collectInput(Engine& engine) override;
     void paceTo(std::int64_t virtualMicros) override;
@@ -157,6 +170,14 @@ private:
     void applySettings(const GameSettings& settings);
     void showReplayState();
     void refresh();
+    bool startOnline(std::unique_ptr<OnlinePlay> online, const QString& error);
+    void serviceOnline();
+    void endOnlineMatch();
+    void showOnlineState();
+    // Whether the running game is the online match's.
+    bool inOnlineMatch() const {
+        return online_ && online_->inMatch() && onlineGame_ == session_.get();
+    }
 
     SteadyClock realClock_;
     TimingReport timing_{realClock_};
@@ -190,6 +211,14 @@ private:
     QAction* watchReplay_ = nullptr;
     QAction* stopReplay_ = nullptr;
     std::array<QAction*, 3> speedActions_{};
+    std::unique_ptr<OnlinePlay> online_;
+    const GameSession* onlineGame_ = nullptr;
+    bool onlineTraced_ = false;
+    QTimer onlineTimer_;
+    QAction* hostOnline_ = nullptr;
+    QAction* joinOnline_ = nullptr;
+    QAction* leaveOnline_ = nullptr;
+    QMenu* playersMenu_ = nullptr;
     QTimer heartbeat_;
     MessageBox messageBox_;
     ProgramEnd programEnd_;

@@ -2,7 +2,18 @@
 
 #include "script.h"
 
+#include <ctime>
+
 namespace gloob {
+
+std::string recordingDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+    return std::string(text, length);
+}
 
 Recorder::Recorder(std::ostream& out, std::string_view gameVersion, std::string_view date)
     : out_(out) {

@@ -9,6 +9,9 @@
 
 namespace gloob {
 
+// The moment a recording is made, as its first line names it: "2026-12-08 10:00:00 UTC".
+std::string recordingDate();
+
 // Writes every input handed to a handler as a script line, at the virtual
 // millisecond it was handed over: gloob-sim plays the file to the same trace.
 // Each line is flushed as it is written, so a crash loses nothing played.

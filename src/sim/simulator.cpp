@@ -3,8 +3,10 @@
 #include "app/heartbeat.h"
 #include "app/version.h"
 #include "bot/computer_player.h"
+#include "online_run.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
+#include "script/recorder.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
 #include "sim_front_end.h"
@@ -13,6 +15,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -38,24 +41,6 @@ void onlyQtErrors(QtMsgType type, const QMessageLogContext& context, const QStri
     }
 }
 
-// Text and pictures come from QtGui, as in the game, so the simulator composes
-// exactly the game's picture; that needs an application. It never needs a
-// display, whatever platform the environment names.
-std::unique_ptr<QGuiApplication> guiApplicationForRun() {
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    if (qtMessageHandler == nullptr) {
-        qtMessageHandler = qInstallMessageHandler(onlyQtErrors);
-    }
-    // Qt keeps references to these for the application's lifetime.
-    static int argc = 1;
-    static char name[] = "gloob-sim";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 // The first write that fails ends the run: the trace is lost from there on,
 // and a full disk is not to be written to for hours.
 class StopAtFirstFailedWrite {
@@ -78,23 +63,50 @@ private:
     std::ios::iostate previous_;
 };
 
-// The argument the parser refused, as it was written: an option it does not
-// know, or one given a value it does not take.
-std::string_view firstUnknownOption(std::span<const std::string_view> arguments) {
-    for (const std::string_view argument : arguments) {
+// Why the parser refused the arguments, naming the argument as it was
+// written: an option it does not know, or one that lacks its value.
+std::string whyRefused(std::span<const std::string_view> arguments, const QString& parserText) {
+    constexpr std::array<std::string_view, 4> plain{"-h", "--help", "-v", "--version"};
+    constexpr std::array<std::string_view, 3> withValue{"--record", "--host", "--join"};
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
         if (argument == "--") {
             break;
         }
-        const bool known =
-            argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version";
+        const std::string_view name = argument.substr(0, argument.find('='));
+        if (std::find(withValue.begin(), withValue.end(), name) != withValue.end()) {
+            if (name.size() == argument.size() && ++i == arguments.size()) {
+                return std::string(name) + " needs a value";
+            }
+            continue;
+        }
+        const bool known = std::find(plain.begin(), plain.end(), argument) != plain.end();
         if (argument.size() > 1 && argument[0] == '-' && !known) {
-            return argument;
+            return "unknown option " + quotedWord(argument, shownPathBytes);
         }
     }
-    return {};
+    return parserText.toStdString();
 }
 
 } // namespace
+
+// Text and pictures come from QtGui, as in the game, so the simulator composes
+// exactly the game's picture; that needs an application. It never needs a
+// display, whatever platform the environment names.
+std::unique_ptr<QGuiApplication> guiApplicationForRun() {
+    if (QGuiApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (qtMessageHandler == nullptr) {
+        qtMessageHandler = qInstallMessageHandler(onlyQtErrors);
+    }
+    // Qt keeps references to these for the application's lifetime.
+    static int argc = 1;
+    static char name[] = "gloob-sim";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
 
 const Pictures& simulatorPictures() {
     // Decoded once: every run shows the same two pictures.
@@ -127,11 +139,29 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
     trace.flush();
 }
 
-int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors) {
+int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors,
+                 const ExtraOptions& extra) {
     auto parsed = parseScript(script);
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
         return exitUsage;
+    }
+    if (extra.online) {
+        return runOnline(*extra.online, std::get<std::vector<ScriptEvent>>(parsed), trace, errors,
+                         extra.recordPath);
+    }
+    std::ofstream recordFile;
+    std::unique_ptr<Recorder> recorder;
+    std::vector<EngineObserver*> observers;
+    if (!extra.recordPath.empty()) {
+        recordFile.open(extra.recordPath, std::ios::binary | std::ios::trunc);
+        if (!recordFile) {
+            errors << programName << ": cannot write the recording to "
+                   << quotedWord(extra.recordPath, shownPathBytes) << '\n';
+            return exitFailure;
+        }
+        recorder = std::make_unique<Recorder>(recordFile, gameVersion, recordingDate());
+        observers.push_back(recorder.get());
     }
     const auto app = guiApplicationForRun();
     try {
@@ -142,7 +172,7 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
     }
     try {
         const StopAtFirstFailedWrite stop(trace);
-        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace);
+        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers);
     } catch (const std::ios::failure&) {
         // Reported below, from the stream's state.
     }
@@ -163,33 +193,50 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({help, version});
+    const QCommandLineOption record(QStringLiteral("record"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption host(QStringLiteral("host"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption join(QStringLiteral("join"), QString(), QStringLiteral("ADDRESS"));
+    parser.addOptions({help, version, record, host, join});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
         out << usage();
         return out ? exitOk : exitFailure;
     }
-    if (!understood) {
-        errors << programName << ": unknown option "
-               << quotedWord(firstUnknownOption(arguments), shownPathBytes) << "\n"
+    const auto refuse = [&](std::string_view message) {
+        errors << programName << ": " << message << "\n"
                << "Try '" << programName << " --help'.\n";
         return exitUsage;
+    };
+    if (!understood) {
+        return refuse(whyRefused(arguments, parser.errorText()));
     }
     if (parser.isSet(version)) {
         out << programName << ' ' << gameVersion << '\n';
         return out ? exitOk : exitFailure;
     }
+    const auto latin1 = [](const QString& word) { return word.toLatin1().toStdString(); };
+    std::vector<OnlineChoice> online;
+    for (const QString& port : parser.values(host)) {
+        online.push_back({true, latin1(port)});
+    }
+    for (const QString& address : parser.values(join)) {
+        online.push_back({false, latin1(address)});
+    }
+    const QStringList records = parser.values(record);
+    auto taken = extraOptions(online, records.isEmpty() ? std::string() : latin1(records.back()));
+    if (const auto* error = std::get_if<std::string>(&taken)) {
+        return refuse(*error);
+    }
+    const ExtraOptions& extra = std::get<ExtraOptions>(taken);
     const QStringList scripts = parser.positionalArguments();
     if (scripts.size() > 1) {
-        errors << programName << ": too many arguments (one script at most)\n"
-               << "Try '" << programName << " --help'.\n";
-        return exitUsage;
+        return refuse("too many arguments (one script at most)");
     }
     if (scripts.empty() || scripts[0] == QStringLiteral("-")) {
-        return runSimulator(in, out, errors);
+        return runSimulator(in, out, errors, extra);
     }
-    const std::string path = scripts[0].toLatin1().toStdString();
+    const std::string path = latin1(scripts[0]);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         errors << programName << ": cannot read script " << quotedWord(path, shownPathBytes)
@@ -204,15 +251,27 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
                << (error != 0 ? std::strerror(error) : "cannot be read") << "\n";
         return exitUsage;
     }
-    return runSimulator(file, out, errors);
+    return runSimulator(file, out, errors, extra);
 }
 
 std::string_view usage() {
     return R"(Usage: gloob-sim [SCRIPT]
+       gloob-sim [--record FILE] [--host PORT | --join ADDRESS[:PORT]] [SCRIPT]
   or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
 the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
+
+  --record FILE           also record the game to FILE, a script that replays it
+  --host PORT             play player 1 of an online match with the machine that
+                          joins on UDP PORT (0: any free port, named on standard
+                          error)
+  --join ADDRESS[:PORT]   play player 2 of the match hosted there (port 27960
+                          unless given)
+Online, the script gives its own player's keys, Play!, Exit, Help's boxes and,
+from the host only, the match length and background; both machines write the
+same trace. The run ends at an Exit of either player, at 'end', or when the
+other machine stops; one that stops answering for 3 s ends it with status 1.
 
 Script: one event a line; '#' starts a comment; blank lines are skipped.
   <ms> keydown <code>     a key goes down; <code> is its virtual-key code 0..65535

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "app/engine.h"
+#include "online_run.h"
 #include "scene/raster.h"
 #include "script/script.h"
 
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string_view>
 #include <vector>
+
+class QGuiApplication;
 
 namespace gloob::sim {
 
@@ -20,12 +24,16 @@ constexpr int exitUsage = 2;
 // Plays a script and writes its trace. A malformed script writes only a
 // message to `errors` and returns exitUsage. Makes an offscreen
 // QGuiApplication for the run when the process has none.
-int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors);
+int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors,
+                 const ExtraOptions& extra = {});
 
 // Plays parsed events (in file order), writing the trace; more observers,
 // such as a recorder, may watch the game too.
 void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
               const std::vector<EngineObserver*>& observers = {});
+
+// An offscreen QGuiApplication for a run, when the process has none yet.
+std::unique_ptr<QGuiApplication> guiApplicationForRun();
 
 // The background pictures, decoded once from the ones built into the program.
 // Needs a QGuiApplication.

@@ -1,0 +1,169 @@
+// Online play under realistic lag: two headless peers, each in a process of
+// its own and paced like the window, play a busy 20-second match through a
+// loopback relay that adds half the round trip each way, a little jitter and
+// 2 % loss. Reports the input delay the host chose, the stalls (delivery
+// points that waited for the other machine), the bandwidth each way and the
+// CPU each peer used.
+//
+// usage: gloob_online_bench [ROUND_TRIP_MS...]   (default 20 100 200)
+
+#include "app/heartbeat.h"
+#include "online_run.h"
+#include "relay.h"
+#include "script/script.h"
+
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+using namespace gloob;
+using namespace std::chrono_literals;
+
+constexpr int matchSeconds = 20;
+
+// Each player walks one way and the other and jumps, a key every 150 ms,
+// so that input flows all the time; the host starts the match and ends it.
+std::vector<ScriptEvent> busyScript(bool hosting) {
+    std::ostringstream text;
+    const int left = hosting ? 37 : 65;
+    const int right = hosting ? 39 : 68;
+    const int jump = hosting ? 38 : 87;
+    if (hosting) {
+        text << "0 click play\n";
+    }
+    for (int ms = 2200, i = 0; ms < matchSeconds * 1000; ms += 150, ++i) {
+        const int key = i % 3 == 0 ? left : i % 3 == 1 ? right : jump;
+        text << ms << " keydown " << key << "\n" << ms + 100 << " keyup " << key << "\n";
+    }
+    if (hosting) {
+        text << matchSeconds * 1000 << " menu exit\n";
+    }
+    std::istringstream in(text.str());
+    return std::get<std::vector<ScriptEvent>>(parseScript(in));
+}
+
+std::uint16_t freeUdpPort() {
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    socklen_t length = sizeof address;
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+// Runs one peer in a child process; its summary goes to `statsPath`.
+pid_t peer(const sim::OnlineOptions& base, const std::string& statsPath) {
+    const pid_t pid = fork();
+    if (pid != 0) {
+        return pid;
+    }
+    std::ofstream stats(statsPath);
+    std::ofstream trace("/dev/null");
+    sim::OnlineOptions options = base;
+    options.stats = &stats;
+    const int status = sim::runOnline(options, busyScript(options.hosting), trace, std::cerr, "");
+    stats.flush();
+    std::_Exit(status);
+}
+
+std::map<std::string, double> readStats(const std::string& path) {
+    std::map<std::string, double> values;
+    std::ifstream in(path);
+    std::string field;
+    while (in >> field) {
+        const auto eq = field.find('=');
+        if (eq != std::string::npos) {
+            values[field.substr(0, eq)] = std::stod(field.substr(eq + 1));
+        }
+    }
+    return values;
+}
+
+double cpuSeconds(const rusage& usage) {
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<int> roundTrips{20, 100, 200};
+    if (argc > 1) {
+        roundTrips.clear();
+        for (int i = 1; i < argc; ++i) {
+            roundTrips.push_back(std::atoi(argv[i]));
+        }
+    }
+    std::printf("Online play, %d s paced match, 2 %% loss, jitter 10 %% of the one-way delay\n",
+                matchSeconds);
+    std::printf("%8s %12s %8s %12s %12s %12s %10s %10s\n", "rtt ms", "delay", "stalls",
+                "longest ms", "host KB/s", "join KB/s", "host cpu", "join cpu");
+    int failures = 0;
+    for (const int rtt : roundTrips) {
+        const std::uint16_t hostPort = freeUdpPort();
+        const std::string dir = "/tmp/gloob_online_bench_" + std::to_string(getpid());
+        const std::string hostStats = dir + "_host", joinStats = dir + "_join";
+        sim::OnlineOptions host;
+        host.hosting = true;
+        host.port = hostPort;
+        host.paced = true;
+        const pid_t hostPid = peer(host, hostStats);
+        std::this_thread::sleep_for(200ms);
+
+        net::testing::Impairment lag;
+        lag.delay = std::chrono::milliseconds(rtt / 2);
+        lag.jitter = std::chrono::milliseconds(rtt / 20);
+        lag.loss = 0.02;
+        net::testing::Relay relay(hostPort, lag, 11);
+        std::thread relaying([&] { relay.run(); });
+        sim::OnlineOptions join;
+        join.address = "127.0.0.1";
+        join.port = relay.port();
+        join.paced = true;
+        const pid_t joinPid = peer(join, joinStats);
+
+        int hostStatus = 0, joinStatus = 0;
+        rusage hostUsage{}, joinUsage{};
+        wait4(hostPid, &hostStatus, 0, &hostUsage);
+        wait4(joinPid, &joinStatus, 0, &joinUsage);
+        relay.stop();
+        relaying.join();
+
+        auto h = readStats(hostStats);
+        auto j = readStats(joinStats);
+        std::remove(hostStats.c_str());
+        std::remove(joinStats.c_str());
+        if (hostStatus != 0 || joinStatus != 0 || h.empty() || j.empty()) {
+            std::printf("%8d   the match failed (status %d and %d)\n", rtt, hostStatus, joinStatus);
+            ++failures;
+            continue;
+        }
+        const double seconds = h["seconds"];
+        const int stalls = static_cast<int>(h["stalls"] + j["stalls"]);
+        const double longest = std::max(h["longest_stall_us"], j["longest_stall_us"]) / 1000;
+        char delay[32];
+        std::snprintf(delay, sizeof delay, "%d (%d ms)", static_cast<int>(h["delay"]),
+                      static_cast<int>(h["delay"] * heartbeatMicros / 1000));
+        std::printf("%8d %12s %8d %12.1f %12.2f %12.2f %9.1f%% %9.1f%%\n", rtt, delay, stalls,
+                    longest, h["sent"] / 1024 / seconds, j["sent"] / 1024 / seconds,
+                    100 * cpuSeconds(hostUsage) / seconds, 100 * cpuSeconds(joinUsage) / seconds);
+    }
+    std::printf("KB/s: UDP payload each peer sent, ENet's headers included, per second of "
+                "play;\ncpu: of one core, the whole process (start-up and picture decoding "
+                "included).\n");
+    return failures == 0 ? 0 : 1;
+}

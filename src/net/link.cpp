@@ -1,0 +1,205 @@
+#include "link.h"
+
+#include "app/version.h"
+
+#include <enet/enet.h>
+
+#include <chrono>
+#include <mutex>
+
+namespace gloob::net {
+
+namespace {
+
+constexpr std::uint8_t reliableChannel = 0;
+constexpr std::uint8_t inputChannel = 1;
+constexpr std::size_t channelCount = 2;
+// The player's peer and one more slot, so that a second machine that tries
+// to join is told why it cannot rather than left waiting.
+constexpr std::size_t hostPeers = 2;
+// ENet would give up on a peer whose reliable messages go unanswered this
+// long. The session watches the peer itself (3 s without a valid frame), so
+// this only has to be longer: a datagram replayed by someone on the way can
+// inflate ENet's round-trip estimate and so its resend delays.
+constexpr enet_uint32 peerTimeoutMillis = 10000;
+// Memory a peer can make this machine hold: a few frames' worth.
+constexpr std::size_t maxWaitingBytes = 64 * 1024;
+
+bool initialiseEnet(std::string& error) {
+    static std::once_flag once;
+    static bool ready = false;
+    std::call_once(once, [] {
+        ready = enet_initialize() == 0;
+        if (ready) {
+            std::atexit(enet_deinitialize);
+        }
+    });
+    if (!ready) {
+        error = "the network library could not start";
+    }
+    return ready;
+}
+
+// ENet slows a peer's unreliable datagrams down when its round trip grows;
+// input frames must flow whatever the round trip, so that throttle stays open.
+void keepUnthrottled(ENetPeer* peer) {
+    enet_peer_timeout(peer, 0, peerTimeoutMillis, peerTimeoutMillis);
+    enet_peer_throttle_configure(peer, ENET_PEER_PACKET_THROTTLE_INTERVAL, 0, 0);
+}
+
+void limit(ENetHost* host) {
+    // Every datagram carries a CRC: one changed or cut on its way is dropped
+    // before ENet reads any of it.
+    host->checksum = enet_crc32;
+    host->maximumPacketSize = maxMessageBytes;
+    host->maximumWaitingData = maxWaitingBytes;
+}
+
+} // namespace
+
+Link::~Link() {
+    if (host_ != nullptr) {
+        enet_host_destroy(host_);
+    }
+}
+
+std::unique_ptr<Link> Link::listen(std::uint16_t port, std::string& error) {
+    if (!initialiseEnet(error)) {
+        return nullptr;
+    }
+    ENetAddress address{};
+    address.host = ENET_HOST_ANY;
+    address.port = port;
+    std::unique_ptr<Link> link(new Link);
+    link->host_ = enet_host_create(&address, hostPeers, channelCount, 0, 0);
+    if (link->host_ == nullptr) {
+        error = "UDP port " + std::to_string(port) + " cannot be opened (is it in use?)";
+        return nullptr;
+    }
+    link->hosting_ = true;
+    limit(link->host_);
+    return link;
+}
+
+std::unique_ptr<Link> Link::connect(const std::string& address, std::uint16_t port,
+                                    std::string& error) {
+    if (!initialiseEnet(error)) {
+        return nullptr;
+    }
+    ENetAddress to{};
+    if (enet_address_set_host(&to, address.c_str()) != 0) {
+        error = "the address '" + address + "' cannot be found";
+        return nullptr;
+    }
+    to.port = port;
+    std::unique_ptr<Link> link(new Link);
+    link->host_ = enet_host_create(nullptr, 1, channelCount, 0, 0);
+    if (link->host_ == nullptr) {
+        error = "no UDP socket can be opened";
+        return nullptr;
+    }
+    limit(link->host_);
+    link->peer_ = enet_host_connect(link->host_, &to, channelCount, 0);
+    if (link->peer_ == nullptr) {
+        error = "the connection cannot be started";
+        return nullptr;
+    }
+    return link;
+}
+
+std::uint16_t Link::port() const {
+    return host_->address.port;
+}
+
+void Link::handleConnect(ENetPeer* peer) {
+    if (!hosting_ || (peer_ == nullptr && !lost_)) {
+        peer_ = peer;
+        connected_ = true;
+        keepUnthrottled(peer);
+        return;
+    }
+    // A match is already on: the newcomer learns why and is let go.
+    const std::vector<std::uint8_t> bytes =
+        encode(Refuse{RefuseReason::busy, protocolVersion, std::string(gameVersion)});
+    enet_peer_send(peer, reliableChannel,
+                   enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
+    enet_peer_disconnect_later(peer, 0);
+}
+
+std::vector<Message> Link::service(int waitMillis) {
+    std::vector<Message> messages;
+    ENetEvent event;
+    int wait = waitMillis;
+    while (enet_host_service(host_, &event, static_cast<enet_uint32>(wait)) > 0) {
+        wait = 0;
+        switch (event.type) {
+        case ENET_EVENT_TYPE_CONNECT:
+            handleConnect(event.peer);
+            break;
+        case ENET_EVENT_TYPE_RECEIVE:
+            if (event.peer == peer_) {
+                if (auto message = decode({event.packet->data, event.packet->dataLength})) {
+                    messages.push_back(std::move(*message));
+                } else {
+                    ++stats_.messagesDropped;
+                }
+            }
+            enet_packet_destroy(event.packet);
+            break;
+        case ENET_EVENT_TYPE_DISCONNECT:
+            if (event.peer == peer_) {
+                lost_ = true;
+                connected_ = false;
+                peer_ = nullptr;
+            }
+            break;
+        case ENET_EVENT_TYPE_NONE:
+            break;
+        }
+    }
+    return messages;
+}
+
+void Link::send(const Message& message, bool reliable) {
+    if (!connected()) {
+        return;
+    }
+    const std::vector<std::uint8_t> bytes = encode(message);
+    ENetPacket* packet =
+        enet_packet_create(bytes.data(), bytes.size(), reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
+    if (enet_peer_send(peer_, reliable ? reliableChannel : inputChannel, packet) != 0) {
+        enet_packet_destroy(packet);
+        return;
+    }
+    // Sent at once, not at the next service: the peer may be waiting for it.
+    enet_host_flush(host_);
+}
+
+void Link::close(int waitMillis) {
+    if (!connected()) {
+        return;
+    }
+    enet_peer_disconnect_later(peer_, 0);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMillis);
+    ENetEvent event;
+    while (std::chrono::steady_clock::now() < until) {
+        if (enet_host_service(host_, &event, 10) > 0) {
+            if (event.type == ENET_EVENT_TYPE_RECEIVE) {
+                enet_packet_destroy(event.packet);
+            } else if (event.type == ENET_EVENT_TYPE_DISCONNECT && event.peer == peer_) {
+                break;
+            }
+        }
+    }
+    enet_peer_reset(peer_);
+    peer_ = nullptr;
+    connected_ = false;
+}
+
+const LinkStats& Link::stats() const {
+    stats_.bytesSent = host_->totalSentData;
+    stats_.bytesReceived = host_->totalReceivedData;
+    return stats_;
+}
+
+} // namespace gloob::net

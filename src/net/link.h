@@ -1,0 +1,65 @@
+#pragma once
+
+#include "protocol.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+typedef struct _ENetHost ENetHost;
+typedef struct _ENetPeer ENetPeer;
+
+namespace gloob::net {
+
+// What the link has carried so far, UDP payload bytes as ENet counts them.
+struct LinkStats {
+    std::uint64_t bytesSent = 0;
+    std::uint64_t bytesReceived = 0;
+    std::uint64_t messagesDropped = 0; // undecodable, or from another session
+};
+
+// One ENet connection to the other machine: the host listens and takes the
+// first machine that connects; any other is refused as busy. Reliable
+// messages travel on one channel in order; input frames on another, where a
+// newer frame makes an older one useless.
+class Link {
+public:
+    ~Link();
+    Link(const Link&) = delete;
+    Link& operator=(const Link&) = delete;
+
+    // Listens on a UDP port of every address (0: one the system picks).
+    static std::unique_ptr<Link> listen(std::uint16_t port, std::string& error);
+    // Starts connecting to a host; `connected()` tells when it answered.
+    static std::unique_ptr<Link> connect(const std::string& address, std::uint16_t port,
+                                         std::string& error);
+
+    std::uint16_t port() const;
+    bool connected() const { return peer_ != nullptr && connected_; }
+    // The peer went away (it disconnected, or ENet gave up on it).
+    bool lost() const { return lost_; }
+
+    // Waits up to `waitMillis` for the network, then returns the messages
+    // that arrived from the peer, each decoded; bad ones are dropped.
+    std::vector<Message> service(int waitMillis);
+    void send(const Message& message, bool reliable);
+    // Sends what is queued and says goodbye, waiting at most `waitMillis`
+    // for the peer to hear it.
+    void close(int waitMillis);
+
+    const LinkStats& stats() const;
+
+private:
+    Link() = default;
+    void handleConnect(ENetPeer* peer);
+
+    ENetHost* host_ = nullptr;
+    ENetPeer* peer_ = nullptr;
+    bool hosting_ = false;
+    bool connected_ = false;
+    bool lost_ = false;
+    mutable LinkStats stats_;
+};
+
+} // namespace gloob::net

@@ -1,0 +1,135 @@
+#include "lockstep.h"
+
+#include "app/heartbeat.h"
+
+namespace gloob::net {
+
+namespace {
+// The paced wait pumps at least every 100 ms; the main loop every heartbeat.
+constexpr std::int64_t maxPointGap = 100'000;
+} // namespace
+
+// Nothing can be stamped before the first delivery point plus the delay, so
+// both frontiers start D heartbeats in: the first D heartbeats never wait.
+LockstepBuffer::LockstepBuffer(int localSide, int inputDelay)
+    : localSide_(localSide == 2 ? 2 : 1), delay_(inputDelay),
+      localFrontier_(inputDelay * heartbeatMicros), remoteFrontier_(inputDelay * heartbeatMicros) {}
+
+bool LockstepBuffer::takeLocal(std::int64_t now, const std::vector<GameEvent>& events) {
+    if (now <= lastTaken_) {
+        return true;
+    }
+    lastTaken_ = now;
+    const std::int64_t stamp = now + delay_ * heartbeatMicros;
+    const std::size_t kept = std::min(events.size(), maxEventsPerPoint);
+    for (std::size_t i = 0; i < kept; ++i) {
+        GameEvent event = events[i];
+        event.origin = localSide_;
+        const StampedEvent stamped{nextSequence_++, stamp, event};
+        outbox_.push_back(stamped);
+        localDue_.push_back(stamped);
+    }
+    localFrontier_ = std::max(localFrontier_, stamp);
+    return outbox_.size() <= maxUnacknowledged;
+}
+
+InputFrame LockstepBuffer::frame(std::uint32_t session) const {
+    InputFrame frame{session, received_, localFrontier_, {}};
+    std::size_t count = std::min(outbox_.size(), maxFrameEvents);
+    if (count < outbox_.size()) {
+        // The rest follow once these are acknowledged: the frame stops at the
+        // last whole delivery point, and so does the frontier.
+        const std::int64_t firstLeftOut = outbox_[count].stamp;
+        while (count > 0 && outbox_[count - 1].stamp == firstLeftOut) {
+            --count;
+        }
+        frame.frontier = firstLeftOut - 1;
+    }
+    frame.events.assign(outbox_.begin(), outbox_.begin() + static_cast<std::ptrdiff_t>(count));
+    return frame;
+}
+
+bool LockstepBuffer::refuse(std::string_view why) {
+    refusal_ = why;
+    return false;
+}
+
+LockstepBuffer::Verdict LockstepBuffer::receive(const InputFrame& frame) {
+    // Checked whole before anything is kept.
+    const bool valid = [&] {
+        if (frame.ack >= nextSequence_) {
+            return refuse("acknowledges events never sent");
+        }
+        // The peer cannot hand over a delivery point past this machine's
+        // frontier, so it takes input at most one step of the main loop or
+        // of a wait beyond it, and stamps that D heartbeats later.
+        const std::int64_t reach = localFrontier_ + maxPointGap + delay_ * heartbeatMicros;
+        if (frame.frontier > reach) {
+            return refuse("frontier beyond the lockstep's reach");
+        }
+        if (!frame.events.empty() && frame.events.front().sequence > received_ + 1) {
+            return refuse("a gap in the sequence of events");
+        }
+        std::int64_t lastStamp = 0;
+        for (const StampedEvent& e : frame.events) {
+            if (e.sequence <= received_) {
+                continue; // repeated: already kept
+            }
+            if (e.stamp <= remoteFrontier_) {
+                return refuse("a new event behind the frontier already passed");
+            }
+            if (e.stamp > frame.frontier || e.stamp < lastStamp) {
+                return refuse("stamps out of order");
+            }
+            if (!playerMaySend(remoteSide(), e.event)) {
+                return refuse("an event that player may not send");
+            }
+            lastStamp = e.stamp;
+        }
+        return true;
+    }();
+    if (!valid) {
+        return Verdict::refused;
+    }
+    std::size_t fresh = 0;
+    for (const StampedEvent& e : frame.events) {
+        fresh += e.sequence > received_ ? 1 : 0;
+    }
+    if (inbox_.size() + fresh > maxWaitingFromPeer) {
+        refusal_ = "too many events waiting";
+        return Verdict::overflow;
+    }
+    for (const StampedEvent& e : frame.events) {
+        if (e.sequence > received_) {
+            StampedEvent kept = e;
+            kept.event.origin = remoteSide();
+            inbox_.push_back(kept);
+            received_ = e.sequence;
+        }
+    }
+    remoteFrontier_ = std::max(remoteFrontier_, frame.frontier);
+    while (!outbox_.empty() && outbox_.front().sequence <= frame.ack) {
+        outbox_.pop_front();
+    }
+    return Verdict::accepted;
+}
+
+std::vector<GameEvent> LockstepBuffer::takeDue(std::int64_t point) {
+    std::vector<GameEvent> due;
+    const auto takeFrom = [&](std::deque<StampedEvent>& queue) {
+        while (!queue.empty() && queue.front().stamp <= point) {
+            due.push_back(queue.front().event);
+            queue.pop_front();
+        }
+    };
+    if (localSide_ == 1) {
+        takeFrom(localDue_);
+        takeFrom(inbox_);
+    } else {
+        takeFrom(inbox_);
+        takeFrom(localDue_);
+    }
+    return due;
+}
+
+} // namespace gloob::net

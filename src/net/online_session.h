@@ -1,0 +1,140 @@
+#pragma once
+
+#include "app/engine.h"
+#include "handshake.h"
+#include "link.h"
+#include "lockstep.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace gloob::net {
+
+// How long a peer may stay silent before the match is given up.
+constexpr std::chrono::milliseconds silenceLimit{3000};
+// Main-loop steps between two comparisons of the game on both machines.
+constexpr std::uint32_t hashEverySteps = 64;
+
+// The 64-bit FNV-1a digest of some bytes.
+std::uint64_t fnv1a(std::string_view bytes);
+// A digest of the game as the trace would show it now.
+std::uint64_t stateDigest(const FrmGloob& frm, std::int64_t micros);
+
+// Why an online match ended.
+enum class SessionEnd { none, peerLeft, peerSilent, connectionLost, outOfStep, peerFault, left };
+
+struct SessionStats {
+    int stalls = 0; // delivery points that had to wait for the other machine
+    std::int64_t longestStallMicros = 0;
+    std::int64_t stalledMicros = 0;
+    int framesRefused = 0;
+};
+
+// One online match on this machine: the link to the other machine, the
+// lockstep of both players' events, the comparison of both games, and the
+// Help boxes that stop both. The front end feeds it this machine's player's
+// input and calls `deliver` at every delivery point.
+class OnlineSession final : public EngineObserver {
+public:
+    // What the front end does while the session waits for the other machine.
+    struct Surroundings {
+        // Keeps the window alive: its events, its paint.
+        std::function<void()> idle = [] {};
+        // "Waiting for the other player..." while a wait lasts, empty after it.
+        std::function<void(std::string_view)> status = [](std::string_view) {};
+    };
+
+    OnlineSession(std::unique_ptr<Link> link, const Agreement& agreement,
+                  std::vector<Message> firstMessages, Surroundings surroundings);
+    ~OnlineSession() override;
+
+    int localSide() const { return buffer_.localSide(); }
+    int remoteSide() const { return buffer_.remoteSide(); }
+    int inputDelay() const { return buffer_.inputDelay(); }
+    std::int64_t roundTripMicros() const { return roundTrip_; }
+
+    // This machine's player's input, for the next delivery point. Only what
+    // that player may send goes further; the keyboard leaving the window
+    // becomes the release of every key the player holds.
+    void postLocal(const GameEvent& event);
+
+    // A delivery point at the engine's time: the local input is taken once
+    // per time, then this waits until the other machine's input up to here
+    // is known and posts what is due. Throws RunStopped once the session has
+    // ended, here or while waiting.
+    void deliver(Engine& engine);
+    // Keeps the link alive between delivery points. False once ended.
+    bool service(int waitMillis = 0);
+    // After every step of the main loop: now and then the game is compared.
+    void mainLoopStepDone(const FrmGloob& frm, std::int64_t micros);
+
+    // A message box opens on both machines. Returns whether this machine's
+    // player asked for it (and so shows it); when not, `waitForPeersBox`
+    // waits until the other player has closed theirs.
+    bool boxOpening();
+    void localBoxClosed();
+    void waitForPeersBox();
+
+    // Whose event is being handled: 1 or 2, or 0 for none of a player.
+    int originOfRunningEvent() const { return runningOrigin_; }
+
+    // This machine leaves after the last delivery point it handled.
+    void leave(ByeReason reason = ByeReason::left);
+    // This machine leaves before the delivery point at `now`.
+    void leaveBefore(std::int64_t now);
+    // The match is over for this machine, as when the other player's Exit
+    // was handed over.
+    void endAsPeerLeft();
+
+    SessionEnd ended() const { return ended_; }
+    bool active() const { return ended_ == SessionEnd::none; }
+    // What the player is told about the end.
+    std::string endMessage() const;
+
+    const SessionStats& stats() const { return stats_; }
+    const LinkStats& linkStats() const { return link_->stats(); }
+
+    // EngineObserver
+    void handedOver(std::int64_t micros, const GameEvent& event) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    void hear(const Message& message);
+    void hearHash(const StateHash& hash);
+    void sendFrame();
+    void sayGoodbye(ByeReason reason);
+    void end(SessionEnd why);
+    void stopIfEnded() const;
+
+    std::unique_ptr<Link> link_;
+    std::uint32_t session_;
+    std::int64_t roundTrip_;
+    LockstepBuffer buffer_;
+    Surroundings surroundings_;
+    std::vector<GameEvent> localInput_;
+    std::set<std::uint16_t> heldHere_;
+    std::int64_t lastPoint_ = -1;
+    std::optional<std::int64_t> peersLastPoint_;
+    Clock::time_point lastHeard_;
+    Clock::time_point lastFrameSent_;
+    std::uint32_t steps_ = 0;
+    std::uint32_t boxes_ = 0;
+    std::uint32_t peersBoxesClosed_ = 0;
+    std::map<std::uint32_t, std::uint64_t> ownDigests_;
+    std::map<std::uint32_t, std::uint64_t> peersDigests_;
+    std::uint32_t outOfStepAt_ = 0;
+    int runningOrigin_ = 0;
+    bool servicing_ = false;
+    SessionEnd ended_ = SessionEnd::none;
+    SessionStats stats_;
+};
+
+} // namespace gloob::net

@@ -1,0 +1,121 @@
+#include "online_play.h"
+
+#include "app/heartbeat.h"
+#include "app/key_bindings.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace gloob {
+
+namespace {
+// While it waits for the other machine, the window still answers: at most
+// this long between looks at the network.
+constexpr int idleMillis = 5;
+} // namespace
+
+std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, Changed changed, QString& error) {
+    std::string why;
+    auto link = net::Link::listen(port, why);
+    if (!link) {
+        error = QString::fromStdString(why);
+        return nullptr;
+    }
+    const QString where = QStringLiteral("UDP port %1").arg(link->port());
+    return std::unique_ptr<OnlinePlay>(
+        new OnlinePlay(std::move(link), true, where, std::move(changed)));
+}
+
+std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, Changed changed,
+                                             QString& error) {
+    std::string why;
+    auto link = net::Link::connect(address.name, address.port, why);
+    if (!link) {
+        error = QString::fromStdString(why);
+        return nullptr;
+    }
+    const QString where =
+        QStringLiteral("%1:%2").arg(QString::fromStdString(address.name)).arg(address.port);
+    return std::unique_ptr<OnlinePlay>(
+        new OnlinePlay(std::move(link), false, where, std::move(changed)));
+}
+
+OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where,
+                       Changed changed)
+    : link_(std::move(link)), hosting_(hosting), where_(std::move(where)),
+      changed_(std::move(changed)),
+      handshake_(std::make_unique<net::Handshake>(*link_, hosting, where_.toStdString())) {}
+
+bool OnlinePlay::advance() {
+    if (session_) {
+        session_->service();
+        return false;
+    }
+    if (!handshake_) {
+        return false;
+    }
+    switch (handshake_->advance(0)) {
+    case net::Handshake::State::waiting:
+        return false;
+    case net::Handshake::State::failed:
+        failure_ = QString::fromStdString(handshake_->failure());
+        handshake_.reset();
+        link_.reset();
+        return false;
+    case net::Handshake::State::agreed:
+        break;
+    }
+    net::OnlineSession::Surroundings surroundings;
+    surroundings.idle = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, idleMillis); };
+    surroundings.status = [this](std::string_view text) {
+        status_ = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        changed_();
+    };
+    startAfter_ = handshake_->agreement().startAfterMicros;
+    session_ = std::make_unique<net::OnlineSession>(std::move(link_), handshake_->agreement(),
+                                                    handshake_->takeLeftovers(), surroundings);
+    handshake_.reset();
+    return true;
+}
+
+QString OnlinePlay::endMessage() const {
+    if (!failure_.isEmpty()) {
+        return failure_;
+    }
+    return session_ ? QString::fromStdString(session_->endMessage()) : QString();
+}
+
+QString OnlinePlay::describe() const {
+    if (connecting()) {
+        return hosting_
+                   ? QStringLiteral("Hosting on %1: waiting for the other player...").arg(where_)
+                   : QStringLiteral("Joining %1...").arg(where_);
+    }
+    if (!playing()) {
+        return {};
+    }
+    const int delay = session_->inputDelay();
+    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms)")
+                       .arg(localSide())
+                       .arg(delay)
+                       .arg(delay * heartbeatMicros / 1000);
+    if (!status_.isEmpty()) {
+        text += QStringLiteral(" - ") + status_;
+    }
+    return text;
+}
+
+GameEvent OnlinePlay::asPlayer(const GameEvent& event, int side) {
+    if (event.kind != EventKind::keyDown && event.kind != EventKind::keyUp) {
+        return event;
+    }
+    const auto control = controlOfRuleKey(event.keyCode);
+    if (!control) {
+        return event;
+    }
+    GameEvent own = event;
+    own.keyCode = ruleKeyCode({side, control->action});
+    return own;
+}
+
+} // namespace gloob

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "net/handshake.h"
+#include "net/online_session.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace gloob {
+
+// The window's online match: first the introductions with the other
+// machine, then the session that plays the match in lockstep with it.
+class OnlinePlay {
+public:
+    // Asked to redraw the title whenever what it says changes.
+    using Changed = std::function<void()>;
+
+    // Both nothing, with `error` said, when the link cannot be opened.
+    static std::unique_ptr<OnlinePlay> host(std::uint16_t port, Changed changed, QString& error);
+    static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, Changed changed,
+                                            QString& error);
+
+    // Goes on with the introductions, or keeps the match's link alive.
+    // Returns true when the match has just been agreed on.
+    bool advance();
+    bool connecting() const { return session_ == nullptr && failure_.isEmpty(); }
+    bool playing() const { return session_ != nullptr && session_->active(); }
+    // Whether the match was agreed on (it may have ended since).
+    bool inMatch() const { return session_ != nullptr; }
+    // The host begins this much later than now, so that both begin together.
+    std::int64_t startAfterMicros() const { return startAfter_; }
+    // The introductions failed, or the match has ended.
+    bool over() const { return !connecting() && !playing(); }
+    QString endMessage() const;
+
+    net::OnlineSession& session() { return *session_; }
+    int localSide() const { return hosting_ ? 1 : 2; }
+    // What the title says: the waiting, or who plays with which delay.
+    QString describe() const;
+
+    // A pad plays this machine's player, whichever player it was set for.
+    static GameEvent asPlayer(const GameEvent& event, int side);
+
+private:
+    OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where, Changed changed);
+
+    std::unique_ptr<net::Link> link_;
+    bool hosting_;
+    QString where_;
+    Changed changed_;
+    std::unique_ptr<net::Handshake> handshake_;
+    std::unique_ptr<net::OnlineSession> session_;
+    QString failure_;
+    QString status_;
+    std::int64_t startAfter_ = 0;
+};
+
+} // namespace gloob

@@ -1,0 +1,314 @@
+#include "online_run.h"
+
+#include "app/heartbeat.h"
+#include "app/key_bindings.h"
+#include "app/real_time_pacer.h"
+#include "app/version.h"
+#include "net/handshake.h"
+#include "net/online_session.h"
+#include "qtgui/picture_loader.h"
+#include "qtgui/qt_text_rasteriser.h"
+#include "script/recorder.h"
+#include "script/script_source.h"
+#include "script/trace_writer.h"
+#include "sim_front_end.h"
+#include "simulator.h"
+
+#include <QGuiApplication>
+
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <ostream>
+#include <thread>
+
+namespace gloob::sim {
+
+namespace {
+
+constexpr std::string_view programName = "gloob-sim";
+// A headless host gives up when nobody joins within this time.
+constexpr auto joinerLimit = std::chrono::seconds(60);
+
+std::optional<std::uint16_t> portOf(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || value > 65535) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+std::string sideName(int side) {
+    return "player " + std::to_string(side);
+}
+
+// The window's surroundings for one side of a networked match: this side's
+// script as its player's input, the other machine through the session.
+class OnlineFrontEnd final : public FrontEnd {
+public:
+    OnlineFrontEnd(ScriptSource& script, net::OnlineSession& session, bool paced,
+                   std::int64_t startAfterMicros)
+        : script_(script), session_(session), paced_(paced) {
+        pacer_.anchor(0, real_.nowMicros() + startAfterMicros);
+    }
+
+    void attach(Engine& engine) { engine_ = &engine; }
+
+    void collectInput(Engine& engine) override {
+        const std::int64_t now = engine.nowMicros();
+        if (now != lastCollected_) {
+            lastCollected_ = now;
+            while (const ScriptEvent* next = script_.next()) {
+                if (next->milliseconds * 1000 > now) {
+                    break;
+                }
+                script_.skip();
+                if (next->kind == EventKind::end) {
+                    session_.leaveBefore(now);
+                    throw RunStopped{};
+                }
+                session_.postLocal(*next);
+            }
+        }
+        session_.deliver(engine);
+    }
+
+    void paceTo(std::int64_t virtualMicros) override {
+        if (!paced_) {
+            return;
+        }
+        while (real_.nowMicros() < pacer_.realMicrosOf(virtualMicros)) {
+            session_.service(1);
+        }
+        pacer_.reached(virtualMicros, real_.nowMicros());
+    }
+
+    // Boxes close at once here; the other machine's box is waited for.
+    void showMessage(std::string_view) override {
+        if (session_.boxOpening()) {
+            session_.localBoxClosed();
+        } else {
+            session_.waitForPeersBox();
+        }
+        pacer_.anchor(engine_->nowMicros(), real_.nowMicros());
+    }
+
+    TwipRect availableScreen() override { return plain_.availableScreen(); }
+    TwipRect windowOuterFrame() override { return plain_.windowOuterFrame(); }
+    void moveWindow(float, float) override {}
+
+    void endProgram() override {
+        if (session_.originOfRunningEvent() == session_.remoteSide()) {
+            session_.endAsPeerLeft();
+        } else {
+            session_.leave();
+        }
+    }
+
+    void deliveryPointDone(bool insideWait) override {
+        if (!insideWait) {
+            session_.mainLoopStepDone(engine_->window(), engine_->nowMicros());
+        }
+    }
+
+private:
+    ScriptSource& script_;
+    net::OnlineSession& session_;
+    bool paced_;
+    Engine* engine_ = nullptr;
+    SteadyClock real_;
+    RealTimePacer pacer_;
+    std::int64_t lastCollected_ = -1;
+    ScriptSource none_{{}};
+    SimFrontEnd plain_{none_};
+};
+
+std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& errors) {
+    std::string error;
+    std::unique_ptr<net::Link> link =
+        options.hosting ? net::Link::listen(options.port, error)
+                        : net::Link::connect(options.address, options.port, error);
+    if (!link) {
+        errors << programName << ": " << error << '\n';
+    } else if (options.hosting) {
+        errors << programName << ": hosting on UDP port " << link->port()
+               << "; waiting for the other player\n";
+        errors.flush();
+    }
+    return link;
+}
+
+void writeStats(std::ostream& out, const net::OnlineSession& session, double seconds) {
+    const net::SessionStats& s = session.stats();
+    const net::LinkStats& link = session.linkStats();
+    out << "delay=" << session.inputDelay() << " rtt_us=" << session.roundTripMicros()
+        << " stalls=" << s.stalls << " longest_stall_us=" << s.longestStallMicros
+        << " stalled_us=" << s.stalledMicros << " sent=" << link.bytesSent
+        << " received=" << link.bytesReceived << " seconds=" << seconds
+        << " refused=" << s.framesRefused + static_cast<int>(link.messagesDropped) << '\n';
+}
+
+} // namespace
+
+std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoice> online,
+                                                    std::string recordPath) {
+    ExtraOptions taken;
+    taken.recordPath = std::move(recordPath);
+    if (online.size() > 1) {
+        return std::string("one --host or --join at most");
+    }
+    for (const OnlineChoice& choice : online) {
+        OnlineOptions options;
+        options.hosting = choice.hosting;
+        if (choice.hosting) {
+            const auto port = portOf(choice.value);
+            if (!port) {
+                return "bad port " + quotedWord(choice.value) + " (a number from 0 to 65535)";
+            }
+            options.port = *port;
+        } else {
+            const auto address = net::parseHostAddress(choice.value);
+            if (!address) {
+                return "bad address " + quotedWord(choice.value) +
+                       " (a host name or IPv4 address, and a port from 1 to 65535 after ':')";
+            }
+            options.address = address->name;
+            options.port = address->port;
+        }
+        taken.online = options;
+    }
+    return taken;
+}
+
+std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& events, int side) {
+    for (const ScriptEvent& e : events) {
+        const auto refuse = [&](std::string message) {
+            return ScriptError{e.line, std::move(message)};
+        };
+        switch (e.kind) {
+        case EventKind::keyDown:
+        case EventKind::keyUp: {
+            const auto control = controlOfRuleKey(e.keyCode);
+            if (!control) {
+                return refuse("key " + std::to_string(e.keyCode) + " plays nothing of " +
+                              sideName(side) + "'s online");
+            }
+            if (control->player != side) {
+                return refuse("key " + std::to_string(e.keyCode) + " is " +
+                              sideName(control->player) + "'s; this machine plays " +
+                              sideName(side));
+            }
+            break;
+        }
+        case EventKind::bot:
+            return refuse("computer players do not play online");
+        case EventKind::menu:
+            if (!net::playerMaySend(side, e)) {
+                return refuse("only the host (player 1) chooses the match length and background");
+            }
+            break;
+        case EventKind::clickPlay:
+        case EventKind::clickExit:
+        case EventKind::focusOut:
+        case EventKind::end:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& events,
+              std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+    const int side = options.hosting ? 1 : 2;
+    if (const auto error = onlineScriptError(events, side)) {
+        errors << programName << ": line " << error->line << ": " << error->message << '\n';
+        return exitUsage;
+    }
+    std::ofstream recordFile;
+    std::unique_ptr<Recorder> recorder;
+    if (!recordPath.empty()) {
+        recordFile.open(recordPath, std::ios::binary | std::ios::trunc);
+        if (!recordFile) {
+            errors << programName << ": cannot write the recording to "
+                   << quotedWord(recordPath, 256) << '\n';
+            return exitFailure;
+        }
+        recorder = std::make_unique<Recorder>(recordFile, gameVersion, recordingDate());
+    }
+    const auto app = guiApplicationForRun();
+    try {
+        simulatorPictures();
+    } catch (const PictureError& error) {
+        errors << programName << ": " << error.what() << '\n';
+        return exitFailure;
+    }
+
+    std::unique_ptr<net::Link> link = openLink(options, errors);
+    if (!link) {
+        return exitFailure;
+    }
+    const std::string hostName = options.address + ":" + std::to_string(options.port);
+    net::Handshake handshake(*link, options.hosting, hostName);
+    const auto began = std::chrono::steady_clock::now();
+    while (handshake.advance(20) == net::Handshake::State::waiting) {
+        if (options.hosting && !link->connected() &&
+            std::chrono::steady_clock::now() - began > joinerLimit) {
+            errors << programName << ": nobody joined within "
+                   << std::chrono::seconds(joinerLimit).count() << " s\n";
+            return exitFailure;
+        }
+    }
+    if (handshake.state() == net::Handshake::State::failed) {
+        errors << programName << ": " << handshake.failure() << '\n';
+        return exitFailure;
+    }
+    const net::Agreement agreement = handshake.agreement();
+    net::OnlineSession session(std::move(link), agreement, handshake.takeLeftovers(), {});
+
+    TraceWriter writer(trace);
+    ScriptSource script(events);
+    OnlineFrontEnd front(script, session, options.paced,
+                         options.hosting ? agreement.startAfterMicros : 0);
+    const QtTextRasteriser text;
+    Engine engine(front, text, simulatorPictures());
+    front.attach(engine);
+    // Both machines run the same rules: held keys for both players.
+    engine.setHeldKeys(1, true);
+    engine.setHeldKeys(2, true);
+    engine.addObserver(session);
+    engine.addObserver(writer);
+    if (recorder) {
+        engine.addObserver(*recorder);
+    }
+    const auto playing = std::chrono::steady_clock::now();
+    try {
+        engine.start();
+        do {
+            if (options.paced) {
+                front.paceTo(engine.nextHeartbeatMicros());
+            }
+            engine.runHeartbeat();
+        } while (engine.nowMicros() < script.stopMicros());
+        session.leave();
+    } catch (const RunStopped&) {
+    } catch (const ProgramEnded&) {
+    }
+    trace.flush();
+    if (options.stats != nullptr) {
+        writeStats(
+            *options.stats, session,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - playing).count());
+    }
+    switch (session.ended()) {
+    case net::SessionEnd::none:
+    case net::SessionEnd::left:
+    case net::SessionEnd::peerLeft:
+        return trace ? exitOk : exitFailure;
+    default:
+        errors << programName << ": " << session.endMessage() << '\n';
+        return exitFailure;
+    }
+}
+
+} // namespace gloob::sim

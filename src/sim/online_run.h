@@ -1,0 +1,54 @@
+#pragma once
+
+#include "script/script.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace gloob::sim {
+
+// A networked match without a window: this machine plays one side from its
+// script, the other machine the other side.
+struct OnlineOptions {
+    bool hosting = false;
+    std::string address;    // the host to join
+    std::uint16_t port = 0; // hosting: 0 lets the system pick one (it is printed)
+    // Runs at the window's pace rather than as fast as the lockstep allows.
+    bool paced = false;
+    // Where a summary of the connection goes at the end, if anywhere.
+    std::ostream* stats = nullptr;
+};
+
+// gloob-sim's options beyond the script: --host PORT, --join ADDRESS[:PORT]
+// and --record FILE.
+struct ExtraOptions {
+    std::optional<OnlineOptions> online;
+    std::string recordPath;
+};
+// One --host or --join as written on the command line.
+struct OnlineChoice {
+    bool hosting = false;
+    std::string value;
+};
+// The options checked, or a message for a bad one.
+std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoice> online,
+                                                    std::string recordPath);
+
+// The first line a player may not give online: the other player's keys, or
+// any key that plays none of theirs, computer players, and for the joining
+// player the match length and background, which are the host's.
+std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& events, int side);
+
+// Plays the script's side of a networked match, writing the trace to
+// `trace` and, when recordPath is given, a recording both players' events.
+// Returns gloob-sim's exit status.
+int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& events,
+              std::ostream& trace, std::ostream& errors, const std::string& recordPath);
+
+} // namespace gloob::sim

@@ -1,0 +1,169 @@
+#include "app/heartbeat.h"
+#include "net/handshake.h"
+#include "net/lockstep.h"
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+namespace gloob {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A host in a thread of its own: it introduces itself, then answers every
+// frame of the window's with a frontier as far as the window's, until told
+// to say goodbye or to fall silent.
+class FakeHost {
+public:
+    FakeHost() {
+        std::string error;
+        link_ = net::Link::listen(0, error);
+        port_ = link_ ? link_->port() : 0;
+        thread_ = std::thread([this] { run(); });
+    }
+    ~FakeHost() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::uint16_t port() const { return port_; }
+    std::atomic<bool> sayGoodbye{false};
+    std::atomic<bool> fallSilent{false};
+
+private:
+    void run() {
+        net::Handshake handshake(*link_, true);
+        while (!stop_ && handshake.advance(2) == net::Handshake::State::waiting) {
+        }
+        const net::Agreement agreed = handshake.agreement();
+        net::LockstepBuffer buffer(1, agreed.inputDelay);
+        const std::int64_t delay = agreed.inputDelay * heartbeatMicros;
+        while (!stop_ && handshake.state() == net::Handshake::State::agreed) {
+            if (fallSilent) {
+                link_.reset();
+                return;
+            }
+            if (sayGoodbye.exchange(false)) {
+                link_->send(net::Bye{agreed.session, net::ByeReason::left, 0}, true);
+            }
+            for (const net::Message& m : link_->service(2)) {
+                if (const auto* frame = std::get_if<net::InputFrame>(&m)) {
+                    buffer.receive(*frame);
+                    buffer.takeLocal(frame->frontier - delay, {});
+                    link_->send(buffer.frame(agreed.session), false);
+                }
+            }
+        }
+    }
+
+    std::unique_ptr<net::Link> link_;
+    std::uint16_t port_ = 0;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+class OnlineWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>();
+        window->setMessageBox(
+            [this](const QString&, const QString& message) { messages.push_back(message); });
+        window->setProgramEnd([] {});
+        window->show();
+    }
+
+    std::string title() const { return window->windowTitle().toStdString(); }
+
+    // Runs the window's event loop until `done`, at most 10 s.
+    bool until(const std::function<bool()>& done) {
+        const auto limit = std::chrono::steady_clock::now() + 10s;
+        while (!done() && std::chrono::steady_clock::now() < limit) {
+            QTest::qWait(5);
+        }
+        return done();
+    }
+
+    // The window joins the test's host and plays player 2.
+    void joinTheHost() {
+        ASSERT_NE(host.port(), 0);
+        ASSERT_TRUE(window->joinOnline(QStringLiteral("127.0.0.1:%1").arg(host.port())));
+        ASSERT_TRUE(until([&] { return title().find("Online: Player 2") != std::string::npos; }))
+            << title();
+    }
+
+    std::unique_ptr<MainWindow> window;
+    std::vector<QString> messages;
+    FakeHost host;
+};
+
+bool enabled(QAction* action) {
+    return action->isEnabled();
+}
+
+TEST_F(OnlineWindow, HostingWaitsWithNothingAtHandThatWouldSplitTheGames) {
+    ASSERT_TRUE(window->hostOnline(0));
+    EXPECT_NE(title().find("Hosting on UDP port"), std::string::npos) << title();
+    EXPECT_TRUE(window->paused()) << "the game here waits";
+    for (QAction* off : {window->hostOnlineAction(), window->joinOnlineAction(),
+                         window->pauseAction(), window->watchReplayAction()}) {
+        EXPECT_FALSE(enabled(off)) << off->text().toStdString();
+    }
+    EXPECT_TRUE(enabled(window->leaveOnlineAction()));
+    EXPECT_TRUE(enabled(window->menuAction(MenuId::mnuNumberBalls))) << "the host chooses";
+
+    window->leaveOnline();
+    EXPECT_EQ(title(), "Gloob Volleyballl");
+    EXPECT_FALSE(window->paused());
+    EXPECT_TRUE(enabled(window->pauseAction()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(OnlineWindow, AnAddressThatIsNoneIsRefusedWithAMessage) {
+    EXPECT_FALSE(window->joinOnline(QStringLiteral("host:port")));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("no address"))) << messages[0].toStdString();
+    EXPECT_EQ(window->online(), nullptr);
+}
+
+TEST_F(OnlineWindow, TheJoiningPlayerPlaysTheHostsMatch) {
+    joinTheHost();
+    EXPECT_NE(title().find("input delay 2 (31 ms)"), std::string::npos) << title();
+    EXPECT_FALSE(enabled(window->menuAction(MenuId::mnuNumberBalls)));
+    EXPECT_FALSE(enabled(window->menuAction(MenuId::mnuBackround)));
+    EXPECT_FALSE(enabled(window->pauseAction()));
+    // Time goes on: the lockstep with the host runs.
+    const std::int64_t began = window->engine().nowMicros();
+    ASSERT_TRUE(until([&] { return window->engine().nowMicros() > began + 500'000; }));
+    EXPECT_TRUE(window->online()->playing());
+}
+
+TEST_F(OnlineWindow, AHostThatSaysGoodbyeEndsTheMatchWithAMessage) {
+    joinTheHost();
+    host.sayGoodbye = true;
+    ASSERT_TRUE(until([&] { return !messages.empty(); })) << title();
+    EXPECT_EQ(messages.back().toStdString(), "The other player left the game.");
+    EXPECT_EQ(window->online(), nullptr);
+    EXPECT_EQ(title(), "Gloob Volleyballl");
+}
+
+TEST_F(OnlineWindow, AHostThatFallsSilentIsReportedWithinFiveSeconds) {
+    joinTheHost();
+    const auto silent = std::chrono::steady_clock::now();
+    host.fallSilent = true; // gone without a word, as a crash would be
+    ASSERT_TRUE(until([&] { return !messages.empty(); })) << title();
+    EXPECT_LE(std::chrono::steady_clock::now() - silent, 5s);
+    EXPECT_EQ(messages.back().toStdString(), "The other player stopped answering.");
+    EXPECT_EQ(window->online(), nullptr);
+}
+
+} // namespace
+} // namespace gloob

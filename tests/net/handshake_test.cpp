@@ -1,0 +1,121 @@
+#include "net/handshake.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace gloob::net {
+namespace {
+
+using State = Handshake::State;
+
+std::unique_ptr<Link> listening() {
+    std::string error;
+    auto link = Link::listen(0, error);
+    EXPECT_NE(link, nullptr) << error;
+    return link;
+}
+
+std::unique_ptr<Link> joining(const Link& host) {
+    std::string error;
+    auto link = Link::connect("127.0.0.1", host.port(), error);
+    EXPECT_NE(link, nullptr) << error;
+    return link;
+}
+
+// Runs the handshakes on loopback, in turns, until none is waiting.
+void settle(std::initializer_list<Handshake*> sides) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    bool waiting = true;
+    while (waiting && std::chrono::steady_clock::now() < until) {
+        waiting = false;
+        for (Handshake* side : sides) {
+            waiting = side->advance(2) == State::waiting || waiting;
+        }
+    }
+}
+
+TEST(Handshake, AgreesOnSessionSidesAndDelay) {
+    auto hostLink = listening();
+    auto joinLink = joining(*hostLink);
+    Handshake host(*hostLink, true);
+    Handshake join(*joinLink, false, "127.0.0.1");
+    settle({&host, &join});
+    ASSERT_EQ(host.state(), State::agreed) << host.failure();
+    ASSERT_EQ(join.state(), State::agreed) << join.failure();
+    EXPECT_EQ(host.agreement().session, join.agreement().session);
+    EXPECT_EQ(host.agreement().localSide, 1);
+    EXPECT_EQ(join.agreement().localSide, 2);
+    EXPECT_EQ(join.agreement().inputDelay, host.agreement().inputDelay);
+    EXPECT_EQ(host.agreement().inputDelay, minInputDelay) << "loopback answers at once";
+}
+
+TEST(Handshake, ASecondJoinerIsToldTheHostIsBusy) {
+    auto hostLink = listening();
+    auto joinLink = joining(*hostLink);
+    Handshake host(*hostLink, true);
+    Handshake join(*joinLink, false, "127.0.0.1");
+    settle({&host, &join});
+    auto thirdLink = joining(*hostLink);
+    Handshake third(*thirdLink, false, "127.0.0.1");
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (third.advance(2) == State::waiting && std::chrono::steady_clock::now() < until) {
+        hostLink->service(2);
+    }
+    EXPECT_EQ(third.state(), State::failed);
+    EXPECT_NE(third.failure().find("already playing"), std::string::npos) << third.failure();
+    EXPECT_TRUE(hostLink->connected()) << "the match goes on";
+}
+
+TEST(Handshake, AnotherProtocolIsRefusedWithAMessageOnBothSides) {
+    auto hostLink = listening();
+    auto joinLink = joining(*hostLink);
+    Handshake host(*hostLink, true);
+    bool helloSent = false;
+    std::optional<Refuse> refused;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!refused && std::chrono::steady_clock::now() < until) {
+        host.advance(2);
+        for (const Message& m : joinLink->service(2)) {
+            if (const auto* r = std::get_if<Refuse>(&m)) {
+                refused = *r;
+            }
+        }
+        if (joinLink->connected() && !helloSent) {
+            joinLink->send(Hello{protocolVersion + 1, "9.9.9"}, true);
+            helloSent = true;
+        }
+    }
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->reason, RefuseReason::otherVersion);
+    EXPECT_EQ(refused->protocol, protocolVersion);
+    EXPECT_EQ(host.state(), State::failed);
+    EXPECT_NE(host.failure().find("9.9.9 (online protocol " + std::to_string(protocolVersion + 1)),
+              std::string::npos)
+        << host.failure();
+}
+
+struct DelayRow {
+    const char* name;
+    std::int64_t roundTripMicros;
+    int delay;
+};
+void PrintTo(const DelayRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class InputDelays : public ::testing::TestWithParam<DelayRow> {};
+
+TEST_P(InputDelays, CoverOneWayWithAHeartbeatToSpare) {
+    EXPECT_EQ(inputDelayFor(GetParam().roundTripMicros), GetParam().delay);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, InputDelays,
+    ::testing::Values(DelayRow{"Loopback", 100, 2}, DelayRow{"SameTown20ms", 20'000, 2},
+                      DelayRow{"Country60ms", 60'000, 3}, DelayRow{"Continent100ms", 100'000, 5},
+                      DelayRow{"Ocean200ms", 200'000, 8}, DelayRow{"Satellite600ms", 600'000, 8}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace gloob::net
