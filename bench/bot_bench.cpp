@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // What a computer player's decision costs, per heartbeat. A whole match
 // between two players of one strength is played once and what each was shown
 // is recorded; the benchmark then has fresh players of the same seeds decide

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Micro-benchmarks of the game's hot paths: the colour query the probes use,
 // a full-frame render, a heartbeat's partial redraw, one whole main tick, and
 // whole matches per second.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Key to pixel: how long from a key press to the first frame on the screen
 // that shows player 1 moved. It presses Left or Right through XTEST, then
 // reads a row across player 1's body back from the X server in a tight loop

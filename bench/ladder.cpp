@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The computer players' ladder: seeded matches between every pairing of
 // strengths, each strength on each side and against an idle side, with a
 // table of how they fared.

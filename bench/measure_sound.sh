@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # Measures how long a sound effect takes to sound after the handler that
 # caused it returns. A PulseAudio server with a null sink stands in for the
 # sound card; the game runs under a virtual X server and replays a scripted

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # Measures the real window under a virtual X server, twice: at the written
 # size on a 1280 x 1024 screen, and full screen (F11) on a 1920 x 1080 one.
 # Each time: start-up to the first painted frame, the heartbeat rate on the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Online play under realistic lag: two headless peers, each in a process of
 // its own and paced like the window, play a busy 20-second match through a
 // loopback relay that adds half the round trip each way, a little jitter and

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 cmake_minimum_required(VERSION 3.25)
 
 # Fails naming every test of the build tree that has no TIMEOUT, so that a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "online_run.h"
 
 #include "app/heartbeat.h"
@@ -152,7 +154,7 @@ void writeStats(std::ostream& out, const net::OnlineSession& session, double sec
 } // namespace
 
 std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoice> online,
-                                                    std::string recordPath) {
+                                                     std::string recordPath) {
     ExtraOptions taken;
     taken.recordPath = std::move(recordPath);
     if (online.size() > 1) {

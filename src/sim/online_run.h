@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
 #include "script/script.h"
@@ -38,7 +40,7 @@ struct OnlineChoice {
 };
 // The options checked, or a message for a bad one.
 std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoice> online,
-                                                    std::string recordPath);
+                                                     std::string recordPath);
 
 // The first line a player may not give online: the other player's keys, or
 // any key that plays none of theirs, computer players, and for the joining

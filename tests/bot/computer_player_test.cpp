@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // A computer player on its own: where it walks, its hands off the game, and
 // how a seed fixes what it does.
 #include "bot/computer_player.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The computer player's foresight must be the game itself: run on its copy of
 // the court, the ball goes exactly where the window's timers take it.
 #include "bot/planner.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # End-to-end test of the real game window on a private X server: the first
 # screen, Play!, both players' keys, a point, the menus, About and Exit; the
 # whole game is recorded and traced, and gloob-sim must replay the recording

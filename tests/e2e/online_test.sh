@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # End-to-end test of online play: two game windows on one private X server
 # play a whole match against each other over loopback, each driven by its
 # own keys; then one is killed and the other must say so within 5 s and go

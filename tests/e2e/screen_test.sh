@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # End-to-end test of the court on other screens, on private X servers: F11
 # fills a 1920 x 1080 screen with the court at 2x and Esc brings the window
 # back; P freezes a rally and P again lets it go on; at a scale factor of 2 the

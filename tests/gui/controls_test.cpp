@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "qt/controls_dialog.h"
 #include "qt/court_view.h"
 #include "qt/main_window.h"

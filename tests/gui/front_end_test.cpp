@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "qt/display_check.h"
 #include "qt/key_codes.h"
 #include "qt/recordings.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "app/messages.h"
 #include "qt/court_placement.h"
 #include "qt/court_view.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The window's sound: the Options items, what they keep, and when the game is muted.
 #include "qt/main_window.h"
 #include "sound/wave.h"

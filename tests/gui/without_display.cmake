@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # Runs the game with no display in its environment: it must exit with status 1
 # after one line on standard error, before Qt looks for a platform.
 execute_process(

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Whole online matches on loopback: two gloob-sim processes, one hosting and
 // one joining through a relay that delays, jitters, loses, duplicates,
 // replays, cuts and invents datagrams, while a third machine tries to join.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "app/heartbeat.h"
 #include "net/online_session.h"
 #include "test_support.h"

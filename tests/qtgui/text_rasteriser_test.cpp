@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "qtgui/qt_text_rasteriser.h"
 #include "scene/scene.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Whole rallies played from scripts of timed keys, checked from the trace:
 // contacts with the players and the net, the ball crossing the net, points
 // and the end of a match.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 cmake_minimum_required(VERSION 3.25)
 
 # Runs gloob-sim once and checks its exit status and output.

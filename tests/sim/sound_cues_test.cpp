@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Which sound effect is due when: whole matches played from scripts, as the
 // simulator plays them, with the cues of every handler written down.
 #include "app/heartbeat.h"

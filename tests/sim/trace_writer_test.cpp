@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "qtgui/qt_text_rasteriser.h"
 #include "script/trace_writer.h"
 #include "sim_test_support.h"

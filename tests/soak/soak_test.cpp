@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Thousands of matches between seeded random players, every main tick checked
 // against the rules that must always hold.
 #include "test_support.h"

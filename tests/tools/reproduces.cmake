@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 cmake_minimum_required(VERSION 3.25)
 
 # Runs a generator into an empty folder and checks that it remakes the committed

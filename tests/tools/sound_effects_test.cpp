@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // What every sound effect must be, whatever it sounds like: short, small, at the agreed peak
 // level, starting and ending in silence, and centred on zero.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "app/auto_repeat_filter.h"
 #include "match/keys.h"
 #include "test_support.h"

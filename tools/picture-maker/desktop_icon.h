@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
 // The application icon of the desktop menus: a gloob under a red ball on a sky tile. One design

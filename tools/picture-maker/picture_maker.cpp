@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // picture-maker: draws the two background pictures shown behind the volleyball court, the
 // window's icon and the desktop's icons.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
 // The game's sound effects, each made from nothing but sines, noise, envelopes and filters.

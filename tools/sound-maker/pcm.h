@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
 // From a synthesised sound to the bytes of a WAV file: 16-bit PCM, mono.

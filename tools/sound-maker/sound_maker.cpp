@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // sound-maker: synthesises the game's sound effects.
 //
 //   sound-maker OUTDIR   writes one WAV file per effect into OUTDIR
