@@ -1029,14 +1029,20 @@ check "French layout: the key at W's place makes player 2 jump (keydown 87)" \
 
 # hold_and_tap NAME SETTINGS: player 1 holds Right while player 2 taps W.
 hold_and_tap() {
-    start_game "$1" "$2"
-    xdotool keydown Right
-    sleep 0.3
-    xdotool key w
-    sleep 0.3
-    HELD_SPEED=$(last_p1_speed "$1")
-    xdotool keyup Right
-    end_game
+    # A window that never got the keyboard from the X server is a fault of the
+    # test's desktop, not of the game: a second window is given the chance.
+    for attempt in 1 2; do
+        start_game "$1" "$2"
+        xdotool keydown Right
+        sleep 0.3
+        xdotool key w
+        sleep 0.3
+        HELD_SPEED=$(last_p1_speed "$1")
+        xdotool keyup Right
+        end_game
+        [[ -n $(events "$1") ]] && break
+        echo "# $1: no key reached the window (attempt $attempt)"
+    done
 }
 
 hold_and_tap held-off ""
