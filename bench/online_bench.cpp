@@ -69,6 +69,8 @@ std::uint16_t freeUdpPort() {
 
 // Runs one peer in a child process; its summary goes to `statsPath`.
 pid_t peer(const sim::OnlineOptions& base, const std::string& statsPath) {
+    // What is printed so far must not be printed again by the child.
+    std::fflush(stdout);
     const pid_t pid = fork();
     if (pid != 0) {
         return pid;

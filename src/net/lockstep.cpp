@@ -4,6 +4,8 @@
 
 #include "app/heartbeat.h"
 
+#include <algorithm>
+
 namespace gloob::net {
 
 namespace {
@@ -33,6 +35,17 @@ bool LockstepBuffer::takeLocal(std::int64_t now, const std::vector<GameEvent>& e
     }
     localFrontier_ = std::max(localFrontier_, stamp);
     return outbox_.size() <= maxUnacknowledged;
+}
+
+void LockstepBuffer::promiseQuietUntil(std::int64_t next) {
+    // Nothing before the first point; never further than one step beyond the
+    // last input taken, nor than the peer lets a frame reach.
+    if (lastTaken_ < 0) {
+        return;
+    }
+    const std::int64_t quietUntil =
+        std::min({next, lastTaken_ + maxPointGap, remoteFrontier_ + maxPointGap});
+    localFrontier_ = std::max(localFrontier_, quietUntil - 1 + delay_ * heartbeatMicros);
 }
 
 InputFrame LockstepBuffer::frame(std::uint32_t session) const {

@@ -36,6 +36,12 @@ public:
     // much unacknowledged that the session must end.
     bool takeLocal(std::int64_t now, const std::vector<GameEvent>& events);
 
+    // No input is taken before virtual time `next` (the front end is pacing
+    // towards it): events still to come are stamped after `next` - 1 + D
+    // heartbeats, so the frontier moves there. Without this the peer would
+    // wait at every step of a paced wait for the frame of that very step.
+    void promiseQuietUntil(std::int64_t next);
+
     // The frame to send now: the oldest unacknowledged events (at most a
     // frame's worth, whole delivery points only) and the frontier they cover.
     InputFrame frame(std::uint32_t session) const;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "online_session.h"
 
+#include "app/heartbeat.h"
 #include "app/key_bindings.h"
 #include "script/trace_writer.h"
 
@@ -11,8 +12,10 @@ namespace gloob::net {
 
 namespace {
 // Frames go out at every delivery point, and at least this often between
-// them, so that a lost one is soon made up for.
-constexpr auto frameResend = std::chrono::milliseconds(15);
+// them, so that a lost one is soon made up for. Longer than a heartbeat with
+// its timer's slack: in play the heartbeats' own frames suffice, and a second
+// frame each heartbeat would double the traffic.
+constexpr auto frameResend = std::chrono::milliseconds(20);
 // A wait this long is shown to the player.
 constexpr auto waitShownAfter = std::chrono::milliseconds(250);
 // Digests kept for comparison: the two machines are never far apart.
@@ -166,8 +169,20 @@ bool OnlineSession::service(int waitMillis) {
     return active();
 }
 
+void OnlineSession::pacingTowards(std::int64_t next) {
+    if (!active()) {
+        return;
+    }
+    buffer_.promiseQuietUntil(next);
+    if (buffer_.localFrontier() - lastSentFrontier_ > heartbeatMicros) {
+        sendFrame();
+    }
+}
+
 void OnlineSession::sendFrame() {
-    link_->send(buffer_.frame(session_), false);
+    const InputFrame frame = buffer_.frame(session_);
+    link_->send(frame, false);
+    lastSentFrontier_ = frame.frontier;
     lastFrameSent_ = Clock::now();
 }
 

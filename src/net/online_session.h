@@ -73,6 +73,10 @@ public:
     // is known and posts what is due. Throws RunStopped once the session has
     // ended, here or while waiting.
     void deliver(Engine& engine);
+    // The front end paces towards virtual time `next`, where the next
+    // delivery point is at the earliest: the peer hears so at once when that
+    // is further than a heartbeat away, as in a paced wait.
+    void pacingTowards(std::int64_t next);
     // Keeps the link alive between delivery points. False once ended.
     bool service(int waitMillis = 0);
     // After every step of the main loop: now and then the game is compared.
@@ -127,6 +131,7 @@ private:
     std::optional<std::int64_t> peersLastPoint_;
     Clock::time_point lastHeard_;
     Clock::time_point lastFrameSent_;
+    std::int64_t lastSentFrontier_ = 0;
     std::uint32_t steps_ = 0;
     std::uint32_t boxes_ = 0;
     std::uint32_t peersBoxesClosed_ = 0;

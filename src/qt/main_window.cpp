@@ -491,6 +491,9 @@ void MainWindow::collectInput(Engine& running) {
 // The paced wait sleeps in the window's own event loop, so the window stays
 // alive and input is queued for the wait's next pump.
 void MainWindow::paceTo(std::int64_t virtualMicros) {
+    if (inOnlineMatch()) {
+        online_->session().pacingTowards(virtualMicros);
+    }
     for (;;) {
         const std::int64_t now = realClock_.nowMicros();
         const std::int64_t due = pacer_.realMicrosOf(virtualMicros);

@@ -77,6 +77,7 @@ public:
     }
 
     void paceTo(std::int64_t virtualMicros) override {
+        session_.pacingTowards(virtualMicros);
         if (!paced_) {
             return;
         }

@@ -53,6 +53,32 @@ TEST(Lockstep, WaitsForThePeersFrontier) {
     EXPECT_FALSE(host.ready(H + delay * H + 1));
 }
 
+// A paced wait pumps every 100 ms: what the joiner promised while pacing to
+// its next pump lets the host hand that pump over without waiting for it,
+// and whatever the joiner then takes there is still accepted.
+TEST(Lockstep, APromiseWhilePacingCoversTheStepsOfAWaitButNoInputToCome) {
+    LockstepBuffer host(1, delay);
+    LockstepBuffer joiner(2, delay);
+    const std::int64_t pump = 10 * H;
+    const std::int64_t nextPump = pump + 100'000;
+    host.takeLocal(pump, {});
+    joiner.takeLocal(pump, {});
+    ASSERT_EQ(joiner.receive(host.frame(1)), LockstepBuffer::Verdict::accepted);
+    joiner.promiseQuietUntil(nextPump);
+    ASSERT_EQ(host.receive(joiner.frame(1)), LockstepBuffer::Verdict::accepted);
+    EXPECT_TRUE(host.ready(nextPump));
+    EXPECT_EQ(host.remoteFrontier(), nextPump - 1 + delay * H);
+
+    joiner.takeLocal(nextPump, {GameEvent::keyDown(65)});
+    ASSERT_EQ(host.receive(joiner.frame(1)), LockstepBuffer::Verdict::accepted);
+    EXPECT_EQ(names(host.takeDue(nextPump + delay * H)), std::vector<std::string>{"2:keydown 65"});
+
+    // However far the pacing goes, the promise stays within the host's reach.
+    joiner.promiseQuietUntil(nextPump + 10'000'000);
+    EXPECT_GT(joiner.localFrontier(), nextPump + delay * H);
+    EXPECT_EQ(host.receive(joiner.frame(1)), LockstepBuffer::Verdict::accepted);
+}
+
 TEST(Lockstep, RepeatedAndStaleFramesChangeNothing) {
     LockstepBuffer host(1, delay);
     LockstepBuffer joiner(2, delay);
