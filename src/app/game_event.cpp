@@ -46,6 +46,11 @@ std::optional<MenuId> menuItemOfWord(std::string_view word) {
     return found->item;
 }
 
+bool endsTheProgram(const GameEvent& event) {
+    return (event.kind == EventKind::menu && event.menuItem == MenuId::mnuExit) ||
+           event.kind == EventKind::clickExit;
+}
+
 std::string eventName(const GameEvent& event) {
     switch (event.kind) {
     case EventKind::keyDown:

@@ -53,6 +53,9 @@ std::optional<MenuId> menuItemOfWord(std::string_view word);
 // "menu beach", "focusout", "end", "bot 2 hard 7".
 std::string eventName(const GameEvent& event);
 
+// Exit, by its button or its menu item: the one command that ends the program.
+bool endsTheProgram(const GameEvent& event);
+
 // The word for a strength in scripts: "easy", "normal", "hard"; "off" for none.
 std::string_view strengthWord(std::optional<BotStrength> strength);
 std::optional<std::optional<BotStrength>> strengthOfWord(std::string_view word);

@@ -4,25 +4,7 @@
 
 #include "app/version.h"
 
-#include <ctime>
-
 namespace gloob {
-
-namespace {
-std::string utcNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char text[32];
-    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
-    return std::string(text, length);
-}
-
-bool endsTheProgram(const GameEvent& event) {
-    return (event.kind == EventKind::menu && event.menuItem == MenuId::mnuExit) ||
-           event.kind == EventKind::clickExit;
-}
-} // namespace
 
 GameSession::GameSession(FrontEnd& front, const TextRasteriser& text, const Pictures& pictures)
     : engine_(front, text, pictures) {}
@@ -48,7 +30,7 @@ bool GameSession::recordTo(const std::filesystem::path& path, bool onlyWithAMatc
     }
     recordPath_ = path;
     onlyWithAMatch_ = onlyWithAMatch;
-    recorder_ = std::make_unique<Recorder>(recordFile_, gameVersion, utcNow());
+    recorder_ = std::make_unique<Recorder>(recordFile_, gameVersion, recordingDate());
     engine_.addObserver(*recorder_);
     return true;
 }

@@ -78,11 +78,6 @@ bool keyboardLeftWindow(const QFocusEvent& event, const QWidget* window) {
     return next == nullptr || next->window() != window;
 }
 
-bool endsTheProgram(const GameEvent& event) {
-    return (event.kind == EventKind::menu && event.menuItem == MenuId::mnuExit) ||
-           event.kind == EventKind::clickExit;
-}
-
 bool isPauseKey(int qtKey) {
     return qtKey == Qt::Key_P || qtKey == Qt::Key_Pause;
 }
