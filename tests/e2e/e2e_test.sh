@@ -20,64 +20,18 @@ GLOOB_APP_ID=${GLOOB_APP_ID:-io.github.gloobvolleyball.GloobVolleyball}
 WORK="$BUILD_DIR/e2e-work"
 ARTIFACTS="$BUILD_DIR/e2e-artifacts"
 
-PASSED=0
-FAILED=0
 XVFB_PID=""
 OPENBOX_PID=""
 GLOOB_PID=""
 
 # ---------------------------------------------------------------- reporting
 
-ok() {
-    PASSED=$((PASSED + 1))
-    echo "ok - $1"
-}
-
-not_ok() {
-    FAILED=$((FAILED + 1))
-    echo "not ok - $1"
-    shift
-    local line
-    for line in "$@"; do
-        echo "#   $line"
-    done
-}
-
-# check DESCRIPTION SEEN CONDITION...: runs the condition, reports it.
-check() {
-    local description=$1 seen=$2
-    shift 2
-    if "$@"; then
-        ok "$description"
-    else
-        not_ok "$description" "seen: $seen"
-    fi
-}
-
-# A failure after which nothing else can be tested.
-fatal() {
-    not_ok "$@"
-    exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/tap.sh"
 
 on_error() {
     echo "# unexpected failure of '$2' at line $1" >&2
 }
 trap 'on_error $LINENO "$BASH_COMMAND"' ERR
-
-stop_process() {
-    local pid=$1
-    [[ -n $pid ]] || return 0
-    if kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 1 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-    fi
-    wait "$pid" 2>/dev/null || true
-}
 
 cleanup() {
     local status=$?

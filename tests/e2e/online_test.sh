@@ -17,56 +17,13 @@ GLOOB_SIM=${3:?usage: online_test.sh GLOOB_BINARY BUILD_DIR GLOOB_SIM_BINARY}
 WORK="$BUILD_DIR/online-e2e-work"
 ARTIFACTS="$BUILD_DIR/online-e2e-artifacts"
 
-PASSED=0
-FAILED=0
-PIDS=()
-
-ok() {
-    PASSED=$((PASSED + 1))
-    echo "ok - $1"
-}
-not_ok() {
-    FAILED=$((FAILED + 1))
-    echo "not ok - $1"
-    shift
-    local line
-    for line in "$@"; do
-        echo "#   $line"
-    done
-}
-fatal() {
-    not_ok "$@"
-    exit 1
-}
-
-stop_process() {
-    local pid=$1
-    if kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 1 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-    fi
-    wait "$pid" 2>/dev/null || true
-}
+source "$(dirname "${BASH_SOURCE[0]}")/tap.sh"
 
 cleanup() {
-    local status=$? pid
+    local status=$?
     set +e
-    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
-        stop_process "${PIDS[i]}"
-    done
-    if ((status != 0 || FAILED > 0)); then
-        ((FAILED > 0)) || { FAILED=1 && echo "not ok - the test stopped early (status $status)"; }
-        rm -rf "$ARTIFACTS"
-        [[ -d $WORK ]] && mv "$WORK" "$ARTIFACTS" && echo "# logs kept in $ARTIFACTS"
-    else
-        rm -rf "$WORK"
-    fi
-    echo "$PASSED passed, $FAILED failed"
-    ((FAILED == 0))
+    stop_all
+    finish "$status"
 }
 
 for tool in Xvfb openbox xdotool xdpyinfo xprop timeout; do

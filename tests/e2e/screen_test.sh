@@ -17,58 +17,13 @@ BUILD_DIR=${2:?usage: screen_test.sh GLOOB_BINARY BUILD_DIR}
 WORK="$BUILD_DIR/screen-work"
 ARTIFACTS="$BUILD_DIR/screen-artifacts"
 
-PASSED=0
-FAILED=0
-PIDS=()
-
-ok() {
-    PASSED=$((PASSED + 1))
-    echo "ok - $1"
-}
-not_ok() {
-    FAILED=$((FAILED + 1))
-    echo "not ok - $1"
-    echo "#   seen: $2"
-}
-# check DESCRIPTION SEEN CONDITION...
-check() {
-    local description=$1 seen=$2
-    shift 2
-    if "$@"; then ok "$description"; else not_ok "$description" "$seen"; fi
-}
-fatal() {
-    not_ok "$@"
-    exit 1
-}
-
-stop_all() {
-    local pid
-    for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
-        pid=${PIDS[i]}
-        kill "$pid" 2>/dev/null || true
-        for _ in $(seq 1 30); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -9 "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    PIDS=()
-}
+source "$(dirname "${BASH_SOURCE[0]}")/tap.sh"
 
 cleanup() {
     local status=$?
     set +e
     stop_all
-    if ((status != 0 || FAILED > 0)); then
-        ((FAILED == 0)) && FAILED=1 && echo "not ok - the test stopped early (status $status)"
-        rm -rf "$ARTIFACTS"
-        [[ -d $WORK ]] && mv "$WORK" "$ARTIFACTS" && echo "# screenshots and logs kept in $ARTIFACTS"
-    else
-        rm -rf "$WORK"
-    fi
-    echo "$PASSED passed, $FAILED failed"
-    ((FAILED == 0))
+    finish "$status"
 }
 
 for tool in Xvfb openbox xdotool import convert xdpyinfo xwininfo xprop; do
