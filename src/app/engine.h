@@ -7,6 +7,7 @@
 #include "frm_gloob.h"
 #include "front_end.h"
 #include "game_event.h"
+#include "game_snapshot.h"
 #include "held_keys.h"
 #include "host.h"
 
@@ -79,6 +80,12 @@ public:
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
 
+    // The game as it stands between two steps of the main loop; a waiting
+    // handler lives on the stack, so neither may be called inside one.
+    GameSnapshot snapshot() const;
+    // Back to a snapshot: the main loop goes on from there as it did then.
+    void restore(const GameSnapshot& snapshot);
+
 private:
     // The paced wait's clock: virtual time that the front end keeps in step
     // with the real clock.
@@ -89,6 +96,7 @@ private:
         std::uint32_t timeGetTime() const override { return virtual_.timeGetTime(); }
         void Sleep(std::int32_t milliseconds) override;
         void advanceTo(std::int64_t micros) { virtual_.advanceTo(micros); }
+        void rewindTo(std::int64_t micros) { virtual_.rewindTo(micros); }
 
     private:
         FrontEnd& front_;

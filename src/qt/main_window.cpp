@@ -507,7 +507,7 @@ void MainWindow::paceTo(std::int64_t virtualMicros) {
 
 void MainWindow::deliveryPointDone(bool insideWait) {
     if (!insideWait && inOnlineMatch()) {
-        online_->session().mainLoopStepDone(game(), engine().nowMicros());
+        online_->session().mainLoopStepDone([this] { return engine().snapshot().digest(); });
     }
     if (pauseAfterDelivery_) {
         setPaused(true);

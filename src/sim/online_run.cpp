@@ -111,7 +111,7 @@ public:
 
     void deliveryPointDone(bool insideWait) override {
         if (!insideWait) {
-            session_.mainLoopStepDone(engine_->window(), engine_->nowMicros());
+            session_.mainLoopStepDone([this] { return engine_->snapshot().digest(); });
         }
     }
 
