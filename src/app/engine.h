@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -62,8 +63,20 @@ public:
 
     // Creates the window's state at time 0: the load handler runs.
     void start();
-    // Input for the next delivery point.
-    void post(const GameEvent& event) { pending_.push_back(event); }
+    // Input for the next delivery point, or for the tap when one is set.
+    void post(const GameEvent& event) {
+        if (tap_) {
+            tap_(event);
+        } else {
+            pending_.push_back(event);
+        }
+    }
+    // Online, this machine's input goes to the other machine first: every
+    // post goes to the tap, and what both machines agreed on comes back
+    // through postAgreed. None takes the tap away.
+    using InputTap = std::function<void(const GameEvent&)>;
+    void setInputTap(InputTap tap) { tap_ = std::move(tap); }
+    void postAgreed(const GameEvent& event) { pending_.push_back(event); }
 
     // With held keys, after every key-up the direction keys that player still
     // holds are pressed again at once, the latest last: a player holding a
@@ -126,6 +139,7 @@ private:
     FrontEnd& front_;
     PacedClock clock_;
     std::deque<GameEvent> pending_;
+    InputTap tap_;
     HeldKeys held_;
     std::array<bool, 2> heldKeysOn_{};
     AutopilotMaker makeAutopilot_;

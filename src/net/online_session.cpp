@@ -117,7 +117,7 @@ void OnlineSession::deliver(Engine& engine) {
         stopIfEnded();
     }
     for (const GameEvent& event : buffer_.takeDue(point)) {
-        engine.post(event);
+        engine.postAgreed(event);
     }
 }
 
