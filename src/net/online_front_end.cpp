@@ -23,6 +23,7 @@ OnlineFrontEnd::~OnlineFrontEnd() {
 // the session; the session hands both players' input back in lockstep.
 void OnlineFrontEnd::attach(Engine& engine) {
     engine_ = &engine;
+    engine.addObserver(session_);
     engine.setInputTap([this](const GameEvent& event) {
         if (event.kind == EventKind::end) {
             stopAsked_ = true;

@@ -202,7 +202,6 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     // Both machines run the same rules: held keys for both players.
     engine.setHeldKeys(1, true);
     engine.setHeldKeys(2, true);
-    engine.addObserver(session);
     engine.addObserver(writer);
     if (recorder) {
         engine.addObserver(*recorder);
