@@ -5,13 +5,11 @@
 #include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
-#include "app/version.h"
 #include "net/handshake.h"
 #include "net/online_front_end.h"
 #include "net/online_session.h"
-#include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
-#include "script/recorder.h"
+#include "run_setup.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
 #include "simulator.h"
@@ -146,22 +144,8 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
         return exitUsage;
     }
-    std::ofstream recordFile;
-    std::unique_ptr<Recorder> recorder;
-    if (!recordPath.empty()) {
-        recordFile.open(recordPath, std::ios::binary | std::ios::trunc);
-        if (!recordFile) {
-            errors << programName << ": cannot write the recording to "
-                   << quotedWord(recordPath, 256) << '\n';
-            return exitFailure;
-        }
-        recorder = std::make_unique<Recorder>(recordFile, gameVersion, recordingDate());
-    }
-    const auto app = guiApplicationForRun();
-    try {
-        simulatorPictures();
-    } catch (const PictureError& error) {
-        errors << programName << ": " << error.what() << '\n';
+    const std::unique_ptr<RunSetUp> run = setUpRun(recordPath, errors);
+    if (!run) {
         return exitFailure;
     }
 
@@ -203,20 +187,15 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     engine.setHeldKeys(1, true);
     engine.setHeldKeys(2, true);
     engine.addObserver(writer);
-    if (recorder) {
-        engine.addObserver(*recorder);
-    }
+    run->watch(engine);
     const auto playing = std::chrono::steady_clock::now();
-    try {
-        engine.start();
-        do {
-            if (options.paced) {
-                front.paceTo(engine.nextHeartbeatMicros());
-            }
-            engine.runHeartbeat();
-        } while (engine.nowMicros() < script.stopMicros());
+    const bool ranOut = playToTheEnd(engine, script.stopMicros(), [&] {
+        if (options.paced) {
+            front.paceTo(engine.nextHeartbeatMicros());
+        }
+    });
+    if (ranOut) {
         session.leave();
-    } catch (const RunEnded&) {
     }
     trace.flush();
     if (options.stats != nullptr) {

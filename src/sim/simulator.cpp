@@ -8,7 +8,7 @@
 #include "online_run.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
-#include "script/recorder.h"
+#include "run_setup.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
 
@@ -127,15 +127,7 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
     for (EngineObserver* observer : observers) {
         engine.addObserver(*observer);
     }
-    try {
-        engine.start();
-        do {
-            engine.runHeartbeat();
-            // A wait still running when the last heartbeat came has finished by
-            // now; the run ends with it rather than visiting one more heartbeat.
-        } while (engine.nowMicros() < script.stopMicros());
-    } catch (const RunEnded&) {
-    }
+    playToTheEnd(engine, script.stopMicros());
     trace.flush();
 }
 
@@ -150,25 +142,13 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
         return runOnline(*extra.online, std::get<std::vector<ScriptEvent>>(parsed), trace, errors,
                          extra.recordPath);
     }
-    std::ofstream recordFile;
-    std::unique_ptr<Recorder> recorder;
-    std::vector<EngineObserver*> observers;
-    if (!extra.recordPath.empty()) {
-        recordFile.open(extra.recordPath, std::ios::binary | std::ios::trunc);
-        if (!recordFile) {
-            errors << programName << ": cannot write the recording to "
-                   << quotedWord(extra.recordPath, shownPathBytes) << '\n';
-            return exitFailure;
-        }
-        recorder = std::make_unique<Recorder>(recordFile, gameVersion, recordingDate());
-        observers.push_back(recorder.get());
-    }
-    const auto app = guiApplicationForRun();
-    try {
-        simulatorPictures(); // a build with a broken picture stops here, before any trace
-    } catch (const PictureError& error) {
-        errors << programName << ": " << error.what() << '\n';
+    const std::unique_ptr<RunSetUp> run = setUpRun(extra.recordPath, errors);
+    if (!run) {
         return exitFailure;
+    }
+    std::vector<EngineObserver*> observers;
+    if (run->recorder) {
+        observers.push_back(run->recorder.get());
     }
     try {
         const StopAtFirstFailedWrite stop(trace);
