@@ -17,6 +17,25 @@ std::string handlerName(const Handler& handler) {
     return std::string(timerNames[static_cast<std::size_t>(*handler.timer)]);
 }
 
+std::string_view traceFormatHelp() {
+    return R"(Trace: one JSON object a line, written when a handler returns (the lines of
+handlers run inside it come first); "t" is the time in microseconds:
+  {"t":..,"ev":"tmrMain"|"tmrBall"|"tmrJump1"|"tmrJump2"|"keydown 37"|...,
+   "ball":[Left,Top,ballSpeedX,ballSpeedY,visible],
+   "p1":[body Left,body Top,base Left,base Top,speedX,baseSpeedX,jumping,jumpSpeed],
+   "p2":[... the same for player 2 ...],
+   "arc":[ballArcRunning,ballArcLimit],
+   "score":[player1Score,player2Score,ballsPerGame],
+   "lbl":[player 1 caption,player 2 caption,GAME OVER visible],
+   "ui":[Play! visible,Exit visible,mountain visible,beach visible,tmrMain interval],
+   "menu":[3,5,8,mountain,beach,none checked]}
+  {"t":..,"ev":"msgbox","text":"..."}   when a message box opens (closed at once)
+  {"t":..,"ev":"exit"}                  the program ends
+Booleans of the match are -1/0; visibility and check marks 1/0.
+
+)";
+}
+
 std::string traceNumber(float value) {
     if (!std::isfinite(value)) {
         return "null"; // JSON has no infinities; play never makes one

@@ -19,6 +19,9 @@ std::string traceNumber(float value);
 // A JSON string literal, quotes included.
 std::string jsonString(std::string_view text);
 
+// What a trace holds, for gloob-sim's --help.
+std::string_view traceFormatHelp();
+
 // The handler as traces and scripts name it: "tmrMain", "keydown 37".
 std::string handlerName(const Handler& handler);
 

@@ -234,8 +234,8 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     return runSimulator(file, out, errors, extra);
 }
 
-std::string_view usage() {
-    return R"(Usage: gloob-sim [SCRIPT]
+namespace {
+constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
        gloob-sim [--record FILE] [--host PORT | --join ADDRESS[:PORT]] [SCRIPT]
   or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
@@ -277,22 +277,9 @@ player decides at every heartbeat, after that heartbeat's other input. Without
 'end' or an exit the run stops after the first heartbeat at or after 10 s past
 the last event (time 0 for an empty script).
 
-Trace: one JSON object a line, written when a handler returns (the lines of
-handlers run inside it come first); "t" is the time in microseconds:
-  {"t":..,"ev":"tmrMain"|"tmrBall"|"tmrJump1"|"tmrJump2"|"keydown 37"|...,
-   "ball":[Left,Top,ballSpeedX,ballSpeedY,visible],
-   "p1":[body Left,body Top,base Left,base Top,speedX,baseSpeedX,jumping,jumpSpeed],
-   "p2":[... the same for player 2 ...],
-   "arc":[ballArcRunning,ballArcLimit],
-   "score":[player1Score,player2Score,ballsPerGame],
-   "lbl":[player 1 caption,player 2 caption,GAME OVER visible],
-   "ui":[Play! visible,Exit visible,mountain visible,beach visible,tmrMain interval],
-   "menu":[3,5,8,mountain,beach,none checked]}
-  {"t":..,"ev":"msgbox","text":"..."}   when a message box opens (closed at once)
-  {"t":..,"ev":"exit"}                  the program ends
-Booleans of the match are -1/0; visibility and check marks 1/0.
-
-Exit status: 0 after a run; 1 when the trace cannot be written (standard output
+)";
+constexpr std::string_view usageAfterTrace =
+    R"(Exit status: 0 after a run; 1 when the trace cannot be written (standard output
 closed or full) or a picture built into the program cannot be decoded; 2 for a
 malformed script or a bad command line.
 
@@ -300,6 +287,12 @@ Options:
   -h, --help       show this help and exit
   -v, --version    show the version and exit
 )";
+} // namespace
+
+std::string_view usage() {
+    static const std::string text = std::string(usageBeforeTrace) + std::string(traceFormatHelp()) +
+                                    std::string(usageAfterTrace);
+    return text;
 }
 
 } // namespace gloob::sim
