@@ -91,7 +91,7 @@ std::size_t sideIndex(int player) {
 
 void Engine::deliver(const GameEvent& event, Source source) {
     if (event.kind == EventKind::end) {
-        throw RunEnded{RunEnded::Reason::stopped};
+        stopRun();
     }
     if (event.kind == EventKind::bot) {
         takeSide(event);
@@ -162,6 +162,13 @@ void Engine::letAutopilotsDecide() {
             }
         }
     }
+}
+
+void Engine::stopRun() {
+    for (EngineObserver* observer : observers_) {
+        observer->runStopped(clock_.nowMicros());
+    }
+    throw RunEnded{RunEnded::Reason::stopped};
 }
 
 void Engine::showMessage(std::string_view text) {

@@ -35,6 +35,8 @@ public:
                                  const FrmGloob& /*frm*/) {}
     virtual void messageBoxOpened(std::int64_t /*micros*/, std::string_view /*text*/) {}
     virtual void programEnded(std::int64_t /*micros*/) {}
+    // The run is stopped (a script's `end`), before that delivery point's handlers.
+    virtual void runStopped(std::int64_t /*micros*/) {}
 };
 
 // The game on its virtual clock: the window object, the input waiting for the
@@ -92,6 +94,9 @@ public:
     bool underComputer(int player) const { return autopilots_[player == 1 ? 0 : 1] != nullptr; }
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
+    // Stops the run here, as a script's `end` does: the observers hear of it,
+    // and every running handler is unwound.
+    [[noreturn]] void stopRun();
 
     // The game as it stands between two steps of the main loop; a waiting
     // handler lives on the stack, so neither may be called inside one.

@@ -37,7 +37,7 @@ void OnlineFrontEnd::collectInput(Engine& engine) {
     local_.collectInput(engine);
     if (stopAsked_) {
         session_.leaveBefore(engine.nowMicros());
-        throw RunEnded{RunEnded::Reason::stopped};
+        engine.stopRun();
     }
     session_.deliver(engine);
 }

@@ -26,6 +26,14 @@ Recorder::Recorder(std::ostream& out, std::string_view gameVersion, std::string_
 
 void Recorder::handedOver(std::int64_t micros, const GameEvent& event) {
     startedAMatch_ = startedAMatch_ || event.kind == EventKind::clickPlay;
+    write(micros, event);
+}
+
+void Recorder::runStopped(std::int64_t micros) {
+    write(micros, GameEvent::of(EventKind::end));
+}
+
+void Recorder::write(std::int64_t micros, const GameEvent& event) {
     line_ = std::to_string(micros / 1000);
     line_ += ' ';
     line_ += eventName(event);

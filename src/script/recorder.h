@@ -24,11 +24,15 @@ public:
     Recorder(std::ostream& out, std::string_view gameVersion, std::string_view date);
 
     void handedOver(std::int64_t micros, const GameEvent& event) override;
+    // A run stopped by `end` stops its replay there too.
+    void runStopped(std::int64_t micros) override;
 
     // Whether any match was started: a recording without one holds nothing to watch.
     bool startedAMatch() const { return startedAMatch_; }
 
 private:
+    void write(std::int64_t micros, const GameEvent& event);
+
     std::ostream& out_;
     std::string line_;
     bool startedAMatch_ = false;

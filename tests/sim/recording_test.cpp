@@ -42,12 +42,17 @@ std::string randomScript(std::uint32_t seed) {
                   events[std::uniform_int_distribution<std::size_t>(0, events.size() - 1)(random)] +
                   "\n";
     }
+    // Ended by Exit, or by the script's `end` long after the last input (a
+    // recording that did not keep the `end` would stop 10 s after it).
+    if (seed % 2 == 0) {
+        return script + std::to_string(ms + 20000) + " end\n";
+    }
     return script + std::to_string(ms) + " menu exit\n";
 }
 
 // A game recorded as it is played replays to the same trace, whatever the
 // input and wherever it falls: in the main loop, inside a pause, after its
-// last pump.
+// last pump; and however it ended.
 TEST(Recording, ReplaysToTheSameTrace) {
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         std::ostringstream played;
@@ -76,7 +81,8 @@ TEST(Recording, OpensWithVersionDateAndFormat) {
     EXPECT_EQ(recording.str(), "# Gloob Volleyball 1.2.3, recorded 2026-12-08 00:00:00 UTC\n"
                                "# script format 1\n"
                                "15 click play\n"
-                               "2500 keydown 37\n");
+                               "2500 keydown 37\n"
+                               "2609 end\n");
     EXPECT_TRUE(recorder.startedAMatch());
 }
 
