@@ -169,13 +169,16 @@ void CourtView::paintEvent(QPaintEvent* event) {
     }
 }
 
-// A dark band across the middle of the court with the word in white, both
-// scaled with the court.
+// A dark band across the middle of the court, from wall to wall, with the
+// word in white, both scaled with the court.
 void CourtView::drawPaused(QPainter& painter, const CourtPlacement& place) const {
     const QRect court = place.court();
     const int bandHeight = 80 * place.scale;
-    const QRect band(court.x(), court.y() + (court.height() - bandHeight) / 2, court.width(),
-                     bandHeight);
+    const int leftWall = pixelOf(scene_->shpLeft.Left);
+    const int rightWall = pixelOf(scene_->shpRight.Left + scene_->shpRight.Width);
+    const QRect band(court.x() + leftWall * place.scale,
+                     court.y() + (court.height() - bandHeight) / 2,
+                     (rightWall - leftWall) * place.scale, bandHeight);
     painter.fillRect(band, QColor(0, 0, 0, 140));
     QFont font = this->font();
     font.setBold(true);

@@ -327,7 +327,13 @@ void MainWindow::buildGameMenu() {
     // The key is shown, not bound: the window's key routing owns P.
     pauseAction_ = gameMenu_->addAction(QStringLiteral("Pause\tP"));
     pauseAction_->setCheckable(true);
-    connect(pauseAction_, &QAction::triggered, this, [this](bool on) { setPaused(on); });
+    connect(pauseAction_, &QAction::triggered, this, [this](bool on) {
+        if (pausable()) {
+            setPaused(on);
+        } else {
+            pauseAction_->setChecked(paused());
+        }
+    });
     fullScreen_ = new FullScreen(*this, *gameMenu_);
     gameMenu_->addSeparator();
 
@@ -684,7 +690,7 @@ bool MainWindow::routeKey(const QKeyEvent& key) {
     }
     // The pause keys belong to the window and never reach the game.
     if (isPauseKey(key.key())) {
-        if (key.type() == QEvent::KeyPress && !key.isAutoRepeat() && !online_) {
+        if (key.type() == QEvent::KeyPress && !key.isAutoRepeat() && pausable()) {
             setPaused(!paused());
         }
         return true;
@@ -703,6 +709,13 @@ bool MainWindow::routeKey(const QKeyEvent& key) {
         filter_.release(code, shift, key.isAutoRepeat());
     }
     return keepFromButtons(key.key(), gameKey);
+}
+
+// Pause holds a match or a replay; the first screen and GAME OVER have nothing
+// to hold, and an online match never stops for one player alone.
+bool MainWindow::pausable() const {
+    const bool matchOn = !session_->engine().window().scene.cmdPlay.Visible;
+    return !online_ && (matchOn || session_->isReplay() || paused());
 }
 
 // Held keys will never report their release now: stop both players.

@@ -155,6 +155,7 @@ private:
     // Input from the player, unless a replay plays instead.
     void post(const GameEvent& event);
     bool routeKey(const QKeyEvent& key);
+    bool pausable() const;
     void keyboardLost();
     void pauseOnceHandedOver();
     void fitToScreen(QSize frame);

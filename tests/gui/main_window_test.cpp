@@ -742,6 +742,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameWindow, PauseStopsTheGamesClock) {
+    window->game().scene.cmdPlay.Visible = false; // a match is on
     key(press, Qt::Key_P);
     key(release, Qt::Key_P);
     EXPECT_TRUE(window->paused());
@@ -754,6 +755,17 @@ TEST_F(GameWindow, PauseStopsTheGamesClock) {
     EXPECT_FALSE(window->paused());
     window->runNextHeartbeatNow();
     EXPECT_GT(window->engine().nowMicros(), before);
+}
+
+// The first screen and GAME OVER have nothing to pause.
+TEST_F(GameWindow, PauseKeyOutsideAMatchDoesNothing) {
+    key(press, Qt::Key_P);
+    key(release, Qt::Key_P);
+    EXPECT_FALSE(window->paused());
+    EXPECT_FALSE(window->court()->showsPaused());
+    window->pauseAction()->trigger();
+    EXPECT_FALSE(window->paused());
+    EXPECT_FALSE(window->pauseAction()->isChecked());
 }
 
 TEST_F(GameWindow, F11SwitchesFullScreenAndEscapeLeavesIt) {
@@ -848,12 +860,14 @@ TEST_F(GameWindow, RepaintsOnlyWhatChanged) {
 }
 
 TEST_F(GameWindow, PausedShowsOverTheCourtButNotInTheGame) {
+    window->game().scene.cmdPlay.Visible = false; // a match is on
     const Colour centre = window->game().compositor().Point(375 * 15, 236 * 15);
     key(press, Qt::Key_P);
     EXPECT_TRUE(window->court()->showsPaused());
     const QImage shown = grabCourt(window->court());
     EXPECT_NE(rgbAt(shown, 375, 236), toRgb(centre)) << "the band darkens the court";
     EXPECT_EQ(rgbAt(shown, 375, 150), 0xFFFFFFu) << "above the band the court is as it was";
+    EXPECT_EQ(rgbAt(shown, 748, 236), 0xFFFFFFu) << "the band ends at the right wall";
     EXPECT_EQ(window->game().compositor().Point(375 * 15, 236 * 15), centre);
     key(press, Qt::Key_P);
     EXPECT_FALSE(window->court()->showsPaused());
