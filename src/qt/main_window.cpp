@@ -845,6 +845,11 @@ bool MainWindow::startReplay(const QString& path) {
     std::ifstream file(path.toStdString(), std::ios::binary);
     std::variant<std::vector<ScriptEvent>, ScriptError> parsed =
         file ? parseScript(file) : ScriptError{0, "cannot be opened"};
+    // gloob-sim plays an empty script; as a replay it would only show a still court.
+    if (const auto* events = std::get_if<std::vector<ScriptEvent>>(&parsed);
+        events != nullptr && events->empty()) {
+        parsed = ScriptError{0, "it holds nothing to play"};
+    }
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {
         const QString where =
             error->line > 0 ? QStringLiteral(", line %1").arg(error->line) : QString();

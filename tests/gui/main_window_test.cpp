@@ -734,11 +734,13 @@ TEST_P(BadRecordingFiles, AreShownInAMessageAndTheGameGoesOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadRecordingFiles,
-    ::testing::Values(BadFileCase{"NewerFormat", "# script format 7\n",
-                                  "line 1: written by a newer version of the game"},
-                      BadFileCase{"Truncated", "# script format 1\n0 menu 3\n20 key",
-                                  "line 3: truncated"},
-                      BadFileCase{"NotAScript", "\x89PNG\r\n", "line 1: bad time"}),
+    ::testing::Values(
+        BadFileCase{"NewerFormat", "# script format 7\n",
+                    "line 1: written by a newer version of the game"},
+        BadFileCase{"Truncated", "# script format 1\n0 menu 3\n20 key", "line 3: truncated"},
+        BadFileCase{"NotAScript", "\x89PNG\r\n", "line 1: bad time"},
+        BadFileCase{"Empty", "", "it holds nothing to play"},
+        BadFileCase{"OnlyComments", "# script format 1\n", "it holds nothing to play"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameWindow, PauseStopsTheGamesClock) {
