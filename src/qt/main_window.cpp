@@ -13,6 +13,7 @@
 #include "qtgui/picture_loader.h"
 #include "recordings.h"
 #include "scene/twips.h"
+#include "settings/mended_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,7 +105,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
         store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QCoreApplication::organizationName(),
                                              QCoreApplication::applicationName());
-        settings_ = loadSettings(*store_, [](const QString& warning) {
+        settings_ = loadAndMendSettings(*store_, [](const QString& warning) {
             std::fprintf(stderr, "gloob: settings: %s\n", qPrintable(warning));
         });
     }

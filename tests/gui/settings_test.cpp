@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "settings/game_settings.h"
+#include "settings/mended_settings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -58,6 +60,31 @@ TEST_P(BrokenSettings, NeverKeepTheGameFromStarting) {
     const GameSettings read = loadSettings(store, [&](const QString&) { ++warnings; });
     EXPECT_EQ(read, GetParam().expected);
     EXPECT_EQ(warnings, GetParam().warnings);
+}
+
+// A damaged file is warned about at one start only: it is kept beside, and
+// what was sound in it is written anew.
+TEST_P(BrokenSettings, AreMendedOnceAndKeptBeside) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("gloob.conf")).toStdString();
+    std::ofstream(path, std::ios::binary) << GetParam().file;
+    int warnings = 0;
+    {
+        QSettings store(QString::fromStdString(path), QSettings::IniFormat);
+        EXPECT_EQ(loadAndMendSettings(store, [&](const QString&) { ++warnings; }),
+                  GetParam().expected);
+    }
+    const bool damaged = GetParam().warnings > 0;
+    EXPECT_EQ(warnings, GetParam().warnings + (damaged ? 1 : 0));
+    std::ifstream kept(path + ".bad", std::ios::binary);
+    EXPECT_EQ(kept.is_open(), damaged);
+    if (damaged) {
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), GetParam().file);
+    }
+    QSettings again(QString::fromStdString(path), QSettings::IniFormat);
+    EXPECT_EQ(loadAndMendSettings(
+                  again, [](const QString& warning) { ADD_FAILURE() << warning.toStdString(); }),
+              GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
