@@ -412,6 +412,10 @@ void MainWindow::post(const GameEvent& event) {
         seatComputerPlayers();
     }
     engine().post(event);
+    // A pause holds back no Exit and no new match: play goes on to hand it over.
+    if (paused() && (endsTheProgram(event) || event.kind == EventKind::clickPlay)) {
+        setPaused(false);
+    }
 }
 
 template <typename Step> void MainWindow::runEngine(Step&& step) {

@@ -624,7 +624,20 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"ExitButtonByMouse",
                 [](MainWindow& w) { QTest::mouseClick(w.exitButton(), Qt::LeftButton); }},
         EndCase{"ExitMenuItem", [](MainWindow& w) { w.menuAction(MenuId::mnuExit)->trigger(); }},
-        EndCase{"WindowClosed", [](MainWindow& w) { w.close(); }}),
+        EndCase{"WindowClosed", [](MainWindow& w) { w.close(); }},
+        // A paused match holds no command back: Exit ends it as at any time.
+        EndCase{"ExitButtonWhilePaused",
+                [](MainWindow& w) {
+                    w.game().scene.cmdPlay.Visible = false;
+                    w.setPaused(true);
+                    w.exitButton()->click();
+                }},
+        EndCase{"ExitMenuItemWhilePaused",
+                [](MainWindow& w) {
+                    w.game().scene.cmdPlay.Visible = false;
+                    w.setPaused(true);
+                    w.menuAction(MenuId::mnuExit)->trigger();
+                }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageBox, IsAPlainModalBoxWithOneOkButton) {
