@@ -4,8 +4,10 @@
 
 #include "protocol.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,9 @@ struct LinkStats {
 };
 
 // One ENet connection to the other machine: the host listens and takes the
-// first machine that connects; any other is refused as busy. Reliable
+// first machine that says a hello of this protocol soon after it connected;
+// one that says nothing is let go, one of another protocol is refused, and
+// once a player is taken any other is refused as busy. Reliable
 // messages travel on one channel in order; input frames on another, where a
 // newer frame makes an older one useless. Tests and fuzzers put a machine of
 // their own behind it.
@@ -58,12 +62,17 @@ protected:
 
 private:
     void handleConnect(ENetPeer* peer);
+    void hearStranger(ENetPeer* peer, std::vector<Message>& messages,
+                      std::optional<Message> message);
+    void dropSilentStrangers();
 
     ENetHost* host_ = nullptr;
     ENetPeer* peer_ = nullptr;
     bool hosting_ = false;
     bool connected_ = false;
     bool lost_ = false;
+    // Machines connected to a host that has no player yet, and since when.
+    std::vector<std::pair<ENetPeer*, std::chrono::steady_clock::time_point>> strangers_;
     mutable LinkStats stats_;
 };
 
