@@ -50,6 +50,14 @@ fuzz: test-deps
 	@cmake --build --preset fuzz -j $(JOBS)
 	@bash fuzz/run.sh $(RUNS)
 
+# The online soak at length: SOAK_MINUTES of game time (an hour) between two
+# gloob-sim processes through the tests' hostile relay.
+SOAK_MINUTES ?= 60
+soak: test-deps
+	@cmake --preset $(PRESET) -DGLOOB_BUILD_TESTS=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target gloob_online_soak_tests
+	@GLOOB_ONLINE_SOAK_MINUTES=$(SOAK_MINUTES) $(BUILD)/tests/soak/gloob_online_soak_tests
+
 test-asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
