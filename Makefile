@@ -43,12 +43,13 @@ fuzz-test: test-deps
 	@cmake --build --preset fuzz -j $(JOBS)
 	@ctest --preset fuzz -j $(JOBS)
 
-# Every fuzz target for RUNS inputs, in parallel on the cores.
+# Every fuzz target for RUNS inputs, in parallel on the cores (MAX_SECONDS
+# stops each one sooner).
 RUNS ?= 10000000
 fuzz: test-deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
-	@bash fuzz/run.sh $(RUNS)
+	@MAX_SECONDS=$(MAX_SECONDS) bash fuzz/run.sh $(RUNS)
 
 # The online soak at length: SOAK_MINUTES of game time (an hour) between two
 # gloob-sim processes through the tests' hostile relay.

@@ -5,7 +5,8 @@
 # Runs every fuzz target for RUNS inputs (10 million unless given), as many
 # at once as the machine has cores, each from its committed corpus plus what
 # earlier runs found (build/fuzz/found), and prints per target: runs, runs a
-# second, coverage, new corpus entries, crashes and time.
+# second, coverage, new corpus entries, crashes and time. MAX_SECONDS, when
+# set, stops each target after that long whatever its runs.
 #   fuzz/run.sh [RUNS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,13 +21,14 @@ logs=build/fuzz/logs
 mkdir -p "$logs"
 
 fuzz_one() {
-    local target=$1 runs=$2 build=$3 logs=$4
+    local target=$1 runs=$2 build=$3 logs=$4 limit=()
+    [ -n "${MAX_SECONDS:-}" ] && limit=(-max_total_time="$MAX_SECONDS")
     local found=$build/found/$target artifacts=$build/artifacts/$target/
     mkdir -p "$found" "$artifacts"
     local dict=()
     [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
     local began=$SECONDS
-    "$build/${target}_fuzz" "${dict[@]}" -runs="$runs" -print_final_stats=1 \
+    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${limit[@]}" -runs="$runs" -print_final_stats=1 \
         -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
         >"$logs/$target.log" 2>&1 || true
     echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
