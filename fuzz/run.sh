@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #
-# Runs every fuzz target for RUNS inputs (10 million unless given), as many
-# at once as the machine has cores, each from its committed corpus plus what
+# Runs every fuzz target for RUNS inputs (10 million unless given), all at
+# once on the machine's cores, each from its committed corpus plus what
 # earlier runs found (build/fuzz/found), and prints per target: runs, runs a
 # second, coverage, new corpus entries, crashes and time. MAX_SECONDS, when
 # set, stops each target after that long whatever its runs.
@@ -34,8 +34,10 @@ fuzz_one() {
     echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
 }
 export -f fuzz_one
+# All at once, sharing the cores: each target's MAX_SECONDS then runs from
+# the same start.
 printf '%s\n' "${targets[@]}" |
-    xargs -P "$(nproc)" -I{} bash -c "fuzz_one {} $runs $build $logs"
+    xargs -P "${#targets[@]}" -I{} bash -c "fuzz_one {} $runs $build $logs"
 
 status=0
 printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' target runs runs/s cov ft "new entries" crashes seconds
