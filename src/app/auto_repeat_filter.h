@@ -2,18 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "game_event.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 namespace gloob {
-
-struct KeyEvent {
-    bool down;
-    std::int16_t keyCode;
-    std::int16_t shift;
-    bool operator==(const KeyEvent&) const = default;
-};
 
 // A held key on the Linux desktop sends a release before each repeated press.
 // The toolkit marks most of those releases as auto-repeats, but now and then a

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include "auto_repeat_filter.h"
+#include "game_event.h"
 #include "match/match_state.h"
 #include "scene/scene.h"
 
@@ -12,8 +12,6 @@
 #include <vector>
 
 namespace gloob {
-
-enum class BotStrength { easy, normal, hard };
 
 // A side the game plays itself: shown the court at every heartbeat of the
 // main loop, it answers with key events of its own side's keys, handed to

@@ -70,7 +70,7 @@ std::size_t sideIndex(int player) {
 
 void Engine::deliver(const GameEvent& event, Source source) {
     if (event.kind == EventKind::end) {
-        throw RunStopped{};
+        throw RunEnded{RunEnded::Reason::stopped};
     }
     if (event.kind == EventKind::bot) {
         takeSide(event);
@@ -90,9 +90,9 @@ void Engine::deliver(const GameEvent& event, Source source) {
         observer->handlerStarting(clock_.nowMicros(), frm_);
     }
     frm_.handle(event);
-    const std::string name = eventName(event);
+    const Handler handler = Handler::ofInput(event);
     for (EngineObserver* observer : observers_) {
-        observer->handlerReturned(clock_.nowMicros(), name, frm_);
+        observer->handlerReturned(clock_.nowMicros(), handler, frm_);
     }
     held_.heard(event);
     if (event.kind == EventKind::keyUp) {
@@ -165,7 +165,7 @@ void Engine::timerEntered(TimerId /*timer*/) {
 
 void Engine::timerHandled(TimerId timer) {
     for (EngineObserver* observer : observers_) {
-        observer->handlerReturned(clock_.nowMicros(), timerName(timer), frm_);
+        observer->handlerReturned(clock_.nowMicros(), Handler::ofTimer(timer), frm_);
     }
 }
 

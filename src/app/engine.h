@@ -5,6 +5,7 @@
 #include "autopilot.h"
 #include "clock.h"
 #include "frm_gloob.h"
+#include "front_end.h"
 #include "game_event.h"
 #include "held_keys.h"
 #include "host.h"
@@ -19,30 +20,6 @@ namespace gloob {
 
 class Engine;
 
-// Thrown through every running handler when a script's `end` is handed over.
-struct RunStopped {};
-
-// What the engine needs from a front end: the window on the desktop, or the
-// headless simulator.
-class FrontEnd {
-public:
-    virtual ~FrontEnd() = default;
-    // Posts the input that has arrived by now to the engine, in arrival order.
-    virtual void collectInput(Engine& engine) = 0;
-    // Returns once the real clock has caught up with this virtual time; a
-    // front end without a real clock returns at once.
-    virtual void paceTo(std::int64_t virtualMicros) = 0;
-    // A modal message box with one OK button; returns when it is closed.
-    virtual void showMessage(std::string_view text) = 0;
-    virtual TwipRect availableScreen() = 0;
-    virtual TwipRect windowOuterFrame() = 0;
-    virtual void moveWindow(float leftTwips, float topTwips) = 0;
-    // Ends the program; a front end that returns has the handlers unwound.
-    virtual void endProgram() = 0;
-    // After every delivery point: a heartbeat, or a pump inside a wait.
-    virtual void deliveryPointDone(bool insideWait) { (void)insideWait; }
-};
-
 // What watches a game as it runs: the trace, the recording, measurements.
 class EngineObserver {
 public:
@@ -51,8 +28,8 @@ public:
     virtual void handedOver(std::int64_t /*micros*/, const GameEvent& /*event*/) {}
     // Any handler, an input's or a timer's, is about to run.
     virtual void handlerStarting(std::int64_t /*micros*/, const FrmGloob& /*frm*/) {}
-    // A handler returned: an input's ("keydown 37") or a timer's ("tmrMain").
-    virtual void handlerReturned(std::int64_t /*micros*/, std::string_view /*event*/,
+    // A handler returned: an input's or a timer's.
+    virtual void handlerReturned(std::int64_t /*micros*/, const Handler& /*handler*/,
                                  const FrmGloob& /*frm*/) {}
     virtual void messageBoxOpened(std::int64_t /*micros*/, std::string_view /*text*/) {}
     virtual void programEnded(std::int64_t /*micros*/) {}

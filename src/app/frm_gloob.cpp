@@ -157,7 +157,7 @@ void FrmGloob::endProgram() {
         ended_ = true;
         host_.endProgram();
     }
-    throw ProgramEnded{};
+    throw RunEnded{RunEnded::Reason::programEnded};
 }
 
 } // namespace gloob

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include "autopilot.h"
 #include "scene/scene.h"
 
 #include <cstdint>
@@ -11,6 +10,16 @@
 #include <string_view>
 
 namespace gloob {
+
+enum class BotStrength { easy, normal, hard };
+
+// A key as the rules' handlers take it: down or up, its code, the shift state.
+struct KeyEvent {
+    bool down;
+    std::int16_t keyCode;
+    std::int16_t shift;
+    bool operator==(const KeyEvent&) const = default;
+};
 
 // What reaches the game from outside, whoever its source: a key, a click, a
 // menu command, the keyboard leaving the window; and two that steer the
@@ -42,6 +51,17 @@ struct GameEvent {
     }
 
     bool operator==(const GameEvent&) const = default;
+};
+
+// A handler the engine runs: a timer's, or the one an input was handed to.
+struct Handler {
+    std::optional<TimerId> timer; // none for an input's handler
+    GameEvent input;              // the input, for an input's handler
+
+    static Handler ofTimer(TimerId id) { return {.timer = id, .input = {}}; }
+    static Handler ofInput(const GameEvent& event) { return {.timer = {}, .input = event}; }
+    bool is(TimerId id) const { return timer == id; }
+    bool isMainTick() const { return is(TimerId::tmrMain); }
 };
 
 // The word that names a menu command in scripts and traces ("3", "beach",

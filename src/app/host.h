@@ -13,14 +13,12 @@ struct TwipRect {
     float left, top, width, height;
 };
 
-// What the window needs from the front end that shows it: the Qt window, or
-// the headless simulator.
-class Host {
+// The window's place on the desktop: the screen it is shown on, its frame,
+// its message boxes and the program's end. The Qt window, the headless front
+// end and the tests each give their own.
+class Desktop {
 public:
-    virtual ~Host() = default;
-    virtual Clock& clock() = 0;
-    // Hands every input event that is waiting to the window's handlers.
-    virtual void deliverPendingInput() = 0;
+    virtual ~Desktop() = default;
     // A modal message box with one OK button; returns when it is closed.
     virtual void showMessage(std::string_view text) = 0;
     // The part of the screen windows may use, and the window's outer size with
@@ -28,9 +26,17 @@ public:
     virtual TwipRect availableScreen() = 0;
     virtual TwipRect windowOuterFrame() = 0;
     virtual void moveWindow(float leftTwips, float topTwips) = 0;
-    // Ends the program. A host that returns from it has its handlers unwound
-    // by ProgramEnded.
+    // Ends the program. One that returns has the handlers unwound by RunEnded.
     virtual void endProgram() = 0;
+};
+
+// What the window needs from what runs it (the engine, or a test's fake):
+// its clock, the input waiting for a pump, and word of every timer handler.
+class Host : public Desktop {
+public:
+    virtual Clock& clock() = 0;
+    // Hands every input event that is waiting to the window's handlers.
+    virtual void deliverPendingInput() = 0;
     // After each pump of the paced wait: its input and its timers.
     virtual void pumped() {}
     // Called as each timer handler starts and after it returns.
@@ -38,8 +44,16 @@ public:
     virtual void timerHandled(TimerId /*timer*/) {}
 };
 
-// Thrown through every running handler when the program ends, so that no
-// handler goes on after Exit.
-struct ProgramEnded {};
+// Thrown through every running handler when a run ends, so that no handler
+// goes on after it.
+struct RunEnded {
+    enum class Reason {
+        // A script's `end`, a replay's last event, or a front end that stops the game.
+        stopped,
+        // Exit: the program ends.
+        programEnded,
+    };
+    Reason reason;
+};
 
 } // namespace gloob

@@ -36,7 +36,7 @@ void FrmGloob::pumpEvents() {
     // A front end may catch the end in the handler that chose Exit; the
     // handler waiting here must not go on either.
     if (ended_) {
-        throw ProgramEnded{};
+        throw RunEnded{RunEnded::Reason::programEnded};
     }
     heartbeat();
     host_.pumped();

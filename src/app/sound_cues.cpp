@@ -112,14 +112,14 @@ SoundCues::Snapshot SoundCues::take(const FrmGloob& frm) {
             {side, underside}};
 }
 
-std::vector<Cue> SoundCues::cuesBetween(std::string_view handler, const Snapshot& before,
+std::vector<Cue> SoundCues::cuesBetween(const Handler& handler, const Snapshot& before,
                                         const Snapshot& after, NetProbes lastMainTick,
                                         const Scene& court) {
     std::vector<Cue> cues;
     const MatchState& was = before.state;
     const MatchState& is = after.state;
     // Only the main tick moves the ball sideways and finds its contacts.
-    if (handler == timerName(TimerId::tmrMain)) {
+    if (handler.isMainTick()) {
         addBallCues(before, after, lastMainTick, court, cues);
     }
     if (startedJump(was.player1Jumping, is.player1Jumping) ||
@@ -145,8 +145,7 @@ void SoundCues::handlerStarting(std::int64_t /*micros*/, const FrmGloob& frm) {
     open_.push_back({now, {}});
 }
 
-void SoundCues::handlerReturned(std::int64_t micros, std::string_view handler,
-                                const FrmGloob& frm) {
+void SoundCues::handlerReturned(std::int64_t micros, const Handler& handler, const FrmGloob& frm) {
     // Watching began inside this handler: it has no start to compare with.
     if (open_.empty()) {
         return;
@@ -158,7 +157,7 @@ void SoundCues::handlerReturned(std::int64_t micros, std::string_view handler,
     if (!open_.empty()) {
         open_.back().since = now;
     }
-    const bool mainTick = handler == timerName(TimerId::tmrMain);
+    const bool mainTick = handler.isMainTick();
     std::vector<Cue> cues;
     for (const auto& [before, after] : done.stretches) {
         const std::vector<Cue> found =

@@ -34,7 +34,7 @@ class SoundCues final : public EngineObserver {
 public:
     // A handler that returned and the cues it is due, in the order of Cue.
     using Listener =
-        std::function<void(std::int64_t micros, std::string_view handler, const std::vector<Cue>&)>;
+        std::function<void(std::int64_t micros, const Handler& handler, const std::vector<Cue>&)>;
 
     explicit SoundCues(Listener listener) : listener_(std::move(listener)) {}
 
@@ -45,8 +45,7 @@ public:
     }
 
     void handlerStarting(std::int64_t micros, const FrmGloob& frm) override;
-    void handlerReturned(std::int64_t micros, std::string_view handler,
-                         const FrmGloob& frm) override;
+    void handlerReturned(std::int64_t micros, const Handler& handler, const FrmGloob& frm) override;
 
     // What the net's probes see at the ball: a post at the middle of either
     // side, a post under the middle of its underside.
@@ -68,7 +67,7 @@ private:
     // A ball that stays against the net from one main tick to the next (it
     // slides down a post, or sinks into one) makes one sound: `lastMainTick`
     // is what the probes found when the main tick before this one ended.
-    static std::vector<Cue> cuesBetween(std::string_view handler, const Snapshot& before,
+    static std::vector<Cue> cuesBetween(const Handler& handler, const Snapshot& before,
                                         const Snapshot& after, NetProbes lastMainTick,
                                         const Scene& court);
 

@@ -4,6 +4,7 @@
 
 #include "app/engine.h"
 #include "app/frm_gloob.h"
+#include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "foresight.h"
 #include "match/int16_arith.h"
@@ -15,18 +16,6 @@
 namespace gloob::bot {
 
 namespace {
-
-// The least a window needs: no input of its own, no real clock, no screen.
-class LadderFrontEnd final : public FrontEnd {
-public:
-    void collectInput(Engine&) override {}
-    void paceTo(std::int64_t) override {}
-    void showMessage(std::string_view) override {}
-    TwipRect availableScreen() override { return {0, 0, 19200, 15360}; }
-    TwipRect windowOuterFrame() override { return {0, 0, 11295, 7770}; }
-    void moveWindow(float, float) override {}
-    void endProgram() override {}
-};
 
 bool overlaps(const Shape& ball, const Shape& body) {
     return ball.Left + ball.Width >= body.Left && body.Left + body.Width >= ball.Left;
@@ -124,8 +113,8 @@ private:
 class MainTicks final : public EngineObserver {
 public:
     MainTicks(Scorekeeper& keeper) : keeper_(keeper) {}
-    void handlerReturned(std::int64_t, std::string_view event, const FrmGloob& frm) override {
-        if (event == "tmrMain") {
+    void handlerReturned(std::int64_t, const Handler& handler, const FrmGloob& frm) override {
+        if (handler.isMainTick()) {
             keeper_.afterMainTick(frm.scene, frm.state);
         }
     }
@@ -138,7 +127,7 @@ private:
 
 MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
                       const MatchOptions& options) {
-    LadderFrontEnd front;
+    HeadlessFrontEnd front;
     const NoText text;
     const Pictures pictures;
     Engine engine(front, text, pictures);

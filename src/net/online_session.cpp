@@ -85,7 +85,7 @@ void OnlineSession::postLocal(const GameEvent& event) {
 
 void OnlineSession::stopIfEnded() const {
     if (!active()) {
-        throw RunStopped{};
+        throw RunEnded{RunEnded::Reason::stopped};
     }
 }
 

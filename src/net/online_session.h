@@ -71,7 +71,7 @@ public:
 
     // A delivery point at the engine's time: the local input is taken once
     // per time, then this waits until the other machine's input up to here
-    // is known and posts what is due. Throws RunStopped once the session has
+    // is known and posts what is due. Throws RunEnded once the session has
     // ended, here or while waiting.
     void deliver(Engine& engine);
     // The front end paces towards virtual time `next`, where the next

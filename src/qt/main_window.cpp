@@ -414,10 +414,10 @@ template <typename Step> void MainWindow::runEngine(Step&& step) {
     bool stopped = false;
     try {
         step();
-    } catch (const ProgramEnded&) {
-        // The game has ended: nothing of the interrupted handlers may go on.
-    } catch (const RunStopped&) {
-        stopped = true;
+    } catch (const RunEnded& end) {
+        // After Exit nothing of the interrupted handlers may go on; a game
+        // stopped gives way to the next one.
+        stopped = end.reason == RunEnded::Reason::stopped;
     }
     if (online_ && online_->over() && onlineGame_ == session_.get()) {
         endOnlineMatch();

@@ -87,9 +87,9 @@ void TimingReport::handedOver(std::int64_t micros, const GameEvent& event) {
 }
 
 // A key handed over at a heartbeat moves its player in that heartbeat's main tick.
-void TimingReport::handlerReturned(std::int64_t micros, std::string_view event,
+void TimingReport::handlerReturned(std::int64_t micros, const Handler& handler,
                                    const FrmGloob& /*frm*/) {
-    if (!enabled_ || event != "tmrMain") {
+    if (!enabled_ || !handler.isMainTick()) {
         return;
     }
     const std::int64_t now = clock_.nowMicros();

@@ -27,7 +27,7 @@ public:
     void keyArrived(std::int64_t realMicros, std::uint16_t keyCode);
 
     void handedOver(std::int64_t micros, const GameEvent& event) override;
-    void handlerReturned(std::int64_t micros, std::string_view event, const FrmGloob& frm) override;
+    void handlerReturned(std::int64_t micros, const Handler& handler, const FrmGloob& frm) override;
 
 private:
     void report(std::int64_t realMicros);

@@ -48,12 +48,6 @@ const Timer& Scene::timer(TimerId id) const {
     return this->*timers[static_cast<std::size_t>(id)];
 }
 
-std::string_view timerName(TimerId id) {
-    static constexpr std::array<std::string_view, timerCount> names{"tmrMain", "tmrBall",
-                                                                    "tmrJump1", "tmrJump2"};
-    return names[static_cast<std::size_t>(id)];
-}
-
 MenuItem& Scene::menu(MenuId id) {
     return const_cast<MenuItem&>(std::as_const(*this).menu(id));
 }

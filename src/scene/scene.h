@@ -15,8 +15,6 @@ enum class TimerId { tmrMain, tmrBall, tmrJump1, tmrJump2 };
 constexpr std::array<TimerId, 4> timersInDispatchOrder{TimerId::tmrMain, TimerId::tmrBall,
                                                        TimerId::tmrJump1, TimerId::tmrJump2};
 constexpr std::size_t timerCount = timersInDispatchOrder.size();
-// The timer's control name, as traces show it: "tmrMain".
-std::string_view timerName(TimerId id);
 
 enum class MenuId {
     mnuOptions,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/engine.h"
+#include "app/headless_front_end.h"
 #include "script.h"
 
 #include <cstddef>
@@ -18,6 +19,10 @@ public:
     explicit ScriptSource(std::vector<ScriptEvent> events);
 
     void collectDue(std::int64_t nowMicros, Engine& engine);
+    // The script as a headless front end's input.
+    HeadlessFrontEnd::InputSource inputSource() {
+        return [this](Engine& engine) { collectDue(engine.nowMicros(), engine); };
+    }
     // The next event due, or nullptr when all have been posted.
     const ScriptEvent* next() const { return next_ < events_.size() ? &events_[next_] : nullptr; }
     void skip() { ++next_; }

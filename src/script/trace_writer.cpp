@@ -8,6 +8,15 @@
 
 namespace gloob {
 
+std::string handlerName(const Handler& handler) {
+    if (!handler.timer) {
+        return eventName(handler.input);
+    }
+    static constexpr std::array<std::string_view, timerCount> timerNames{"tmrMain", "tmrBall",
+                                                                         "tmrJump1", "tmrJump2"};
+    return std::string(timerNames[static_cast<std::size_t>(*handler.timer)]);
+}
+
 std::string traceNumber(float value) {
     if (!std::isfinite(value)) {
         return "null"; // JSON has no infinities; play never makes one

@@ -19,6 +19,9 @@ std::string traceNumber(float value);
 // A JSON string literal, quotes included.
 std::string jsonString(std::string_view text);
 
+// The handler as traces and scripts name it: "tmrMain", "keydown 37".
+std::string handlerName(const Handler& handler);
+
 // Writes the trace: one JSON object a line.
 class TraceWriter final : public EngineObserver {
 public:
@@ -26,9 +29,9 @@ public:
     explicit TraceWriter(std::ostream& out, bool flushEveryLine = false)
         : out_(out), flushEveryLine_(flushEveryLine) {}
 
-    void handlerReturned(std::int64_t micros, std::string_view event,
+    void handlerReturned(std::int64_t micros, const Handler& handler,
                          const FrmGloob& frm) override {
-        state(micros, event, frm);
+        state(micros, handlerName(handler), frm);
     }
     void messageBoxOpened(std::int64_t micros, std::string_view text) override {
         messageBox(micros, text);

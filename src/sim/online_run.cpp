@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "online_run.h"
 
+#include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
 #include "app/real_time_pacer.h"
@@ -13,7 +14,6 @@
 #include "script/recorder.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
-#include "sim_front_end.h"
 #include "simulator.h"
 
 #include <QGuiApplication>
@@ -68,7 +68,7 @@ public:
                 script_.skip();
                 if (next->kind == EventKind::end) {
                     session_.leaveBefore(now);
-                    throw RunStopped{};
+                    throw RunEnded{RunEnded::Reason::stopped};
                 }
                 session_.postLocal(*next);
             }
@@ -123,8 +123,7 @@ private:
     SteadyClock real_;
     RealTimePacer pacer_;
     std::int64_t lastCollected_ = -1;
-    ScriptSource none_{{}};
-    SimFrontEnd plain_{none_};
+    HeadlessFrontEnd plain_;
 };
 
 std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& errors) {
@@ -294,8 +293,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
             engine.runHeartbeat();
         } while (engine.nowMicros() < script.stopMicros());
         session.leave();
-    } catch (const RunStopped&) {
-    } catch (const ProgramEnded&) {
+    } catch (const RunEnded&) {
     }
     trace.flush();
     if (options.stats != nullptr) {

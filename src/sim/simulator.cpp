@@ -11,7 +11,6 @@
 #include "script/recorder.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
-#include "sim_front_end.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -120,7 +119,7 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
               const std::vector<EngineObserver*>& observers) {
     TraceWriter writer(trace);
     ScriptSource script(events);
-    SimFrontEnd front(script);
+    HeadlessFrontEnd front(script.inputSource());
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
     engine.setAutopilotMaker(bot::computerPlayers());
@@ -135,8 +134,7 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
             // A wait still running when the last heartbeat came has finished by
             // now; the run ends with it rather than visiting one more heartbeat.
         } while (engine.nowMicros() < script.stopMicros());
-    } catch (const RunStopped&) {
-    } catch (const ProgramEnded&) {
+    } catch (const RunEnded&) {
     }
     trace.flush();
 }

@@ -3,6 +3,7 @@
 #include "game_sounds.h"
 
 #include "app/engine.h"
+#include "script/trace_writer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,7 +14,7 @@ namespace gloob {
 
 GameSounds::GameSounds(const SoundEffects::Report& report)
     : effects_(report),
-      cues_([this](std::int64_t micros, std::string_view handler, const std::vector<Cue>& cues) {
+      cues_([this](std::int64_t micros, const Handler& handler, const std::vector<Cue>& cues) {
           play(micros, handler, cues);
       }),
       logStarts_(std::getenv("GLOOB_TIMING") != nullptr) {}
@@ -41,7 +42,7 @@ void GameSounds::setMuted(bool muted) {
     }
 }
 
-void GameSounds::play(std::int64_t micros, std::string_view handler, const std::vector<Cue>& cues) {
+void GameSounds::play(std::int64_t micros, const Handler& handler, const std::vector<Cue>& cues) {
     if (!enabled_ || muted_) {
         return;
     }
@@ -55,9 +56,10 @@ void GameSounds::play(std::int64_t micros, std::string_view handler, const std::
         if (logStarts_) {
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             const std::string_view name = effectOf(cue);
+            const std::string by = handlerName(handler);
             std::fprintf(stderr, "gloob: sound %.*s of %.*s at %lld us (game time %lld us)\n",
-                         static_cast<int>(name.size()), name.data(),
-                         static_cast<int>(handler.size()), handler.data(),
+                         static_cast<int>(name.size()), name.data(), static_cast<int>(by.size()),
+                         by.data(),
                          static_cast<long long>(
                              std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
                          static_cast<long long>(micros));

@@ -26,7 +26,7 @@ public:
     bool muted() const { return muted_; }
 
 private:
-    void play(std::int64_t micros, std::string_view handler, const std::vector<Cue>& cues);
+    void play(std::int64_t micros, const Handler& handler, const std::vector<Cue>& cues);
 
     SoundEffects effects_;
     SoundCues cues_;

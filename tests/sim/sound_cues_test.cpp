@@ -7,7 +7,7 @@
 #include "qtgui/qt_text_rasteriser.h"
 #include "script/script.h"
 #include "script/script_source.h"
-#include "sim_front_end.h"
+#include "script/trace_writer.h"
 #include "sim_test_support.h"
 #include "simulator.h"
 
@@ -45,14 +45,13 @@ std::vector<std::string> cuesOf(const std::string& script, const Setting& settin
     auto parsed = parseScript(in);
     EXPECT_TRUE(std::holds_alternative<std::vector<ScriptEvent>>(parsed));
     ScriptSource source(std::get<std::vector<ScriptEvent>>(parsed));
-    SimFrontEnd front(source);
+    HeadlessFrontEnd front(source.inputSource());
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
     std::vector<std::string> lines;
-    SoundCues cues(
-        [&](std::int64_t micros, std::string_view handler, const std::vector<Cue>& found) {
-            lines.push_back(heard(micros, handler, found));
-        });
+    SoundCues cues([&](std::int64_t micros, const Handler& handler, const std::vector<Cue>& found) {
+        lines.push_back(heard(micros, handlerName(handler), found));
+    });
     engine.addObserver(cues);
     try {
         engine.start();
@@ -62,7 +61,7 @@ std::vector<std::string> cuesOf(const std::string& script, const Setting& settin
             }
             engine.runHeartbeat();
         } while (engine.nowMicros() < source.stopMicros());
-    } catch (const RunStopped&) {
+    } catch (const RunEnded&) {
     }
     return lines;
 }

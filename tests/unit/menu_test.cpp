@@ -193,7 +193,7 @@ class Exit : public ::testing::TestWithParam<ExitCase> {};
 
 TEST_P(Exit, EndsTheProgramAtOnce) {
     TestWindow w;
-    EXPECT_THROW(GetParam().exit(w), ProgramEnded);
+    EXPECT_EQ(testing::runEndOf([&] { GetParam().exit(w); }), RunEnded::Reason::programEnded);
     EXPECT_TRUE(w.host.programEnded);
     EXPECT_TRUE(w.frm.ended());
 
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                      w.host.at(500, [&w] { w.frm.menuClick(MenuId::mnuExit); });
                      try {
                          w.frm.cmdPlay_Click();
-                     } catch (const ProgramEnded&) {
+                     } catch (const RunEnded&) {
                          EXPECT_EQ(w.scene().tmrMain.Interval, 0);
                          throw;
                      }
@@ -232,12 +232,12 @@ INSTANTIATE_TEST_SUITE_P(
                      w.host.at(300, [&w] {
                          try {
                              w.frm.menuClick(MenuId::mnuExit);
-                         } catch (const ProgramEnded&) {
+                         } catch (const RunEnded&) {
                          }
                      });
                      try {
                          w.frm.cmdPlay_Click();
-                     } catch (const ProgramEnded&) {
+                     } catch (const RunEnded&) {
                          EXPECT_EQ(w.host.virtualClock.nowMicros(), 300000);
                          EXPECT_EQ(w.scene().tmrMain.Interval, 0);
                          throw;
@@ -253,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
                      w.host.at(nowMs + 1, [&w] { w.frm.menuClick(MenuId::mnuExit); });
                      try {
                          w.runHeartbeats(1);
-                     } catch (const ProgramEnded&) {
+                     } catch (const RunEnded&) {
                          EXPECT_EQ(w.scene().shpBall.Left, left);
                          throw;
                      }

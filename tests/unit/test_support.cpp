@@ -62,4 +62,13 @@ void TestWindow::runHeartbeats(int count) {
     }
 }
 
+std::optional<RunEnded::Reason> runEndOf(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const RunEnded& end) {
+        return end.reason;
+    }
+    return std::nullopt;
+}
+
 } // namespace gloob::testing

@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -70,6 +71,9 @@ struct TestWindow {
     // Steps the virtual clock heartbeat by heartbeat, dispatching at each one.
     void runHeartbeats(int count);
 };
+
+// How a step ended the run, or nothing when it returned.
+std::optional<RunEnded::Reason> runEndOf(const std::function<void()>& step);
 
 namespace {
 // Table rows show by their name in GoogleTest's messages. The test files' own

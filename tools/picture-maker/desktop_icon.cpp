@@ -98,6 +98,26 @@ std::string strokeOf(const Colour& c, double width) {
     return text;
 }
 
+// Qt turns premultiplied pixels back into straight ones with code that
+// depends on the processor, off by one here and there between machines; this
+// integer rounding makes the same bytes everywhere.
+QImage straightAlpha(const QImage& premultiplied) {
+    QImage straight(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(premultiplied.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(straight.scanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            const int alpha = qAlpha(in[x]);
+            const auto channel = [alpha](int c) {
+                return alpha == 0 ? 0 : (c * 255 + alpha / 2) / alpha;
+            };
+            out[x] =
+                qRgba(channel(qRed(in[x])), channel(qGreen(in[x])), channel(qBlue(in[x])), alpha);
+        }
+    }
+    return straight;
+}
+
 } // namespace
 
 QImage draw(int size) {
@@ -147,7 +167,8 @@ QImage draw(int size) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(border.toQColor(), width));
     p.drawPath(edge);
-    return icon;
+    p.end();
+    return straightAlpha(icon);
 }
 
 std::string svg() {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
-#include "sim_front_end.h"
+#include "headless_front_end.h"
 
 #include "scene/twips.h"
 
-namespace gloob::sim {
+namespace gloob {
 
 namespace {
 constexpr float screenWidthPixels = 1280;
@@ -14,13 +14,13 @@ constexpr float frameWidthPixels = 2;
 constexpr float frameHeightPixels = 2 + 22 + 20;
 } // namespace
 
-TwipRect SimFrontEnd::availableScreen() {
+TwipRect HeadlessFrontEnd::availableScreen() {
     return {0, 0, screenWidthPixels * twipsPerPixel, screenHeightPixels * twipsPerPixel};
 }
 
-TwipRect SimFrontEnd::windowOuterFrame() {
+TwipRect HeadlessFrontEnd::windowOuterFrame() {
     return {0, 0, clientWidthTwips + frameWidthPixels * twipsPerPixel,
             clientHeightTwips + frameHeightPixels * twipsPerPixel};
 }
 
-} // namespace gloob::sim
+} // namespace gloob
