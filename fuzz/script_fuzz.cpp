@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include "app/engine.h"
+#include "app/headless_front_end.h"
 #include "bot/computer_player.h"
 #include "script/script.h"
 #include "script/script_source.h"
@@ -23,23 +24,6 @@ namespace {
 // the first serve, with every event that falls there.
 constexpr std::int64_t playedMicros = 3'000'000;
 
-// gloob-sim's surroundings: the script's events as their times come,
-// message boxes that close at once, a fixed screen.
-class ScriptFrontEnd final : public FrontEnd {
-public:
-    explicit ScriptFrontEnd(ScriptSource& script) : script_(script) {}
-    void collectInput(Engine& engine) override { script_.collectDue(engine.nowMicros(), engine); }
-    void paceTo(std::int64_t) override {}
-    void showMessage(std::string_view) override {}
-    TwipRect availableScreen() override { return {0, 0, 1280 * 15, 1024 * 15}; }
-    TwipRect windowOuterFrame() override { return {0, 0, 11265 + 30, 7095 + 660}; }
-    void moveWindow(float, float) override {}
-    void endProgram() override {}
-
-private:
-    ScriptSource& script_;
-};
-
 // The trace goes nowhere; only its writing is exercised.
 class Discard final : public std::streambuf {
 protected:
@@ -52,7 +36,7 @@ void play(const std::vector<ScriptEvent>& events) {
     std::ostream trace(&nowhere);
     TraceWriter writer(trace);
     ScriptSource script(events);
-    ScriptFrontEnd front(script);
+    HeadlessFrontEnd front(script.inputSource());
     const gloob::testing::BlockTextRasteriser text;
     const Pictures pictures;
     Engine engine(front, text, pictures);
@@ -63,8 +47,7 @@ void play(const std::vector<ScriptEvent>& events) {
         do {
             engine.runHeartbeat();
         } while (engine.nowMicros() < std::min(script.stopMicros(), playedMicros));
-    } catch (const RunStopped&) {
-    } catch (const ProgramEnded&) {
+    } catch (const RunEnded&) {
     }
 }
 

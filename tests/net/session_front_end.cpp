@@ -54,9 +54,7 @@ bool SessionMachine::run(int heartbeats) {
         for (int i = 0; i < heartbeats; ++i) {
             engine.runHeartbeat();
         }
-    } catch (const RunStopped&) {
-        return true;
-    } catch (const ProgramEnded&) {
+    } catch (const RunEnded&) {
         return true;
     }
     return false;
