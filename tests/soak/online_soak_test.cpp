@@ -212,7 +212,9 @@ std::optional<std::uint16_t> hostPort(const fs::path& err) {
 
 TEST(OnlineSoak, EveryMatchCompletesAndBothTracesStayTheSame) {
     const int minutes = soakMinutes();
-    const fs::path dir = fs::path(::testing::TempDir()) / "online_soak";
+    // A folder of this process's own: other runs of the tests may share the machine.
+    const fs::path dir =
+        fs::path(::testing::TempDir()) / ("online_soak_" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     std::ofstream(dir / "host.script") << script(1, minutes, 11);
