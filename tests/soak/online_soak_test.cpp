@@ -30,6 +30,14 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer holds freed memory back for a while (and LeakSanitizer
+// looks for leaks): resident memory tells nothing there.
+constexpr bool residentMemoryTells = false;
+#else
+constexpr bool residentMemoryTells = true;
+#endif
+
 int soakMinutes() {
     const char* text = std::getenv("GLOOB_ONLINE_SOAK_MINUTES");
     return text != nullptr ? std::max(1, std::atoi(text)) : 5;
@@ -253,7 +261,9 @@ TEST(OnlineSoak, EveryMatchCompletesAndBothTracesStayTheSame) {
     EXPECT_GE(h.lastMicros, minutes * 60'000'000ll) << "played to the end";
     EXPECT_GE(h.matchesEnded, minutes / 2) << "matches were played";
     EXPECT_GE(h.matchesEnded, h.matchesBegun - 1) << "every match but one cut by Exit ended";
-    EXPECT_LT(peakKb, warmKb + 8 * 1024) << "memory grew from " << warmKb << " kB";
+    if (residentMemoryTells) {
+        EXPECT_LT(peakKb, warmKb + 8 * 1024) << "memory grew from " << warmKb << " kB";
+    }
     EXPECT_GT(relay.stats().lost, 0u);
     EXPECT_GT(relay.stats().invented, 0u);
     std::cout << minutes << " min of game time: " << h.matchesEnded << " matches, "
