@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Micro-benchmarks of the game's hot paths: the colour query the probes use,
-// a full-frame render, a heartbeat's partial redraw, one whole main tick, and
-// whole matches per second.
+// a full-frame render, a heartbeat's partial redraw, one whole main tick,
+// whole matches per second, and a game's snapshot taken and restored.
+#include "app/engine.h"
+#include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "test_support.h"
 
@@ -116,6 +118,51 @@ void BM_WholeMatches(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(matches), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholeMatches)->Unit(benchmark::kMillisecond);
+
+// A game in the middle of a rally, as rollback would find it.
+struct RunningGame {
+    HeadlessFrontEnd front;
+    testing::BlockTextRasteriser text;
+    Pictures pictures = somePictures();
+    Engine engine{front, text, pictures};
+    RunningGame() {
+        engine.start();
+        engine.post(GameEvent::of(EventKind::clickPlay));
+        engine.post(GameEvent::keyDown(37));
+        for (int beat = 0; beat < 200; ++beat) {
+            engine.runHeartbeat();
+        }
+    }
+};
+
+void BM_SnapshotTake(benchmark::State& state) {
+    RunningGame game;
+    for (auto _ : state) {
+        GameSnapshot snapshot = game.engine.snapshot();
+        benchmark::DoNotOptimize(snapshot);
+    }
+    state.counters["bytes"] = static_cast<double>(sizeof(GameSnapshot));
+}
+BENCHMARK(BM_SnapshotTake);
+
+void BM_SnapshotRestore(benchmark::State& state) {
+    RunningGame game;
+    const GameSnapshot snapshot = game.engine.snapshot();
+    for (auto _ : state) {
+        game.engine.restore(snapshot);
+        benchmark::DoNotOptimize(game.engine.window().scene);
+    }
+}
+BENCHMARK(BM_SnapshotRestore);
+
+void BM_SnapshotDigest(benchmark::State& state) {
+    RunningGame game;
+    const GameSnapshot snapshot = game.engine.snapshot();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(snapshot.digest());
+    }
+}
+BENCHMARK(BM_SnapshotDigest);
 
 } // namespace
 

@@ -42,6 +42,8 @@ public:
             now_ = micros;
         }
     }
+    // Only a snapshot being restored takes time back.
+    void rewindTo(std::int64_t micros) { now_ = micros; }
 
 private:
     std::int64_t now_ = 0;

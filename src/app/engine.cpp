@@ -47,6 +47,27 @@ void Engine::runHeartbeat() {
     front_.deliveryPointDone(false);
 }
 
+GameSnapshot Engine::snapshot() const {
+    return {.micros = clock_.nowMicros(),
+            .scene = frm_.scene,
+            .state = frm_.state,
+            .timersDue = frm_.scheduler().dueTimes(),
+            .pending = {pending_.begin(), pending_.end()},
+            .heldKeys = held_.held(),
+            .heldKeysOn = heldKeysOn_,
+            .ended = frm_.ended()};
+}
+
+void Engine::restore(const GameSnapshot& snapshot) {
+    clock_.rewindTo(snapshot.micros);
+    frm_.scene = snapshot.scene;
+    frm_.state = snapshot.state;
+    frm_.restoreRun(snapshot.timersDue, snapshot.ended);
+    pending_.assign(snapshot.pending.begin(), snapshot.pending.end());
+    held_.restore(snapshot.heldKeys);
+    heldKeysOn_ = snapshot.heldKeysOn;
+}
+
 // Input is collected again after every handler: what arrived while one
 // waited, after its last pump, is handed over as soon as it returns.
 void Engine::deliverPendingInput() {

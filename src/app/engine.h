@@ -7,12 +7,14 @@
 #include "frm_gloob.h"
 #include "front_end.h"
 #include "game_event.h"
+#include "game_snapshot.h"
 #include "held_keys.h"
 #include "host.h"
 
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -61,8 +63,20 @@ public:
 
     // Creates the window's state at time 0: the load handler runs.
     void start();
-    // Input for the next delivery point.
-    void post(const GameEvent& event) { pending_.push_back(event); }
+    // Input for the next delivery point, or for the tap when one is set.
+    void post(const GameEvent& event) {
+        if (tap_) {
+            tap_(event);
+        } else {
+            pending_.push_back(event);
+        }
+    }
+    // Online, this machine's input goes to the other machine first: every
+    // post goes to the tap, and what both machines agreed on comes back
+    // through postAgreed. None takes the tap away.
+    using InputTap = std::function<void(const GameEvent&)>;
+    void setInputTap(InputTap tap) { tap_ = std::move(tap); }
+    void postAgreed(const GameEvent& event) { pending_.push_back(event); }
 
     // With held keys, after every key-up the direction keys that player still
     // holds are pressed again at once, the latest last: a player holding a
@@ -79,6 +93,12 @@ public:
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
 
+    // The game as it stands between two steps of the main loop; a waiting
+    // handler lives on the stack, so neither may be called inside one.
+    GameSnapshot snapshot() const;
+    // Back to a snapshot: the main loop goes on from there as it did then.
+    void restore(const GameSnapshot& snapshot);
+
 private:
     // The paced wait's clock: virtual time that the front end keeps in step
     // with the real clock.
@@ -89,6 +109,7 @@ private:
         std::uint32_t timeGetTime() const override { return virtual_.timeGetTime(); }
         void Sleep(std::int32_t milliseconds) override;
         void advanceTo(std::int64_t micros) { virtual_.advanceTo(micros); }
+        void rewindTo(std::int64_t micros) { virtual_.rewindTo(micros); }
 
     private:
         FrontEnd& front_;
@@ -118,6 +139,7 @@ private:
     FrontEnd& front_;
     PacedClock clock_;
     std::deque<GameEvent> pending_;
+    InputTap tap_;
     HeldKeys held_;
     std::array<bool, 2> heldKeysOn_{};
     AutopilotMaker makeAutopilot_;

@@ -4,6 +4,7 @@
 
 #include "heartbeat.h"
 #include "match/int16_arith.h"
+#include "match/steps.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ FrmGloob::FrmGloob(Host& host, const TextRasteriser& text, const Pictures& pictu
 
 void FrmGloob::Form_Load() {
     centreOnScreen();
-    state.serveSpeedY = Match::serveStepY;
+    state.serveSpeedY = steps::serveY;
     state.player1HomeLeft = toInt16(scene.shpGloob1.Left);
     state.player1BaseHomeLeft = toInt16(scene.shpBase1.Left);
     state.player2HomeLeft = toInt16(scene.shpGloob2.Left);

@@ -69,6 +69,13 @@ public:
     void setInterval(TimerId timer, std::int32_t milliseconds) override;
 
     const Compositor& compositor() const { return compositor_; }
+    const TimerScheduler& scheduler() const { return scheduler_; }
+    // Puts the timers' phase and the end back as a snapshot holds them; the
+    // scene and state are plain data that the snapshot writes itself.
+    void restoreRun(const std::array<std::int64_t, timerCount>& timersDue, bool ended) {
+        scheduler_.restoreDueTimes(timersDue);
+        ended_ = ended;
+    }
     Match& match() { return match_; }
     bool ended() const { return ended_; }
 

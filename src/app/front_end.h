@@ -22,6 +22,9 @@ public:
     virtual void paceTo(std::int64_t virtualMicros) = 0;
     // After every delivery point: a heartbeat, or a pump inside a wait.
     virtual void deliveryPointDone(bool insideWait) { (void)insideWait; }
+    // Time stood still while a box was open, here or on the other machine:
+    // play goes on from now.
+    virtual void clockStoodStill() {}
 };
 
 } // namespace gloob

@@ -16,6 +16,7 @@ class HeldKeys {
 public:
     void heard(const GameEvent& event);
     const std::vector<std::uint16_t>& held() const { return held_; }
+    void restore(std::vector<std::uint16_t> held) { held_ = std::move(held); }
 
 private:
     std::vector<std::uint16_t> held_;

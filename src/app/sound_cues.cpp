@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "sound_cues.h"
 
-#include "match/int16_arith.h"
+#include "match/steps.h"
+#include "match/strike.h"
 #include "scene/colour.h"
 
 #include <algorithm>
@@ -37,41 +38,23 @@ bool startedJump(std::int16_t before, std::int16_t after) {
     return before == 0 && after != 0;
 }
 
-// The ball's lower edge on the top line of a body's box, the two overlapping
-// sideways: where a player's contact puts the ball.
-bool restsOn(const Shape& ball, const Shape& body) {
-    return ball.Top + ball.Height == body.Top && ball.Left + ball.Width >= body.Left &&
-           body.Left + body.Width >= ball.Left;
-}
-
-// An arc that began where the ball is now: only a contact of this very tick
-// leaves the limit at the ball's height with the step of a fresh start.
-bool arcJustStarted(const SoundCues::Snapshot& now) {
-    const MatchState& state = now.state;
-    const bool freshStep = state.ballSpeedY == Match::hitStep ||
-                           state.ballSpeedY == Match::jumpingHitStep ||
-                           state.ballSpeedY == Match::netBounceStep;
-    return state.ballArcRunning != 0 && freshStep && state.ballArcLimit == toInt16(now.ball.Top);
-}
-
 void addBallCues(const SoundCues::Snapshot& before, const SoundCues::Snapshot& after,
                  SoundCues::NetProbes lastMainTick, const Scene& court, std::vector<Cue>& cues) {
     const Shape& ball = after.ball;
     const MatchState& was = before.state;
     const bool leftHome = before.ball.Left == was.ballHomeLeft &&
-                          before.ball.Top == was.ballHomeTop &&
-                          was.ballSpeedX == Match::serveStepX &&
-                          was.ballSpeedY == Match::serveStepY && ball.Left != before.ball.Left;
+                          before.ball.Top == was.ballHomeTop && was.ballSpeedX == steps::serveX &&
+                          was.ballSpeedY == steps::serveY && ball.Left != before.ball.Left;
     if (leftHome) {
         cues.push_back(Cue::serve);
     }
-    if (arcJustStarted(after)) {
-        for (const auto& [body, jumping] : {std::pair{&after.body1, after.state.player1Jumping},
-                                            std::pair{&after.body2, after.state.player2Jumping}}) {
-            if (restsOn(ball, *body)) {
-                cues.push_back(jumping != 0 ? Cue::jumpHit : Cue::hit);
-            }
-        }
+    const Striker striker = ballJustStruck(after.state, ball, after.body1, after.body2);
+    if (striker == Striker::player1 || striker == Striker::player2) {
+        const std::int16_t jumping =
+            striker == Striker::player1 ? after.state.player1Jumping : after.state.player2Jumping;
+        cues.push_back(jumping != 0 ? Cue::jumpHit : Cue::hit);
+    }
+    if (striker != Striker::none) {
         if (after.net.underside && !lastMainTick.underside) {
             cues.push_back(Cue::netTop);
         }

@@ -29,6 +29,9 @@ public:
     void release() { --holds_; }
     bool isRunning(TimerId timer) const { return running_[index(timer)]; }
     std::int64_t dueMicros(TimerId timer) const { return due_[index(timer)]; }
+    // When each timer is due next, for a snapshot taken while none runs.
+    const std::array<std::int64_t, timerCount>& dueTimes() const { return due_; }
+    void restoreDueTimes(const std::array<std::int64_t, timerCount>& due) { due_ = due; }
 
 private:
     static std::size_t index(TimerId timer) { return static_cast<std::size_t>(timer); }

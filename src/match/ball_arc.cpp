@@ -2,20 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "int16_arith.h"
 #include "match.h"
+#include "steps.h"
 
 namespace gloob {
-
-namespace {
-// The only gravity the ball knows: its vertical step grows by this much on
-// every ball-arc tick while an arc runs.
-constexpr std::int16_t ballGravity = 10;
-} // namespace
 
 void Match::tmrBall_Timer() {
     Shape& ball = scene_.shpBall;
     if (state_.ballArcRunning != 0) {
         ball.Top = plusStep(ball.Top, state_.ballSpeedY);
-        state_.ballSpeedY = add16(state_.ballSpeedY, ballGravity);
+        state_.ballSpeedY = add16(state_.ballSpeedY, steps::ballGravity);
     }
     // Only this timer ends an arc: once the ball is back down at its start height.
     if (ball.Top >= static_cast<float>(state_.ballArcLimit)) {

@@ -2,14 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "int16_arith.h"
 #include "match.h"
+#include "steps.h"
 
 namespace gloob {
-
-namespace {
-// Gravity of a jump: the step grows by this much each jump tick, so the
-// -150 start closes the arc by itself after 31 ticks.
-constexpr std::int16_t jumpGravity = 10;
-} // namespace
 
 void Match::tmrJump1_Timer() {
     jumpTick(scene_.shpGloob1, scene_.shpBase1, state_.player1Jumping, state_.player1JumpSpeed,
@@ -26,7 +21,7 @@ void Match::jumpTick(Shape& body, Shape& base, std::int16_t& jumping, std::int16
     if (jumping != 0) {
         body.Top = plusStep(body.Top, jumpSpeed);
         base.Top = plusStep(base.Top, jumpSpeed);
-        jumpSpeed = add16(jumpSpeed, jumpGravity);
+        jumpSpeed = add16(jumpSpeed, steps::jumpGravity);
     }
     // Landing only clears the flag; the arc ends exactly on the ground by itself.
     if (body.Top >= static_cast<float>(homeTop)) {

@@ -2,32 +2,28 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "keys.h"
 #include "match.h"
+#include "steps.h"
 
 namespace gloob {
 
-namespace {
-constexpr std::int16_t walkStep = 150;
-constexpr std::int16_t jumpStartStep = -150;
-} // namespace
-
 void Match::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
     if (keyCode == keys::left) {
-        state_.player1SpeedX = state_.player1BaseSpeedX = -walkStep;
+        state_.player1SpeedX = state_.player1BaseSpeedX = -steps::walk;
     } else if (keyCode == keys::right) {
-        state_.player1SpeedX = state_.player1BaseSpeedX = walkStep;
+        state_.player1SpeedX = state_.player1BaseSpeedX = steps::walk;
     }
     if (keyCode == keys::a) {
-        state_.player2SpeedX = state_.player2BaseSpeedX = -walkStep;
+        state_.player2SpeedX = state_.player2BaseSpeedX = -steps::walk;
     } else if (keyCode == keys::d) {
-        state_.player2SpeedX = state_.player2BaseSpeedX = walkStep;
+        state_.player2SpeedX = state_.player2BaseSpeedX = steps::walk;
     }
     if (keyCode == keys::up && state_.player1Jumping == 0) {
         state_.player1Jumping = True16;
-        state_.player1JumpSpeed = jumpStartStep;
+        state_.player1JumpSpeed = steps::jumpStart;
     }
     if (keyCode == keys::w && state_.player2Jumping == 0) {
         state_.player2Jumping = True16;
-        state_.player2JumpSpeed = jumpStartStep;
+        state_.player2JumpSpeed = steps::jumpStart;
     }
 }
 

@@ -36,14 +36,8 @@ public:
     void floorTestPointForPlayer2();
     void floorTestPointForPlayer1();
 
-    // Vertical and horizontal steps of the serve, at match start and after a point.
-    static constexpr std::int16_t serveStepX = 65;
-    static constexpr std::int16_t serveStepY = 70;
+    // The pause before each serve.
     static constexpr std::int32_t pauseMilliseconds = 2000;
-    // Upward steps that start an arc: a player's hit, a jumping player's, the top of the net.
-    static constexpr std::int16_t hitStep = -80;
-    static constexpr std::int16_t jumpingHitStep = -130;
-    static constexpr std::int16_t netBounceStep = -80;
 
 private:
     void jumpTick(Shape& body, Shape& base, std::int16_t& jumping, std::int16_t& jumpSpeed,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "match.h"
+#include "steps.h"
 
 #include <string>
 
@@ -45,8 +46,8 @@ void Match::cmdPlay_Click() {
     }
 
     state_.ballSpeedY = state_.serveSpeedY;
-    state_.ballSpeedX = serveStepX;
-    state_.serveSpeedY = serveStepY;
+    state_.ballSpeedX = steps::serveX;
+    state_.serveSpeedY = steps::serveY;
 
     state_.player1Score = 0;
     state_.player2Score = 0;

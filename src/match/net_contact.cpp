@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "int16_arith.h"
 #include "match.h"
+#include "steps.h"
 
 namespace gloob {
 
@@ -20,10 +21,10 @@ void Match::ballAndNetContact() {
     }
     // Middle of the underside on top of either post: bounce up, keep going sideways.
     if (window_.Point(ball.Left + ball.Width / 2.0f, ball.Top + ball.Height) == colours::teal) {
-        startBallArc(netBounceStep);
+        startBallArc(steps::netBounce);
     }
     if (window_.Point(ball.Left + ball.Width / 2.0f, ball.Top + ball.Height) == colours::navy) {
-        startBallArc(netBounceStep);
+        startBallArc(steps::netBounce);
     }
 }
 

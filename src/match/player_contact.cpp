@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "int16_arith.h"
 #include "match.h"
+#include "steps.h"
 
 #include <array>
 
@@ -62,7 +63,7 @@ void Match::ballAndPlayerContact() {
             continue;
         }
         ball.Top = body.Top - ball.Height;
-        startBallArc(state_.*probe.jumping != 0 ? jumpingHitStep : hitStep);
+        startBallArc(state_.*probe.jumping != 0 ? steps::jumpingHit : steps::hit);
         if (probe.point == ProbePoint::lowerLeft) {
             state_.ballSpeedX = cornerStep;
         } else if (probe.point == ProbePoint::lowerRight) {

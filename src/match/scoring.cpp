@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "int16_arith.h"
 #include "match.h"
+#include "steps.h"
 
 #include <string>
 
@@ -54,8 +55,8 @@ void Match::playOutPoint(std::int16_t& scorerScore, Label& scorerLabel) {
 
     scorerScore = add16(scorerScore, 1);
     scorerLabel.Caption = std::to_string(scorerScore);
-    state_.ballSpeedX = serveStepX;
-    state_.ballSpeedY = serveStepY;
+    state_.ballSpeedX = steps::serveX;
+    state_.ballSpeedY = steps::serveY;
 
     if (scorerScore == state_.ballsPerGame) {
         window_.setInterval(TimerId::tmrMain, 0);

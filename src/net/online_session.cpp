@@ -4,9 +4,6 @@
 
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
-#include "script/trace_writer.h"
-
-#include <sstream>
 
 namespace gloob::net {
 
@@ -31,21 +28,6 @@ std::int64_t micros(std::chrono::steady_clock::duration d) {
     return std::chrono::duration_cast<std::chrono::microseconds>(d).count();
 }
 } // namespace
-
-std::uint64_t fnv1a(std::string_view bytes) {
-    std::uint64_t digest = 14695981039346656037ull;
-    for (const char c : bytes) {
-        digest ^= static_cast<unsigned char>(c);
-        digest *= 1099511628211ull;
-    }
-    return digest;
-}
-
-std::uint64_t stateDigest(const FrmGloob& frm, std::int64_t micros) {
-    std::ostringstream line;
-    TraceWriter(line).state(micros, "step", frm);
-    return fnv1a(line.str());
-}
 
 OnlineSession::OnlineSession(std::unique_ptr<Link> link, const Agreement& agreement,
                              std::vector<Message> firstMessages, Surroundings surroundings)
@@ -137,7 +119,7 @@ void OnlineSession::deliver(Engine& engine) {
         stopIfEnded();
     }
     for (const GameEvent& event : buffer_.takeDue(point)) {
-        engine.post(event);
+        engine.postAgreed(event);
     }
 }
 
@@ -244,12 +226,12 @@ void OnlineSession::hearHash(const StateHash& hash) {
     }
 }
 
-void OnlineSession::mainLoopStepDone(const FrmGloob& frm, std::int64_t micros) {
+void OnlineSession::mainLoopStepDone(const std::function<std::uint64_t()>& gameDigest) {
     ++steps_;
     if (!active() || steps_ % hashEverySteps != 0) {
         return;
     }
-    const std::uint64_t digest = stateDigest(frm, micros);
+    const std::uint64_t digest = gameDigest();
     link_->send(StateHash{session_, steps_, digest}, true);
     if (const auto peers = peersDigests_.find(steps_); peers != peersDigests_.end()) {
         const bool same = peers->second == digest;

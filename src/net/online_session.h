@@ -26,11 +26,6 @@ constexpr std::chrono::milliseconds silenceLimit{3000};
 // Main-loop steps between two comparisons of the game on both machines.
 constexpr std::uint32_t hashEverySteps = 64;
 
-// The 64-bit FNV-1a digest of some bytes.
-std::uint64_t fnv1a(std::string_view bytes);
-// A digest of the game as the trace would show it now.
-std::uint64_t stateDigest(const FrmGloob& frm, std::int64_t micros);
-
 // Why an online match ended.
 enum class SessionEnd { none, peerLeft, peerSilent, connectionLost, outOfStep, peerFault, left };
 
@@ -80,8 +75,9 @@ public:
     void pacingTowards(std::int64_t next);
     // Keeps the link alive between delivery points. False once ended.
     bool service(int waitMillis = 0);
-    // After every step of the main loop: now and then the game is compared.
-    void mainLoopStepDone(const FrmGloob& frm, std::int64_t micros);
+    // After every step of the main loop: now and then the game's digest is
+    // asked for and compared with the other machine's.
+    void mainLoopStepDone(const std::function<std::uint64_t()>& gameDigest);
 
     // A message box opens on both machines. Returns whether this machine's
     // player asked for it (and so shows it); when not, `waitForPeersBox`

@@ -17,7 +17,8 @@ namespace gloob::net {
 
 // Raised whenever a message changes its meaning; a machine refuses a peer
 // that speaks another.
-constexpr std::uint16_t protocolVersion = 1;
+// 2: the games compare digests of their snapshots, no longer of trace lines.
+constexpr std::uint16_t protocolVersion = 2;
 // The port a host listens on unless told otherwise (UDP).
 constexpr std::uint16_t defaultPort = 27960;
 

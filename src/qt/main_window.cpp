@@ -177,7 +177,9 @@ MainWindow::~MainWindow() {
 
 void MainWindow::startSession(const LaunchOptions& options, bool live) {
     filter_.discard();
-    auto session = std::make_unique<GameSession>(*this, text_, pictures_);
+    const bool online = live && online_ && online_->inMatch();
+    auto session = std::make_unique<GameSession>(
+        online ? static_cast<FrontEnd&>(online_->frontEnd()) : *this, text_, pictures_);
     if (!options.tracePath.empty() && !session->traceTo(options.tracePath)) {
         startupError_ = QStringLiteral("cannot write the trace to '%1'")
                             .arg(QString::fromStdString(options.tracePath));
@@ -199,9 +201,8 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
     if (sounds_) {
         sounds_->watch(session->engine());
     }
-    const bool online = live && online_ && online_->inMatch();
     if (online) {
-        session->engine().addObserver(online_->session());
+        online_->frontEnd().attach(session->engine());
         onlineGame_ = session.get();
     }
     if (session_ != nullptr) {
@@ -225,7 +226,7 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
         if (online_->localSide() == 1) {
             for (const MenuId choice : {settings_.matchLength, settings_.background}) {
                 if (!game().scene.menu(choice).Checked) {
-                    online_->session().postLocal(GameEvent::menu(choice));
+                    engine().post(GameEvent::menu(choice));
                 }
             }
         }
@@ -396,10 +397,6 @@ QPushButton* MainWindow::makeButton(const PushButton& control, EventKind click) 
 }
 
 void MainWindow::post(const GameEvent& event) {
-    if (inOnlineMatch()) {
-        online_->session().postLocal(event);
-        return;
-    }
     // The players' input does nothing during a replay; Exit still ends the program.
     if (session_->isReplay() && !endsTheProgram(event)) {
         return;
@@ -466,7 +463,7 @@ void MainWindow::armHeartbeat() {
     heartbeat_.start(static_cast<int>(std::max<std::int64_t>(0, (wait + 999) / 1000)));
 }
 
-void MainWindow::collectInput(Engine& running) {
+void MainWindow::collectInput(Engine& /*running*/) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     filter_.flush();
     if (pads_) {
@@ -478,17 +475,11 @@ void MainWindow::collectInput(Engine& running) {
         }
     }
     session_->collectReplay();
-    if (inOnlineMatch()) {
-        online_->session().deliver(running);
-    }
 }
 
 // The paced wait sleeps in the window's own event loop, so the window stays
 // alive and input is queued for the wait's next pump.
 void MainWindow::paceTo(std::int64_t virtualMicros) {
-    if (inOnlineMatch()) {
-        online_->session().pacingTowards(virtualMicros);
-    }
     for (;;) {
         const std::int64_t now = realClock_.nowMicros();
         const std::int64_t due = pacer_.realMicrosOf(virtualMicros);
@@ -505,10 +496,7 @@ void MainWindow::paceTo(std::int64_t virtualMicros) {
     }
 }
 
-void MainWindow::deliveryPointDone(bool insideWait) {
-    if (!insideWait && inOnlineMatch()) {
-        online_->session().mainLoopStepDone(game(), engine().nowMicros());
-    }
+void MainWindow::deliveryPointDone(bool /*insideWait*/) {
     if (pauseAfterDelivery_) {
         setPaused(true);
     }
@@ -786,20 +774,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::showMessage(std::string_view text) {
     {
         const QScopedValueRollback<bool> showing(showingMessage_, true);
-        if (inOnlineMatch()) {
-            // Both games stop here: the player who asked reads, the other waits.
-            net::OnlineSession& online = online_->session();
-            if (online.boxOpening()) {
-                messageBox_(qstring(messages::title), qstring(text));
-                online.localBoxClosed();
-            } else {
-                online.waitForPeersBox();
-            }
-        } else {
-            messageBox_(qstring(messages::title), qstring(text));
-        }
+        messageBox_(qstring(messages::title), qstring(text));
     }
-    // Time stood still while the box was open; play goes on from now.
+    clockStoodStill();
+}
+
+void MainWindow::clockStoodStill() {
     pacer_.anchor(engine().nowMicros(), realClock_.nowMicros());
 }
 
@@ -841,15 +821,6 @@ void MainWindow::moveWindow(float leftTwips, float topTwips) {
 }
 
 void MainWindow::endProgram() {
-    if (inOnlineMatch()) {
-        net::OnlineSession& online = online_->session();
-        // The other player's Exit ends the match here, not the program.
-        if (online.originOfRunningEvent() == online.remoteSide()) {
-            online.endAsPeerLeft();
-            return;
-        }
-        online.leave();
-    }
     session_->close();
     programEnd_();
 }
@@ -970,7 +941,7 @@ void MainWindow::showOnlineState() {
 bool MainWindow::hostOnline(std::uint16_t port) {
     QString error;
     auto online = OnlinePlay::host(
-        port, [this] { showReplayState(); }, error);
+        port, *this, [this] { showReplayState(); }, error);
     return startOnline(std::move(online), error);
 }
 
@@ -986,7 +957,7 @@ bool MainWindow::joinOnline(const QString& address) {
     }
     QString error;
     auto online = OnlinePlay::join(
-        *parsed, [this] { showReplayState(); }, error);
+        *parsed, *this, [this] { showReplayState(); }, error);
     return startOnline(std::move(online), error);
 }
 

@@ -135,6 +135,7 @@ public:
     void moveWindow(float leftTwips, float topTwips) override;
     void endProgram() override;
     void deliveryPointDone(bool insideWait) override;
+    void clockStoodStill() override;
 
 protected:
     bool event(QEvent* event) override;

@@ -16,7 +16,8 @@ namespace {
 constexpr int idleMillis = 5;
 } // namespace
 
-std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, Changed changed, QString& error) {
+std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local, Changed changed,
+                                             QString& error) {
     std::string why;
     auto link = net::Link::listen(port, why);
     if (!link) {
@@ -25,11 +26,11 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, Changed changed
     }
     const QString where = QStringLiteral("UDP port %1").arg(link->port());
     return std::unique_ptr<OnlinePlay>(
-        new OnlinePlay(std::move(link), true, where, std::move(changed)));
+        new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
 }
 
-std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, Changed changed,
-                                             QString& error) {
+std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, FrontEnd& local,
+                                             Changed changed, QString& error) {
     std::string why;
     auto link = net::Link::connect(address.name, address.port, why);
     if (!link) {
@@ -39,13 +40,13 @@ std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, Ch
     const QString where =
         QStringLiteral("%1:%2").arg(QString::fromStdString(address.name)).arg(address.port);
     return std::unique_ptr<OnlinePlay>(
-        new OnlinePlay(std::move(link), false, where, std::move(changed)));
+        new OnlinePlay(std::move(link), false, where, local, std::move(changed)));
 }
 
 OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where,
-                       Changed changed)
+                       FrontEnd& local, Changed changed)
     : link_(std::move(link)), hosting_(hosting), where_(std::move(where)),
-      changed_(std::move(changed)),
+      changed_(std::move(changed)), local_(local),
       handshake_(std::make_unique<net::Handshake>(*link_, hosting, where_.toStdString())) {}
 
 bool OnlinePlay::advance() {
@@ -76,6 +77,7 @@ bool OnlinePlay::advance() {
     startAfter_ = handshake_->agreement().startAfterMicros;
     session_ = std::make_unique<net::OnlineSession>(std::move(link_), handshake_->agreement(),
                                                     handshake_->takeLeftovers(), surroundings);
+    front_ = std::make_unique<net::OnlineFrontEnd>(local_, *session_);
     handshake_.reset();
     return true;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "net/handshake.h"
+#include "net/online_front_end.h"
 #include "net/online_session.h"
 
 #include <QString>
@@ -20,9 +21,11 @@ public:
     using Changed = std::function<void()>;
 
     // Both nothing, with `error` said, when the link cannot be opened.
-    static std::unique_ptr<OnlinePlay> host(std::uint16_t port, Changed changed, QString& error);
-    static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, Changed changed,
+    // The match's game runs through `local`, the window's own front end.
+    static std::unique_ptr<OnlinePlay> host(std::uint16_t port, FrontEnd& local, Changed changed,
                                             QString& error);
+    static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
+                                            Changed changed, QString& error);
 
     // Goes on with the introductions, or keeps the match's link alive.
     // Returns true when the match has just been agreed on.
@@ -38,6 +41,8 @@ public:
     QString endMessage() const;
 
     net::OnlineSession& session() { return *session_; }
+    // The front end of the match's game, once agreed on.
+    net::OnlineFrontEnd& frontEnd() { return *front_; }
     int localSide() const { return hosting_ ? 1 : 2; }
     // What the title says: the waiting, or who plays with which delay.
     QString describe() const;
@@ -46,14 +51,17 @@ public:
     static GameEvent asPlayer(const GameEvent& event, int side);
 
 private:
-    OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where, Changed changed);
+    OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where, FrontEnd& local,
+               Changed changed);
 
     std::unique_ptr<net::Link> link_;
     bool hosting_;
     QString where_;
     Changed changed_;
+    FrontEnd& local_;
     std::unique_ptr<net::Handshake> handshake_;
     std::unique_ptr<net::OnlineSession> session_;
+    std::unique_ptr<net::OnlineFrontEnd> front_;
     QString failure_;
     QString status_;
     std::int64_t startAfter_ = 0;

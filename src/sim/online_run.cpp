@@ -5,9 +5,9 @@
 #include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
-#include "app/real_time_pacer.h"
 #include "app/version.h"
 #include "net/handshake.h"
+#include "net/online_front_end.h"
 #include "net/online_session.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
@@ -44,87 +44,6 @@ std::optional<std::uint16_t> portOf(std::string_view text) {
 std::string sideName(int side) {
     return "player " + std::to_string(side);
 }
-
-// The window's surroundings for one side of a networked match: this side's
-// script as its player's input, the other machine through the session.
-class OnlineFrontEnd final : public FrontEnd {
-public:
-    OnlineFrontEnd(ScriptSource& script, net::OnlineSession& session, bool paced,
-                   std::int64_t startAfterMicros)
-        : script_(script), session_(session), paced_(paced) {
-        pacer_.anchor(0, real_.nowMicros() + startAfterMicros);
-    }
-
-    void attach(Engine& engine) { engine_ = &engine; }
-
-    void collectInput(Engine& engine) override {
-        const std::int64_t now = engine.nowMicros();
-        if (now != lastCollected_) {
-            lastCollected_ = now;
-            while (const ScriptEvent* next = script_.next()) {
-                if (next->milliseconds * 1000 > now) {
-                    break;
-                }
-                script_.skip();
-                if (next->kind == EventKind::end) {
-                    session_.leaveBefore(now);
-                    throw RunEnded{RunEnded::Reason::stopped};
-                }
-                session_.postLocal(*next);
-            }
-        }
-        session_.deliver(engine);
-    }
-
-    void paceTo(std::int64_t virtualMicros) override {
-        session_.pacingTowards(virtualMicros);
-        if (!paced_) {
-            return;
-        }
-        while (real_.nowMicros() < pacer_.realMicrosOf(virtualMicros)) {
-            session_.service(1);
-        }
-        pacer_.reached(virtualMicros, real_.nowMicros());
-    }
-
-    // Boxes close at once here; the other machine's box is waited for.
-    void showMessage(std::string_view) override {
-        if (session_.boxOpening()) {
-            session_.localBoxClosed();
-        } else {
-            session_.waitForPeersBox();
-        }
-        pacer_.anchor(engine_->nowMicros(), real_.nowMicros());
-    }
-
-    TwipRect availableScreen() override { return plain_.availableScreen(); }
-    TwipRect windowOuterFrame() override { return plain_.windowOuterFrame(); }
-    void moveWindow(float, float) override {}
-
-    void endProgram() override {
-        if (session_.originOfRunningEvent() == session_.remoteSide()) {
-            session_.endAsPeerLeft();
-        } else {
-            session_.leave();
-        }
-    }
-
-    void deliveryPointDone(bool insideWait) override {
-        if (!insideWait) {
-            session_.mainLoopStepDone(engine_->window(), engine_->nowMicros());
-        }
-    }
-
-private:
-    ScriptSource& script_;
-    net::OnlineSession& session_;
-    bool paced_;
-    Engine* engine_ = nullptr;
-    SteadyClock real_;
-    RealTimePacer pacer_;
-    std::int64_t lastCollected_ = -1;
-    HeadlessFrontEnd plain_;
-};
 
 std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& errors) {
     std::string error;
@@ -270,15 +189,19 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
 
     TraceWriter writer(trace);
     ScriptSource script(events);
-    OnlineFrontEnd front(script, session, options.paced,
-                         options.hosting ? agreement.startAfterMicros : 0);
+    HeadlessFrontEnd local(script.inputSource());
+    net::OnlineFrontEnd front(local, session,
+                              options.paced ? net::OnlineFrontEnd::Pacing::own
+                                            : net::OnlineFrontEnd::Pacing::none);
+    if (options.hosting) {
+        front.startAfter(agreement.startAfterMicros);
+    }
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
     front.attach(engine);
     // Both machines run the same rules: held keys for both players.
     engine.setHeldKeys(1, true);
     engine.setHeldKeys(2, true);
-    engine.addObserver(session);
     engine.addObserver(writer);
     if (recorder) {
         engine.addObserver(*recorder);

@@ -68,8 +68,16 @@ TEST_P(StateHashes, EndTheMatchOnBothMachinesWhenTheGamesDiffer) {
     gloob::testing::TestWindow joinGame;
     GetParam().change(joinGame.frm);
     for (std::int64_t step = 1; step <= hashEverySteps; ++step) {
-        pair.host->mainLoopStepDone(hostGame.frm, step * heartbeatMicros);
-        pair.join->mainLoopStepDone(joinGame.frm, step * heartbeatMicros);
+        for (auto [session, game] :
+             {std::pair{pair.host.get(), &hostGame}, std::pair{pair.join.get(), &joinGame}}) {
+            session->mainLoopStepDone([&, game = game] {
+                GameSnapshot snapshot;
+                snapshot.micros = step * heartbeatMicros;
+                snapshot.scene = game->frm.scene;
+                snapshot.state = game->frm.state;
+                return snapshot.digest();
+            });
+        }
     }
     pair.serviceUntilEnded(500ms);
     const SessionEnd expected = GetParam().outOfStep ? SessionEnd::outOfStep : SessionEnd::none;
