@@ -61,7 +61,7 @@ public:
     Peer(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     Handshake* handshake = nullptr;
-    SessionFrontEnd* front = nullptr;
+    std::vector<GameEvent>* localInput = nullptr;
     const FakeLink* link = nullptr;
     std::uint32_t session = 0;
     std::size_t heapAtStart = 0;
@@ -172,8 +172,8 @@ Arrivals Peer::look(int waitMillis) {
             arrivals.datagrams.push_back(encode(play(arg - 8)));
             break;
         case 4: // this machine's player presses something
-            if (front != nullptr) {
-                front->localInput.push_back(anyEvent[static_cast<std::size_t>(arg) % 16]);
+            if (localInput != nullptr) {
+                localInput->push_back(anyEvent[static_cast<std::size_t>(arg) % 16]);
             }
             break;
         case 5: { // a goodbye near this machine's frontier
@@ -228,7 +228,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     peer.handshake = nullptr;
     SessionMachine machine(std::make_unique<OnlineSession>(
         std::move(link), agreement, handshake.takeLeftovers(), OnlineSession::Surroundings{}));
-    peer.front = &machine.front;
+    peer.localInput = &machine.localInput;
     EventCheck check;
     machine.engine.addObserver(check);
     if (machine.run(heartbeatLimit)) {

@@ -3,46 +3,26 @@
 #pragma once
 
 #include "app/engine.h"
+#include "app/headless_front_end.h"
+#include "net/online_front_end.h"
 #include "net/online_session.h"
 #include "test_support.h"
 
-#include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace gloob::net::testing {
 
-// One machine of an online match with neither window nor script: its
-// player's input is whatever the caller queues, its message boxes close at
-// once, and the other machine is whatever stands behind the session's link.
-class SessionFrontEnd final : public FrontEnd {
-public:
-    explicit SessionFrontEnd(OnlineSession& session) : session_(session) {}
-    void attach(Engine& engine) { engine_ = &engine; }
-
-    // This machine's player's input, handed to the session at the next
-    // delivery point.
-    std::vector<GameEvent> localInput;
-
-    void collectInput(Engine& engine) override;
-    void paceTo(std::int64_t virtualMicros) override { session_.pacingTowards(virtualMicros); }
-    void showMessage(std::string_view) override;
-    TwipRect availableScreen() override { return {0, 0, 1280 * 15, 1024 * 15}; }
-    TwipRect windowOuterFrame() override { return {0, 0, 11265 + 30, 7095 + 660}; }
-    void moveWindow(float, float) override {}
-    void endProgram() override;
-    void deliveryPointDone(bool insideWait) override;
-
-private:
-    OnlineSession& session_;
-    Engine* engine_ = nullptr;
-    std::int64_t lastCollected_ = -1;
-};
-
-// A session and the game it plays, as both front ends put them together.
+// One machine of an online match with neither window nor script, put
+// together as gloob-sim's: its player's input is whatever the caller
+// queues, its message boxes close at once, and the other machine is
+// whatever stands behind the session's link.
 struct SessionMachine {
+    // This machine's player's input, handed over at the next delivery point.
+    std::vector<GameEvent> localInput;
     std::unique_ptr<OnlineSession> session;
-    SessionFrontEnd front;
+    HeadlessFrontEnd local;
+    OnlineFrontEnd front;
     gloob::testing::BlockTextRasteriser text;
     Pictures pictures;
     Engine engine;
