@@ -230,7 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::move(link), agreement, handshake.takeLeftovers(), OnlineSession::Surroundings{}));
     peer.localInput = &machine.localInput;
     EventCheck check;
-    machine.engine.addObserver(check);
+    machine.engine->addObserver(check);
     if (machine.run(heartbeatLimit)) {
         FUZZ_CHECK(!machine.session->active());
     }

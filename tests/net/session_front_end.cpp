@@ -11,20 +11,21 @@ SessionMachine::SessionMachine(std::unique_ptr<OnlineSession> s)
           }
           localInput.clear();
       }),
-      front(local, *session, OnlineFrontEnd::Pacing::none), engine(front, text, pictures) {
-    front.attach(engine);
-    engine.setHeldKeys(1, true);
-    engine.setHeldKeys(2, true);
+      front(local, *session, OnlineFrontEnd::Pacing::none) {
+    engine.emplace(front, text, pictures);
+    front.attach(*engine);
+    engine->setHeldKeys(1, true);
+    engine->setHeldKeys(2, true);
 }
 
 bool SessionMachine::run(int heartbeats) {
     try {
         if (!started) {
             started = true;
-            engine.start();
+            engine->start();
         }
         for (int i = 0; i < heartbeats; ++i) {
-            engine.runHeartbeat();
+            engine->runHeartbeat();
         }
     } catch (const RunEnded&) {
         return true;

@@ -9,6 +9,7 @@
 #include "test_support.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace gloob::net::testing {
@@ -21,11 +22,13 @@ struct SessionMachine {
     // This machine's player's input, handed over at the next delivery point.
     std::vector<GameEvent> localInput;
     std::unique_ptr<OnlineSession> session;
-    HeadlessFrontEnd local;
-    OnlineFrontEnd front;
     gloob::testing::BlockTextRasteriser text;
     Pictures pictures;
-    Engine engine;
+    // Made after the front end and gone after it: the front end takes its
+    // tap off the engine as it goes.
+    std::optional<Engine> engine;
+    HeadlessFrontEnd local;
+    OnlineFrontEnd front;
     bool started = false;
 
     explicit SessionMachine(std::unique_ptr<OnlineSession> s);

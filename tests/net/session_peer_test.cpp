@@ -115,7 +115,7 @@ TEST_P(Goodbyes, EndTheMatchWhereThePeerStoppedAndNoLater) {
     EXPECT_TRUE(stopped);
     EXPECT_EQ(host.session->ended(), SessionEnd::peerLeft);
     EXPECT_EQ(host.session->endMessage(), "The other player left the game.");
-    EXPECT_EQ(host.engine.nowMicros(), GetParam().stopsAtHeartbeat * heartbeatMicros);
+    EXPECT_EQ(host.engine->nowMicros(), GetParam().stopsAtHeartbeat * heartbeatMicros);
     EXPECT_LT(VirtualNetTime::elapsed(), 100ms) << "the end comes at once";
 }
 
