@@ -6,7 +6,7 @@ PRESET ?= release
 BUILD := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build run test test-asan bench ladder package install format clean
+.PHONY: all deps test-deps configure build run test test-asan fuzz-test fuzz soak bench ladder package install format clean
 
 all: build
 
@@ -34,6 +34,30 @@ test: test-deps
 	@cmake --preset $(PRESET) -DGLOOB_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 	@ctest --preset $(PRESET) -j $(JOBS)
+	@if [ "$(PRESET)" = release ]; then $(MAKE) --no-print-directory fuzz-test; fi
+
+# The fuzz targets (clang, build/fuzz): every corpus file replayed, and a
+# short run of each. Already sanitized, so only `make test` runs them.
+fuzz-test: test-deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@ctest --preset fuzz -j $(JOBS)
+
+# Every fuzz target for RUNS inputs, in parallel on the cores (MAX_SECONDS
+# stops each one sooner).
+RUNS ?= 10000000
+fuzz: test-deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@MAX_SECONDS=$(MAX_SECONDS) bash fuzz/run.sh $(RUNS)
+
+# The online soak at length: SOAK_MINUTES of game time (an hour) between two
+# gloob-sim processes through the tests' hostile relay.
+SOAK_MINUTES ?= 60
+soak: test-deps
+	@cmake --preset $(PRESET) -DGLOOB_BUILD_TESTS=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target gloob_online_soak_tests
+	@GLOOB_ONLINE_SOAK_MINUTES=$(SOAK_MINUTES) $(BUILD)/tests/soak/gloob_online_soak_tests
 
 test-asan:
 	@$(MAKE) --no-print-directory test PRESET=asan

@@ -30,6 +30,8 @@ test=(
     xvfb openbox xdotool imagemagick x11-utils x11-xserver-utils x11-xkb-utils
     # the package's checks
     lintian desktop-file-utils appstream
+    # the fuzz targets: libFuzzer comes with clang's runtime
+    clang libclang-rt-14-dev
 )
 package=(
     dpkg-dev file

@@ -123,16 +123,9 @@ void Handshake::sendPing() {
 }
 
 void Handshake::hostHears(const Message& message) {
+    // The link hands over no hello of another protocol: it refuses that
+    // machine itself and listens on.
     if (const auto* hello = as<Hello>(message); hello && !welcomed_) {
-        if (hello->protocol != protocolVersion) {
-            link_.send(
-                Refuse{RefuseReason::otherVersion, protocolVersion, std::string(gameVersion)},
-                true);
-            link_.close(500);
-            fail("A player with " + speaks(hello->gameVersion, hello->protocol) +
-                 " tried to join; this is " + thisGame() + ". Both players need the same version.");
-            return;
-        }
         welcomed_ = true;
         link_.send(Welcome{agreement_.session}, true);
         sendPing();

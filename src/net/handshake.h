@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link.h"
+#include "net_clock.h"
 
 #include <chrono>
 #include <cstdint>
@@ -53,7 +54,7 @@ public:
     std::vector<Message> takeLeftovers() { return std::move(leftovers_); }
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = NetClock;
     void hostHears(const Message& message);
     void joinerHears(const Message& message);
     void sendPing();

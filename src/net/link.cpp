@@ -6,6 +6,7 @@
 
 #include <enet/enet.h>
 
+#include <algorithm>
 #include <chrono>
 #include <mutex>
 
@@ -16,9 +17,13 @@ namespace {
 constexpr std::uint8_t reliableChannel = 0;
 constexpr std::uint8_t inputChannel = 1;
 constexpr std::size_t channelCount = 2;
-// The player's peer and one more slot, so that a second machine that tries
-// to join is told why it cannot rather than left waiting.
-constexpr std::size_t hostPeers = 2;
+// The player's peer, and slots for strangers: a machine that tries to join
+// while a match is on is told why it cannot rather than left waiting, and
+// connects that are never completed (their source may be forged) hold a
+// slot until ENet gives up on them.
+constexpr std::size_t hostPeers = 8;
+// A machine that connects says its hello at once, or is let go.
+constexpr auto helloLimit = std::chrono::seconds(2);
 // ENet would give up on a peer whose reliable messages go unanswered this
 // long. The session watches the peer itself (3 s without a valid frame), so
 // this only has to be longer: a datagram replayed by someone on the way can
@@ -113,19 +118,65 @@ std::uint16_t Link::port() const {
     return host_->address.port;
 }
 
-void Link::handleConnect(ENetPeer* peer) {
-    if (!hosting_ || (peer_ == nullptr && !lost_)) {
-        peer_ = peer;
-        connected_ = true;
-        keepUnthrottled(peer);
-        return;
-    }
-    // A match is already on: the newcomer learns why and is let go.
+namespace {
+// Tells a machine why it cannot play here, and lets it go.
+void refuse(ENetPeer* peer, RefuseReason reason) {
     const std::vector<std::uint8_t> bytes =
-        encode(Refuse{RefuseReason::busy, protocolVersion, std::string(gameVersion)});
+        encode(Refuse{reason, protocolVersion, std::string(gameVersion)});
     enet_peer_send(peer, reliableChannel,
                    enet_packet_create(bytes.data(), bytes.size(), ENET_PACKET_FLAG_RELIABLE));
     enet_peer_disconnect_later(peer, 0);
+}
+} // namespace
+
+void Link::handleConnect(ENetPeer* peer) {
+    if (!hosting_) {
+        peer_ = peer;
+        connected_ = true;
+        keepUnthrottled(peer);
+    } else if (peer_ == nullptr && !lost_) {
+        strangers_.emplace_back(peer, std::chrono::steady_clock::now());
+    } else {
+        refuse(peer, RefuseReason::busy); // a match is already on
+    }
+}
+
+// A stranger becomes the player with a hello of this protocol; anything
+// else sends it away, and the host listens on.
+void Link::hearStranger(ENetPeer* peer, std::vector<Message>& messages,
+                        std::optional<Message> message) {
+    const auto stranger = std::find_if(strangers_.begin(), strangers_.end(),
+                                       [peer](const auto& s) { return s.first == peer; });
+    if (stranger == strangers_.end()) {
+        return;
+    }
+    strangers_.erase(stranger);
+    const auto* hello = message ? std::get_if<Hello>(&*message) : nullptr;
+    if (hello == nullptr) {
+        enet_peer_disconnect_now(peer, 0);
+    } else if (hello->protocol != protocolVersion) {
+        refuse(peer, RefuseReason::otherVersion);
+    } else {
+        peer_ = peer;
+        connected_ = true;
+        keepUnthrottled(peer);
+        messages.push_back(std::move(*message));
+        for (const auto& other : strangers_) {
+            refuse(other.first, RefuseReason::busy);
+        }
+        strangers_.clear();
+    }
+}
+
+void Link::dropSilentStrangers() {
+    const auto now = std::chrono::steady_clock::now();
+    std::erase_if(strangers_, [now](const auto& s) {
+        if (now - s.second < helloLimit) {
+            return false;
+        }
+        enet_peer_disconnect_now(s.first, 0);
+        return true;
+    });
 }
 
 std::vector<Message> Link::service(int waitMillis) {
@@ -138,27 +189,31 @@ std::vector<Message> Link::service(int waitMillis) {
         case ENET_EVENT_TYPE_CONNECT:
             handleConnect(event.peer);
             break;
-        case ENET_EVENT_TYPE_RECEIVE:
-            if (event.peer == peer_) {
-                if (auto message = decode({event.packet->data, event.packet->dataLength})) {
-                    messages.push_back(std::move(*message));
-                } else {
-                    ++stats_.messagesDropped;
-                }
-            }
+        case ENET_EVENT_TYPE_RECEIVE: {
+            auto message = decode({event.packet->data, event.packet->dataLength});
             enet_packet_destroy(event.packet);
+            if (event.peer != peer_) {
+                hearStranger(event.peer, messages, std::move(message));
+            } else if (message) {
+                messages.push_back(std::move(*message));
+            } else {
+                ++stats_.messagesDropped;
+            }
             break;
+        }
         case ENET_EVENT_TYPE_DISCONNECT:
             if (event.peer == peer_) {
                 lost_ = true;
                 connected_ = false;
                 peer_ = nullptr;
             }
+            std::erase_if(strangers_, [&event](const auto& s) { return s.first == event.peer; });
             break;
         case ENET_EVENT_TYPE_NONE:
             break;
         }
     }
+    dropSilentStrangers();
     return messages;
 }
 

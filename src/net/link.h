@@ -4,8 +4,10 @@
 
 #include "protocol.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +24,15 @@ struct LinkStats {
 };
 
 // One ENet connection to the other machine: the host listens and takes the
-// first machine that connects; any other is refused as busy. Reliable
+// first machine that says a hello of this protocol soon after it connected;
+// one that says nothing is let go, one of another protocol is refused, and
+// once a player is taken any other is refused as busy. Reliable
 // messages travel on one channel in order; input frames on another, where a
-// newer frame makes an older one useless.
+// newer frame makes an older one useless. Tests and fuzzers put a machine of
+// their own behind it.
 class Link {
 public:
-    ~Link();
+    virtual ~Link();
     Link(const Link&) = delete;
     Link& operator=(const Link&) = delete;
 
@@ -37,30 +42,37 @@ public:
     static std::unique_ptr<Link> connect(const std::string& address, std::uint16_t port,
                                          std::string& error);
 
-    std::uint16_t port() const;
-    bool connected() const { return peer_ != nullptr && connected_; }
+    virtual std::uint16_t port() const;
+    virtual bool connected() const { return peer_ != nullptr && connected_; }
     // The peer went away (it disconnected, or ENet gave up on it).
-    bool lost() const { return lost_; }
+    virtual bool lost() const { return lost_; }
 
     // Waits up to `waitMillis` for the network, then returns the messages
     // that arrived from the peer, each decoded; bad ones are dropped.
-    std::vector<Message> service(int waitMillis);
-    void send(const Message& message, bool reliable);
+    virtual std::vector<Message> service(int waitMillis);
+    virtual void send(const Message& message, bool reliable);
     // Sends what is queued and says goodbye, waiting at most `waitMillis`
     // for the peer to hear it.
-    void close(int waitMillis);
+    virtual void close(int waitMillis);
 
-    const LinkStats& stats() const;
+    virtual const LinkStats& stats() const;
+
+protected:
+    Link() = default;
 
 private:
-    Link() = default;
     void handleConnect(ENetPeer* peer);
+    void hearStranger(ENetPeer* peer, std::vector<Message>& messages,
+                      std::optional<Message> message);
+    void dropSilentStrangers();
 
     ENetHost* host_ = nullptr;
     ENetPeer* peer_ = nullptr;
     bool hosting_ = false;
     bool connected_ = false;
     bool lost_ = false;
+    // Machines connected to a host that has no player yet, and since when.
+    std::vector<std::pair<ENetPeer*, std::chrono::steady_clock::time_point>> strangers_;
     mutable LinkStats stats_;
 };
 

@@ -97,8 +97,10 @@ void OnlineSession::deliver(Engine& engine) {
         bool shown = false;
         while (active() && !buffer_.ready(point)) {
             service(1);
-            if (peersLastPoint_ && link_->lost()) {
-                end(SessionEnd::peerLeft); // what is missing will never come
+            // Its input up to its goodbye came before the goodbye: what is
+            // still missing will never come.
+            if (peersLastPoint_ && !buffer_.ready(point)) {
+                end(SessionEnd::peerLeft);
             }
             surroundings_.idle();
             if (!shown && Clock::now() - began > waitShownAfter) {
@@ -187,13 +189,10 @@ void OnlineSession::hear(const Message& message) {
             break;
         }
     } else if (const auto* closed = as<BoxClosed>(message); closed && inSession(closed->session)) {
-        lastHeard_ = Clock::now();
         peersBoxesClosed_ = std::max(peersBoxesClosed_, std::min(closed->box, boxes_ + 1));
     } else if (const auto* hash = as<StateHash>(message); hash && inSession(hash->session)) {
-        lastHeard_ = Clock::now();
         hearHash(*hash);
     } else if (const auto* bye = as<Bye>(message); bye && inSession(bye->session)) {
-        lastHeard_ = Clock::now();
         if (bye->reason == ByeReason::left) {
             // Its input up to there is all here (it came before, in order):
             // play on up to where it stopped.
@@ -205,8 +204,6 @@ void OnlineSession::hear(const Message& message) {
             end(bye->reason == ByeReason::outOfStep ? SessionEnd::outOfStep
                                                     : SessionEnd::peerFault);
         }
-    } else if (const auto* ping = as<Ping>(message); ping && inSession(ping->session)) {
-        lastHeard_ = Clock::now(); // a late one from the introductions
     }
 }
 

@@ -6,6 +6,7 @@
 #include "handshake.h"
 #include "link.h"
 #include "lockstep.h"
+#include "net_clock.h"
 
 #include <chrono>
 #include <cstdint>
@@ -108,7 +109,7 @@ public:
     void handedOver(std::int64_t micros, const GameEvent& event) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
+    using Clock = NetClock;
     void hear(const Message& message);
     void hearHash(const StateHash& hash);
     void sendFrame();

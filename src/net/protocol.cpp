@@ -17,7 +17,6 @@ constexpr std::uint64_t maxVirtualMicros = std::uint64_t{1} << 43;
 
 // Wire codes of the events that travel.
 enum class WireKind : std::uint8_t { keyDown = 1, keyUp, clickPlay, clickExit, menu };
-constexpr std::size_t wireEventBytes = 4 + 1 + 2;
 
 class Writer {
 public:

@@ -35,6 +35,22 @@ const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
 
+// A value as a warning shows it: cut short, with every control character as
+// \xNN, so that a damaged file can neither break the line nor steer the
+// terminal.
+QString shown(const QString& text) {
+    QString out;
+    for (const QChar c : text.left(40)) {
+        if (c.category() == QChar::Other_Control) {
+            out += QStringLiteral("\\x") +
+                   QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 QString playerKeyOf(int player) {
     return QStringLiteral("players/player%1").arg(player);
 }
@@ -56,7 +72,7 @@ void readPlayer(QSettings& store, int player, std::optional<BotStrength>& into,
         into = *strength;
         return;
     }
-    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text.left(40)));
+    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, shown(text)));
 }
 
 QString keyOf(PlayerControl control) {
@@ -75,7 +91,7 @@ std::optional<QString> textOf(QSettings& store, const QString& key) {
 }
 
 void ignoring(const QString& key, const QString& text, const SettingsWarning& warn) {
-    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, text.left(40)));
+    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, shown(text)));
 }
 
 template <std::size_t N>
@@ -142,7 +158,7 @@ void readKeys(QSettings& store, KeyBindings& into, const SettingsWarning& warn) 
         const uint key = text->toUInt(&number);
         if (!number || key == 0 || key > 0x1FFFFu) {
             warn(QStringLiteral("ignoring the keys: %1 = '%2'")
-                     .arg(keyOf(allControls[i]), text->left(40)));
+                     .arg(keyOf(allControls[i]), shown(*text)));
             return;
         }
         keys[i] = key;

@@ -168,8 +168,10 @@ void PrintTo(const MatchCase& row, std::ostream* out) {
 class OnlineMatches : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(OnlineMatches, BothTracesAreTheSameAndReplayFromEitherRecording) {
+    // A folder of this process's own: other runs of the tests may share the machine.
     const fs::path dir =
-        fs::path(::testing::TempDir()) / ("online_" + std::string(GetParam().name));
+        fs::path(::testing::TempDir()) /
+        ("online_" + std::string(GetParam().name) + "_" + std::to_string(getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     const std::string exitAt = GetParam().impairment.hostile ? "17000" : "16000";

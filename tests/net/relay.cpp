@@ -61,7 +61,7 @@ Relay::~Relay() {
     }
 }
 
-void Relay::run() {
+void Relay::run(std::chrono::seconds limit) {
     std::mt19937 random(seed_);
     const auto chance = [&](double p) { return std::bernoulli_distribution(p)(random); };
     const auto between = [&](std::size_t low, std::size_t high) {
@@ -110,7 +110,7 @@ void Relay::run() {
     };
 
     std::vector<std::uint8_t> buffer(2048);
-    while (!stop_ && Clock::now() - began < std::chrono::minutes(2)) {
+    while (!stop_ && Clock::now() - began < limit) {
         pollfd fds[2] = {{front_, POLLIN, 0}, {back_, POLLIN, 0}};
         poll(fds, 2, 1);
         for (int i = 0; i < 2; ++i) {

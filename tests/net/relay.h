@@ -37,8 +37,8 @@ public:
     Relay& operator=(const Relay&) = delete;
 
     std::uint16_t port() const { return port_; }
-    // Relays until `stop` (bounded: it gives up after two minutes).
-    void run();
+    // Relays until `stop`, or at most `limit`.
+    void run(std::chrono::seconds limit = std::chrono::minutes(2));
     void stop() { stop_ = true; }
     const RelayStats& stats() const { return stats_; }
 

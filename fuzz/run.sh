@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#
+# Runs every fuzz target for RUNS inputs (10 million unless given), all at
+# once on the machine's cores, each from its committed corpus plus what
+# earlier runs found (build/fuzz/found), and prints per target: runs, runs a
+# second, coverage, new corpus entries, crashes and time. MAX_SECONDS, when
+# set, stops each target after that long whatever its runs.
+#   fuzz/run.sh [RUNS] [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-10000000}
+shift || true
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    targets=(message script settings session)
+fi
+build=build/fuzz/fuzz
+logs=build/fuzz/logs
+mkdir -p "$logs"
+
+fuzz_one() {
+    local target=$1 runs=$2 build=$3 logs=$4 limit=()
+    [ -n "${MAX_SECONDS:-}" ] && limit=(-max_total_time="$MAX_SECONDS")
+    local found=$build/found/$target artifacts=$build/artifacts/$target/
+    mkdir -p "$found" "$artifacts"
+    local dict=()
+    [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
+    local began=$SECONDS
+    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${limit[@]}" -runs="$runs" -print_final_stats=1 \
+        -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
+        >"$logs/$target.log" 2>&1 || true
+    echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
+}
+export -f fuzz_one
+# All at once, sharing the cores: each target's MAX_SECONDS then runs from
+# the same start.
+printf '%s\n' "${targets[@]}" |
+    xargs -P "${#targets[@]}" -I{} bash -c "fuzz_one {} $runs $build $logs"
+
+status=0
+printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' target runs runs/s cov ft "new entries" crashes seconds
+for target in "${targets[@]}"; do
+    log=$logs/$target.log
+    stat() { sed -n "s/^stat::$1: *//p" "$log" | tail -n 1; }
+    last=$(grep -E '^#[0-9]+.*(DONE|cov:)' "$log" | tail -n 1 || true)
+    cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
+    ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
+    crashes=$(find "$build/artifacts/$target" -type f | wc -l)
+    printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' "$target" \
+        "$(stat number_of_executed_units)" "$(stat average_exec_per_sec)" "${cov:-?}" "${ft:-?}" \
+        "$(stat new_units_added)" "$crashes" "$(sed -n 's/^seconds: //p' "$log")"
+    if [ "$crashes" -gt 0 ] || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "$log"; then
+        echo "  $target: see $log and $build/artifacts/$target/" >&2
+        status=1
+    fi
+done
+exit $status

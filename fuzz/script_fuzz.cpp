@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+// A script or a recording, whole, as gloob-sim reads it and starts to play it.
+#include "fuzz_check.h"
+#include "test_support.h"
+
+#include "app/engine.h"
+#include "app/headless_front_end.h"
+#include "bot/computer_player.h"
+#include "script/script.h"
+#include "script/script_source.h"
+#include "script/trace_writer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <streambuf>
+
+using namespace gloob;
+
+namespace {
+
+// Playing a script runs its first seconds only: enough for Play!'s wait and
+// the first serve, with every event that falls there.
+constexpr std::int64_t playedMicros = 3'000'000;
+
+// The trace goes nowhere; only its writing is exercised.
+class Discard final : public std::streambuf {
+protected:
+    int_type overflow(int_type c) override { return traits_type::not_eof(c); }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+void play(const std::vector<ScriptEvent>& events) {
+    Discard nowhere;
+    std::ostream trace(&nowhere);
+    TraceWriter writer(trace);
+    ScriptSource script(events);
+    HeadlessFrontEnd front(script.inputSource());
+    const gloob::testing::BlockTextRasteriser text;
+    const Pictures pictures;
+    Engine engine(front, text, pictures);
+    engine.setAutopilotMaker(bot::computerPlayers());
+    engine.addObserver(writer);
+    try {
+        engine.start();
+        do {
+            engine.runHeartbeat();
+        } while (engine.nowMicros() < std::min(script.stopMicros(), playedMicros));
+    } catch (const RunEnded&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+    auto parsed = parseScript(in);
+    if (const auto* error = std::get_if<ScriptError>(&parsed)) {
+        // One line naming a line of the script: no line break, nothing unprintable.
+        FUZZ_CHECK(error->line >= 1 && !error->message.empty() && error->message.size() < 400);
+        for (const char c : error->message) {
+            FUZZ_CHECK(c >= 0x20 && c < 0x7F);
+        }
+        return 0;
+    }
+    const auto& events = std::get<std::vector<ScriptEvent>>(parsed);
+    std::int64_t lastLine = 0;
+    for (const ScriptEvent& event : events) {
+        FUZZ_CHECK(event.line > lastLine);
+        lastLine = event.line;
+        FUZZ_CHECK(event.milliseconds >= 0 &&
+                   static_cast<std::uint64_t>(event.milliseconds) <= maxScriptMilliseconds);
+        // A recording writes the event by its name: read back, it is the same.
+        const auto again = parseLine(std::to_string(event.milliseconds) + " " + event.name, 1);
+        const auto* same = std::get_if<ScriptEvent>(&again);
+        FUZZ_CHECK(same != nullptr && same->name == event.name &&
+                   static_cast<const GameEvent&>(*same) == static_cast<const GameEvent&>(event));
+    }
+    play(events);
+    return 0;
+}
