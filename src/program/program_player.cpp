@@ -10,9 +10,10 @@
 
 namespace gloob::program {
 
-ProgramPlayer::ProgramPlayer(int side, const std::string& command, Now now, Report report)
+ProgramPlayer::ProgramPlayer(int side, const std::string& command, Now now, Report report,
+                             std::chrono::milliseconds answerLimit)
     : side_(side == 2 ? 2 : 1), command_(command), now_(std::move(now)), report_(std::move(report)),
-      process_(std::make_unique<ChildProcess>(wordsOfCommand(command))),
+      answerLimit_(answerLimit), process_(std::make_unique<ChildProcess>(wordsOfCommand(command))),
       startedAt_(ChildProcess::Clock::now()) {
     if (!process_->startError().empty()) {
         std::vector<KeyEvent> none;
@@ -37,7 +38,7 @@ std::vector<KeyEvent> ProgramPlayer::decide(const Scene& scene, const MatchState
         drop("it no longer reads what the game writes", keys);
         return keys;
     }
-    auto deadline = ChildProcess::Clock::now() + answerTime;
+    auto deadline = ChildProcess::Clock::now() + answerLimit_;
     if (!answered_) {
         deadline = std::max(deadline, startedAt_ + startTime);
     }
@@ -45,7 +46,7 @@ std::vector<KeyEvent> ProgramPlayer::decide(const Scene& scene, const MatchState
     switch (process_->readLine(deadline, line, maxAnswerBytes)) {
     case ChildProcess::Read::late:
         drop(answered_
-                 ? "it answered late (after " + std::to_string(answerTime.count()) + " ms)"
+                 ? "it answered late (after " + std::to_string(answerLimit_.count()) + " ms)"
                  : "it gave no first answer within " + std::to_string(startTime.count()) + " ms",
              keys);
         return keys;

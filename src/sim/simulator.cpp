@@ -119,7 +119,8 @@ const Pictures& simulatorPictures() {
 }
 
 void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
-              const std::vector<EngineObserver*>& observers, std::ostream* messages) {
+              const std::vector<EngineObserver*>& observers, std::ostream* messages,
+              std::chrono::milliseconds programAnswerTime) {
     TraceWriter writer(trace);
     ScriptSource script(events);
     SimFrontEnd front(script);
@@ -133,7 +134,8 @@ void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
             [&told](const std::string& message) {
                 told << programName << ": " << message << '\n';
                 told.flush();
-            });
+            },
+            programAnswerTime);
     });
     engine.addObserver(writer);
     for (EngineObserver* observer : observers) {
@@ -185,7 +187,8 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
     }
     try {
         const StopAtFirstFailedWrite stop(trace);
-        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers, &errors);
+        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers, &errors,
+                 extra.programAnswerTime);
     } catch (const std::ios::failure&) {
         // Reported below, from the stream's state.
     }

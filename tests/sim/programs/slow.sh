@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
-# Walks right for a few heartbeats, then takes a second to answer.
+# Walks right for a few heartbeats, then takes five seconds to answer: far
+# longer than the tests allow even a loaded machine.
 read -r line
 echo +right
 for heartbeat in 1 2 3; do
@@ -8,5 +9,5 @@ for heartbeat in 1 2 3; do
     echo
 done
 read -r line
-sleep 1
+exec sleep 5
 echo
