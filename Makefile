@@ -69,11 +69,14 @@ bench: test-deps
 	@bash bench/measure_window.sh $(BUILD)
 	@$(BUILD)/bench/gloob_online_bench
 
-# The computer players against each other: MATCHES seeded matches per pairing.
+# The computer players against each other and the reference opponents:
+# MATCHES seeded matches per pairing; PROGRAM, a command line, adds a program
+# of your own (e.g. PROGRAM="python3 examples/gloob_player.py").
 MATCHES ?= 100
+PROGRAM ?=
 ladder: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target gloob_ladder
-	@$(BUILD)/bench/gloob_ladder $(MATCHES)
+	@$(BUILD)/bench/gloob_ladder $(MATCHES) $(if $(PROGRAM),--program "$(PROGRAM)")
 
 # A Debian package built with Debian's hardening flags, in build/package.
 package:

@@ -1,25 +1,65 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The computer players' ladder: seeded matches between every pairing of
-// strengths, each strength on each side and against an idle side, with a
+// strengths, each strength on each side and against an idle side, then each
+// strength against the reference opponents and any programs named, with a
 // table of how they fared.
+//
+//   gloob_ladder [MATCHES] [--program COMMAND]... [--only WORD]
 #include "bot/bot_match.h"
+#include "program/program_player.h"
+#include "reference_players.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
 
+using gloob::Autopilot;
 using gloob::bot::BotStrength;
 using gloob::bot::ComputerPlayer;
+using gloob::ladder::Reference;
+using gloob::ladder::ReferencePlayer;
 
-struct Pairing {
-    std::optional<BotStrength> player1;
-    std::optional<BotStrength> player2;
+struct Idle {};
+struct Program {
+    std::string command;
 };
+using Contestant = std::variant<Idle, BotStrength, Reference, Program>;
+
+std::string nameOf(const Contestant& contestant) {
+    if (const auto* strength = std::get_if<BotStrength>(&contestant)) {
+        return std::string(gloob::bot::nameOf(*strength));
+    }
+    if (const auto* reference = std::get_if<Reference>(&contestant)) {
+        return std::string(gloob::ladder::nameOf(*reference));
+    }
+    if (const auto* program = std::get_if<Program>(&contestant)) {
+        return program->command;
+    }
+    return "idle";
+}
+
+std::unique_ptr<Autopilot> playerFor(const Contestant& contestant, int side, std::uint32_t seed) {
+    if (const auto* strength = std::get_if<BotStrength>(&contestant)) {
+        return std::make_unique<ComputerPlayer>(side, *strength, seed);
+    }
+    if (const auto* reference = std::get_if<Reference>(&contestant)) {
+        return std::make_unique<ReferencePlayer>(side, *reference);
+    }
+    if (const auto* program = std::get_if<Program>(&contestant)) {
+        return std::make_unique<gloob::program::ProgramPlayer>(
+            side, program->command, [] { return std::int64_t{0}; },
+            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+    }
+    return nullptr;
+}
 
 struct Tally {
     int matches = 0;
@@ -35,22 +75,13 @@ struct Tally {
     double decisionSeconds = 0;
 };
 
-std::string nameOf(const std::optional<BotStrength>& strength) {
-    return strength ? std::string(gloob::bot::nameOf(*strength)) : "idle";
-}
-
-Tally play(const Pairing& pairing, int matches) {
+Tally play(const Contestant& first, const Contestant& second, int matches) {
     Tally tally;
     for (int match = 0; match < matches; ++match) {
         const auto seed = static_cast<std::uint32_t>(7919 * match + 17);
-        std::optional<ComputerPlayer> one, two;
-        if (pairing.player1) {
-            one.emplace(1, *pairing.player1, seed);
-        }
-        if (pairing.player2) {
-            two.emplace(2, *pairing.player2, seed + 1);
-        }
-        const auto record = gloob::bot::playMatch(one ? &*one : nullptr, two ? &*two : nullptr);
+        const auto one = playerFor(first, 1, seed);
+        const auto two = playerFor(second, 2, seed + 1);
+        const auto record = gloob::bot::playMatch(one.get(), two.get());
         ++tally.matches;
         tally.decisions += record.decisions;
         tally.decisionSeconds += record.decisionSeconds;
@@ -80,35 +111,75 @@ double per(long part, long whole) {
     return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;
 }
 
+// Every pairing of the ladder, in the table's order.
+std::vector<std::pair<Contestant, Contestant>> pairings(const std::vector<Program>& programs) {
+    const std::vector<Contestant> strengths{BotStrength::easy, BotStrength::normal,
+                                            BotStrength::hard};
+    std::vector<std::pair<Contestant, Contestant>> all;
+    std::vector<Contestant> sides = strengths;
+    sides.emplace_back(Idle{});
+    for (const auto& first : sides) {
+        for (const auto& second : sides) {
+            if (!std::holds_alternative<Idle>(first) || !std::holds_alternative<Idle>(second)) {
+                all.emplace_back(first, second);
+            }
+        }
+    }
+    std::vector<Contestant> opponents{Reference::returner, Reference::jumper};
+    opponents.insert(opponents.end(), programs.begin(), programs.end());
+    for (const auto& opponent : opponents) {
+        for (const auto& strength : strengths) {
+            all.emplace_back(strength, opponent);
+            all.emplace_back(opponent, strength);
+        }
+    }
+    return all;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const int matches = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
-    const std::vector<std::optional<BotStrength>> sides{BotStrength::easy, BotStrength::normal,
-                                                        BotStrength::hard, std::nullopt};
+    int matches = 100;
+    std::vector<Program> programs;
+    std::string only;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--program") == 0 && i + 1 < argc) {
+            programs.push_back({argv[++i]});
+        } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
+            only = argv[++i];
+        } else if (std::atoi(argv[i]) > 0) {
+            matches = std::atoi(argv[i]);
+        } else {
+            std::fprintf(stderr,
+                         "usage: gloob_ladder [MATCHES] [--program COMMAND]... [--only WORD]\n");
+            return 2;
+        }
+    }
     std::printf("Gloob Volleyball ladder: %d matches to 5 points per pairing\n\n", matches);
     const int cap = gloob::bot::MatchOptions{}.rallyTickCap;
     std::int64_t decisions = 0;
     double decisionSeconds = 0;
-    std::printf("%-7s %-7s %6s %6s %6s %6s %8s %8s %7s %7s %6s\n", "P1", "P2", "P1 win", "P2 win",
+    std::printf("%-9s %-9s %6s %6s %6s %6s %8s %8s %7s %7s %6s\n", "P1", "P2", "P1 win", "P2 win",
                 "P1 pts", "P2 pts", "touches", "net-top", "served", "return", "capped");
-    for (const auto& first : sides) {
-        for (const auto& second : sides) {
-            if (!first && !second) {
-                continue;
-            }
-            const Tally t = play({first, second}, matches);
+    for (const auto& [first, second] : pairings(programs)) {
+        const std::string names = nameOf(first) + " " + nameOf(second);
+        if (!only.empty() && names.find(only) == std::string::npos) {
+            continue;
+        }
+        const Tally t = play(first, second, matches);
+        if (std::holds_alternative<BotStrength>(first) &&
+            std::holds_alternative<BotStrength>(second)) {
             decisions += t.decisions;
             decisionSeconds += t.decisionSeconds;
-            const int played = t.matches - t.capped;
-            std::printf("%-7s %-7s %5.1f%% %5.1f%% %6.2f %6.2f %8.2f %8.2f %6.1f%% %6.1f%% %6d\n",
-                        nameOf(first).c_str(), nameOf(second).c_str(), percent(t.wins[0], played),
-                        percent(t.wins[1], played), per(t.points[0], played),
-                        per(t.points[1], played), per(t.touches, t.rallies),
-                        per(t.netTopBounces, t.rallies), percent(t.servesTouched, t.rallies),
-                        percent(t.returnsTouched, t.rallies), t.capped);
-            std::fflush(stdout);
         }
+        const int played = t.matches - t.capped;
+        std::printf("%-9s %-9s %5.1f%% %5.1f%% %6.2f %6.2f %8.2f %8.2f %6.1f%% %6.1f%% %6d\n",
+                    nameOf(first).c_str(), nameOf(second).c_str(), percent(t.wins[0], played),
+                    percent(t.wins[1], played), per(t.points[0], played), per(t.points[1], played),
+                    per(t.touches, t.rallies), per(t.netTopBounces, t.rallies),
+                    percent(t.servesTouched, t.rallies), percent(t.returnsTouched, t.rallies),
+                    t.capped);
+        std::fflush(stdout);
     }
     std::printf(
         "\nP1/P2 win: share of the matches played out (capped ones left aside).\n"
@@ -118,10 +189,13 @@ int main(int argc, char** argv) {
         "  not touches; net-top gives them per rally.\n"
         "served: rallies in which player 1 touched the serve (it always starts above\n"
         "  player 1). return: rallies in which player 2 then touched the ball.\n"
-        "capped: matches abandoned because a rally passed %d main ticks (about %d minutes).\n",
+        "capped: matches abandoned because a rally passed %d main ticks (about %d minutes).\n"
+        "returner, jumper: reference opponents that only keep the ball in play, the\n"
+        "  jumper with a jump when the ball comes down near it.\n",
         cap, cap * 15625 / 60'000'000);
     std::printf("\nA decision took %.2f us of wall-clock time on average over %lld heartbeats\n"
-                "of computer players (gloob_bench times it on the processor alone).\n",
+                "of computer players between themselves (gloob_bench times it on the\n"
+                "processor alone).\n",
                 decisions > 0 ? 1e6 * decisionSeconds / static_cast<double>(decisions) : 0.0,
                 static_cast<long long>(decisions));
     return 0;

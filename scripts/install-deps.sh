@@ -24,6 +24,8 @@ build=(
 )
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    # the example program of a player's own, played in the tests
+    python3
     # the key-to-pixel probe of the window measurements: Xlib and XTEST
     libx11-dev libxtst-dev
     # the end-to-end test: a virtual X server, a window manager, input and screenshots

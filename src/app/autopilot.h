@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace gloob {
@@ -25,5 +26,9 @@ public:
 // Makes the computer player for a side; the engine knows none of its own.
 using AutopilotMaker =
     std::function<std::unique_ptr<Autopilot>(int side, BotStrength strength, std::uint32_t seed)>;
+// Makes the player for a side that a program of the player's own plays,
+// from its command line.
+using ProgramMaker =
+    std::function<std::unique_ptr<Autopilot>(int side, const std::string& command)>;
 
 } // namespace gloob

@@ -141,7 +141,11 @@ void Engine::takeSide(const GameEvent& event) {
     }
     auto& autopilot = autopilots_[sideIndex(event.side)];
     autopilot.reset();
-    if (event.strength && makeAutopilot_) {
+    if (!event.command.empty()) {
+        if (makeProgram_) {
+            autopilot = makeProgram_(event.side, event.command);
+        }
+    } else if (event.strength && makeAutopilot_) {
         autopilot = makeAutopilot_(event.side, *event.strength, event.seed);
     }
 }

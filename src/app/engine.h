@@ -91,6 +91,9 @@ public:
     // anywhere else are ignored; it holds its keys through anyone's release,
     // and so do the people playing against it.
     void setAutopilotMaker(AutopilotMaker maker) { makeAutopilot_ = std::move(maker); }
+    // How a `program` event's program is put on its side; without one, such
+    // an event gives the side back to its person.
+    void setProgramMaker(ProgramMaker maker) { makeProgram_ = std::move(maker); }
     bool underComputer(int player) const { return autopilots_[player == 1 ? 0 : 1] != nullptr; }
     // One step of the main loop: to the next heartbeat, its input, its timers.
     void runHeartbeat();
@@ -148,6 +151,7 @@ private:
     HeldKeys held_;
     std::array<bool, 2> heldKeysOn_{};
     AutopilotMaker makeAutopilot_;
+    ProgramMaker makeProgram_;
     std::array<std::unique_ptr<Autopilot>, 2> autopilots_;
     std::vector<EngineObserver*> observers_;
     int depth_ = 0;

@@ -66,6 +66,9 @@ std::string eventName(const GameEvent& event) {
     case EventKind::focusOut:
         return "focusout";
     case EventKind::bot: {
+        if (!event.command.empty()) {
+            return "program " + std::to_string(event.side) + " " + event.command;
+        }
         std::string name = "bot " + std::to_string(event.side) + " ";
         name += strengthWord(event.strength);
         if (event.strength) {

@@ -34,6 +34,9 @@ struct GameEvent {
     int side = 0;                                       // bot: 1 or 2
     std::optional<BotStrength> strength = std::nullopt; // bot: none takes the side back
     std::uint32_t seed = 0;                             // bot
+    // bot: a program of the player's own plays the side instead (its command
+    // line), when not empty.
+    std::string command = {};
     // Whose event it is in online play: 1 or 2 for a player's, 0 for one of
     // this machine alone. Names, scripts and traces never show it.
     int origin = 0;
@@ -48,6 +51,9 @@ struct GameEvent {
     static GameEvent of(EventKind kind) { return {.kind = kind}; }
     static GameEvent bot(int side, std::optional<BotStrength> strength, std::uint32_t seed) {
         return {.kind = EventKind::bot, .side = side, .strength = strength, .seed = seed};
+    }
+    static GameEvent program(int side, std::string command) {
+        return {.kind = EventKind::bot, .side = side, .command = std::move(command)};
     }
 
     bool operator==(const GameEvent&) const = default;
@@ -70,7 +76,7 @@ std::optional<std::string_view> menuWord(MenuId item);
 std::optional<MenuId> menuItemOfWord(std::string_view word);
 
 // The event as the trace and scripts name it: "keydown 37", "click play",
-// "menu beach", "focusout", "end", "bot 2 hard 7".
+// "menu beach", "focusout", "end", "bot 2 hard 7", "program 1 ./mine.py".
 std::string eventName(const GameEvent& event);
 
 // Exit, by its button or its menu item: the one command that ends the program.

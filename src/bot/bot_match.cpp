@@ -88,8 +88,8 @@ private:
 // would, and the match counts its decisions and their time.
 class LentPlayer final : public Autopilot {
 public:
-    LentPlayer(ComputerPlayer& player, MatchRecord& record, const MatchOptions& options)
-        : player_(player), record_(record), options_(options) {}
+    LentPlayer(int side, Autopilot& player, MatchRecord& record, const MatchOptions& options)
+        : side_(side), player_(player), record_(record), options_(options) {}
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
         const auto started = std::chrono::steady_clock::now();
@@ -98,13 +98,14 @@ public:
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         ++record_.decisions;
         if (options_.decisionWatcher) {
-            options_.decisionWatcher(player_.side(), scene, state, keys);
+            options_.decisionWatcher(side_, scene, state, keys);
         }
         return keys;
     }
 
 private:
-    ComputerPlayer& player_;
+    int side_;
+    Autopilot& player_;
     MatchRecord& record_;
     const MatchOptions& options_;
 };
@@ -125,25 +126,25 @@ private:
 
 } // namespace
 
-MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
-                      const MatchOptions& options) {
+MatchRecord playMatch(Autopilot* player1, Autopilot* player2, const MatchOptions& options) {
     HeadlessFrontEnd front;
     const NoText text;
     const Pictures pictures;
     Engine engine(front, text, pictures);
     Scorekeeper keeper;
-    const std::array<ComputerPlayer*, 2> players{player1, player2};
+    const std::array<Autopilot*, 2> players{player1, player2};
     engine.setAutopilotMaker([&](int side, BotStrength, std::uint32_t) {
-        return std::make_unique<LentPlayer>(*players[static_cast<std::size_t>(side - 1)],
+        return std::make_unique<LentPlayer>(side, *players[static_cast<std::size_t>(side - 1)],
                                             keeper.record, options);
     });
     MainTicks ticks(keeper);
     engine.addObserver(ticks);
 
     engine.start();
-    for (const ComputerPlayer* player : players) {
-        if (player != nullptr) {
-            engine.post(GameEvent::bot(player->side(), player->strength(), 0));
+    // The strength only names the side's player: the maker above lends it.
+    for (int side : {1, 2}) {
+        if (players[static_cast<std::size_t>(side - 1)] != nullptr) {
+            engine.post(GameEvent::bot(side, BotStrength::hard, 0));
         }
     }
     engine.post(GameEvent::menu(options.ballsPerGame == 3   ? MenuId::mnu3

@@ -42,13 +42,13 @@ struct MatchOptions {
         decisionWatcher;
 };
 
-// Plays one match on the game's engine, each side a computer player or idle
+// Plays one match on the game's engine, each side a computer player (the
+// game's own, a reference opponent or a program of the player's) or idle
 // (nullptr), as gloob-sim would play a script that puts them on their sides
 // and presses Play!: at every heartbeat player 1's computer player decides
 // and its keys are handed to the rules, then player 2's, then the timers
 // fire; they hold their keys through anyone's release; the pause after a
 // point passes without them.
-MatchRecord playMatch(ComputerPlayer* player1, ComputerPlayer* player2,
-                      const MatchOptions& options = {});
+MatchRecord playMatch(Autopilot* player1, Autopilot* player2, const MatchOptions& options = {});
 
 } // namespace gloob::bot

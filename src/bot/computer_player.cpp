@@ -131,9 +131,16 @@ void ComputerPlayer::replan(const Sighting& current) {
 void ComputerPlayer::makePlan(const Sighting& seen, std::int64_t seenAt, const Sighting& current) {
     const bool tryJumps = random_.uniform() < profile_.jumpChance;
     aimError_ = static_cast<float>(profile_.aimError * random_.triangular());
-    const PlanRequest request{
-        seen,       seenAt,          current.bodies[static_cast<std::size_t>(side_ - 1)],
-        heartbeat_, ballTickParity_, tryJumps};
+    const bool seekWinners = random_.uniform() < profile_.winnerChance;
+    const PlanRequest request{seen,
+                              seenAt,
+                              current.bodies[static_cast<std::size_t>(side_ - 1)],
+                              heartbeat_,
+                              ballTickParity_,
+                              tryJumps,
+                              seekWinners,
+                              random_.uniform(),
+                              profile_.aimError};
     plan_ = std::make_unique<Plan>(planner_->plan(request));
 }
 

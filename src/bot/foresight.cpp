@@ -20,6 +20,10 @@ Foresight::Foresight(const Scene& court)
     scene_.lblGameOver.Visible = false;
     scene_.Shape1.Visible = false;
     scene_.shpTop.Visible = false;
+    // A jump ends where the body stood when the window was made; without
+    // these the copy would end every jump after its first tick.
+    state_.player1HomeTop = toInt16(court.shpGloob1.Top);
+    state_.player2HomeTop = toInt16(court.shpGloob2.Top);
 }
 
 void Foresight::load(const Sighting& seen) {

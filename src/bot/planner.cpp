@@ -22,13 +22,19 @@ constexpr float pixelSlack = 15;
 // A point the foresight sees for the player.
 constexpr double certainPoint = 1500;
 // Every strength keeps a margin from the edge of what works: it weighs a
-// place as if its aim ended a step off either way one time in four.
-constexpr double onTarget = 0.75;
-constexpr double stepOff = 0.125;
+// place as if its aim ended a step off either way at least one time in ten.
+constexpr double mostOnTarget = 0.9;
 // A set to itself is worth this share of the best shot it sets up; it is
 // weighed only when no shot over the net is worth this much.
 constexpr double setShare = 0.8;
 constexpr double weakAttack = 900;
+// A shot the foresight shows no person returning, below a point it sees
+// for certain; and how close to the best shot another may be to be chosen.
+constexpr double winner = 1400;
+constexpr double choiceMargin = 30;
+// What a shot that the opponent returns only from some places under it is
+// worth beyond its flight, for each share of the places it is not returned from.
+constexpr double likelyMiss = 300;
 
 } // namespace
 
@@ -77,10 +83,11 @@ struct Planner::Places {
 
     // A place is worth what the places its aim may end at are worth, as
     // likely as the aim is to end there.
-    double expected(std::size_t i, double here) const;
+    double expected(std::size_t i, double here, const AimSpread& aim) const;
 };
 
-Planner::Planner(const Scene& court, int side) : court_(Court::of(court, side)), foresight_(court) {
+Planner::Planner(const Scene& court, int side)
+    : court_(Court::of(court, side)), foresight_(court), opponent_(court, 3 - court_.side) {
     // The jump arc, from the game's own jump timer.
     foresight_.placeBody(side, {court_.minLeft, court_.groundTop, 0, True16, -150});
     for (int tick = 1; tick <= jumpTicks; ++tick) {
@@ -312,15 +319,41 @@ double Planner::flightValue(std::int64_t contactAt, const Flight& flight,
     return 100 + static_cast<double>(std::min<std::int64_t>(flight.landsAt - contactAt, 60));
 }
 
+// A shot over the net that the opponent cannot return, as the foresight
+// plays it with them standing wherever they could get to, is a winner.
+double Planner::shotValue(std::int64_t contactAt, const BallState& after, const Flight& flight,
+                          const PlanRequest& request) {
+    const double value = flightValue(contactAt, flight, request);
+    if (!request.seekWinners || flight.scorer != 0 || flight.landsAt < 0 || flight.landsOnMySide) {
+        return value;
+    }
+    const Shot shot{contactAt, after, flight.landsAt, flight.landingCentre};
+    const BodyState& seen = request.seen.bodies[static_cast<std::size_t>(2 - court_.side)];
+    const double share = opponent_.returnShare(foresight_, shot, seen, parity_);
+    return share == 0 ? winner : value + likelyMiss * (1 - share);
+}
+
 // Standing ready a little before the ball comes is safer than arriving with it.
 double Planner::readiness(const Meeting& meeting) {
     return 4 * static_cast<double>(std::clamp<std::int64_t>(meeting.at - meeting.settledAt, 0, 6));
 }
 
-double Planner::Places::expected(std::size_t i, double here) const {
+AimSpread AimSpread::of(double aimError) {
+    // An aim error is triangular on [-aimError, aimError]; the body stops
+    // within half a step of where it aims.
+    const auto beyond = [aimError](double twips) {
+        return twips >= aimError ? 0.0 : (1 - twips / aimError) * (1 - twips / aimError);
+    };
+    AimSpread aim;
+    aim.onTarget = std::min(1 - beyond(walkStep / 2), mostOnTarget);
+    aim.stepOff = (1 - aim.onTarget) / 2;
+    return aim;
+}
+
+double Planner::Places::expected(std::size_t i, double here, const AimSpread& aim) const {
     const double below = i > 0 ? value[i - 1] : 0.0;
     const double above = i + 1 < value.size() ? value[i + 1] : 0.0;
-    return onTarget * here + stepOff * (below + above);
+    return aim.onTarget * here + aim.stepOff * (below + above);
 }
 
 // Every place the body can stand, from the inner limit out, tried with a
@@ -355,7 +388,7 @@ Planner::Places Planner::standingPlaces(const Trajectory& trajectory, const Reac
         if (known == places.flights.end()) {
             const Flight flight = follow(meeting.at, false);
             places.flights.push_back(
-                {meeting.at, after, flight, flightValue(meeting.at, flight, request)});
+                {meeting.at, after, flight, shotValue(meeting.at, after, flight, request)});
             known = places.flights.end() - 1;
         }
         places.value[i] = known->value + readiness(meeting);
@@ -390,6 +423,7 @@ void Planner::weighSets(Places& places, const PlanRequest& request) {
 // standing body would make or a little before it.
 void Planner::addJumps(const Places& places, const Trajectory& trajectory, const Reach& reach,
                        const PlanRequest& request, std::vector<Candidate>& candidates) {
+    const AimSpread aim = AimSpread::of(request.aimError);
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < places.left.size(); ++i) {
         if (places.contactAt[i] >= 0) {
@@ -397,22 +431,41 @@ void Planner::addJumps(const Places& places, const Trajectory& trajectory, const
         }
     }
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return places.expected(a, places.value[a]) > places.expected(b, places.value[b]);
+        return places.expected(a, places.value[a], aim) > places.expected(b, places.value[b], aim);
     });
     order.resize(std::min<std::size_t>(order.size(), 2));
+    // A jump meets the ball only from a narrow band of places, so it is
+    // weighed with the same jump from the places beside it, where a missed
+    // aim would leave the body.
+    // Beside the place only whether the ball goes over is weighed: the
+    // opponent's chances are looked at where it means to stand.
+    PlanRequest beside = request;
+    beside.seekWinners = false;
+    const auto valueFrom = [&](std::size_t place, std::int64_t jumpAt, const PlanRequest& asked) {
+        const Meeting meeting =
+            meet(trajectory, reach, request.me, request.now, places.left[place], jumpAt);
+        if (!meeting.happens || meeting.at < jumpAt) {
+            return -1.0;
+        }
+        const BallState after = foresight_.ball();
+        const Flight flight = follow(meeting.at, true);
+        return shotValue(meeting.at, after, flight, asked) + readiness(meeting);
+    };
     for (std::size_t i : order) {
         for (int early : {0, 3, 6}) {
             const std::int64_t jumpAt = places.contactAt[i] - early;
             if (jumpAt < request.now) {
                 break;
             }
-            const Meeting meeting =
-                meet(trajectory, reach, request.me, request.now, places.left[i], jumpAt);
-            if (meeting.happens && meeting.at >= jumpAt) {
-                const Flight flight = follow(meeting.at, true);
-                const double value = flightValue(meeting.at, flight, request) + readiness(meeting);
-                candidates.push_back({places.left[i], jumpAt, places.expected(i, value)});
+            const double here = valueFrom(i, jumpAt, request);
+            if (here < 0) {
+                continue;
             }
+            const double below = i > 0 ? std::max(valueFrom(i - 1, jumpAt, beside), 0.0) : 0.0;
+            const double above =
+                i + 1 < places.left.size() ? std::max(valueFrom(i + 1, jumpAt, beside), 0.0) : 0.0;
+            candidates.push_back(
+                {places.left[i], jumpAt, aim.onTarget * here + aim.stepOff * (below + above)});
         }
     }
 }
@@ -434,10 +487,11 @@ Plan Planner::plan(const PlanRequest& request) {
     if (weak) {
         weighSets(places, request);
     }
+    const AimSpread aim = AimSpread::of(request.aimError);
     std::vector<Candidate> candidates;
     for (std::size_t i = 0; i < places.left.size(); ++i) {
         if (places.contactAt[i] >= 0) {
-            candidates.push_back({places.left[i], -1, places.expected(i, places.value[i])});
+            candidates.push_back({places.left[i], -1, places.expected(i, places.value[i], aim)});
         }
     }
     // It jumps to attack when it feels like it, and whenever a standing
@@ -452,13 +506,18 @@ Plan Planner::plan(const PlanRequest& request) {
         plan.target = ball.left + court_.ballSize / 2 - court_.bodyWidth / 2;
         return plan;
     }
-    const Candidate& best = *std::max_element(
-        candidates.begin(), candidates.end(), [&](const Candidate& a, const Candidate& b) {
-            if (a.value != b.value) {
-                return a.value < b.value;
-            }
-            return std::abs(a.target - request.me.left) > std::abs(b.target - request.me.left);
-        });
+    std::sort(candidates.begin(), candidates.end(), [&](const Candidate& a, const Candidate& b) {
+        if (a.value != b.value) {
+            return a.value > b.value;
+        }
+        return std::abs(a.target - request.me.left) < std::abs(b.target - request.me.left);
+    });
+    const auto close = static_cast<std::size_t>(
+        std::count_if(candidates.begin(), candidates.end(), [&](const Candidate& c) {
+            return c.value >= candidates.front().value - choiceMargin;
+        }));
+    const Candidate& best = candidates[std::min(
+        static_cast<std::size_t>(request.choice * static_cast<double>(close)), close - 1)];
     plan.target = best.target;
     plan.jumpAt = best.jumpAt;
 

@@ -4,6 +4,7 @@
 
 #include "court.h"
 #include "foresight.h"
+#include "opponent.h"
 #include "sighting.h"
 
 #include <cstdint>
@@ -49,6 +50,19 @@ struct PlanRequest {
     std::int64_t now;
     int ballTickParity; // the ball-arc timer fires at heartbeats of this parity
     bool tryJumps;
+    // It looks for shots the opponent cannot return, and among the shots
+    // about as good as the best it takes the one this share of the way
+    // through them, so that the same ball is not always answered alike.
+    bool seekWinners = false;
+    double choice = 0;
+    double aimError = 0; // the most its aim strays, in twips
+};
+
+// How likely its aim ends where it means to stand, and a step off either way.
+struct AimSpread {
+    double onTarget = 1;
+    double stepOff = 0;
+    static AimSpread of(double aimError);
 };
 
 // Finds where to stand, and when to jump, to send the ball where the
@@ -85,6 +99,8 @@ private:
                  std::int64_t now, float target, std::int64_t jumpAt);
     Flight follow(std::int64_t contactAt, bool bodyStays, std::vector<BallState>* path = nullptr);
     double attackValue(const Flight& flight, const PlanRequest& request) const;
+    double shotValue(std::int64_t contactAt, const BallState& after, const Flight& flight,
+                     const PlanRequest& request);
     double secondTouch(const Flight& flight, const PlanRequest& request);
     double flightValue(std::int64_t contactAt, const Flight& flight,
                        const PlanRequest& request) const;
@@ -99,6 +115,7 @@ private:
 
     Court court_;
     Foresight foresight_;
+    Opponent opponent_;
     JumpArc jumpArc_{};
     int parity_ = 0;
 };

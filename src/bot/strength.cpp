@@ -10,13 +10,13 @@ namespace gloob::bot {
 StrengthProfile profileOf(BotStrength strength) {
     switch (strength) {
     case BotStrength::easy:
-        return {24, 1000, 0.2};
+        return {24, 1000, 0.2, 0.2};
     case BotStrength::normal:
-        return {8, 500, 0.5};
+        return {8, 500, 0.5, 0.7};
     case BotStrength::hard:
         break;
     }
-    return {3, 250, 0.9};
+    return {3, 250, 0.9, 1.0};
 }
 
 std::string_view nameOf(BotStrength strength) {

@@ -19,6 +19,8 @@ struct StrengthProfile {
     double aimError;
     // Chance that it looks for a jumping attack on a ball it can reach.
     double jumpChance;
+    // Chance that it looks for a shot the opponent cannot return.
+    double winnerChance;
 };
 
 StrengthProfile profileOf(BotStrength strength);

@@ -13,9 +13,10 @@ void OnlineFrontEnd::startAfter(std::int64_t micros) {
     pacer_.anchor(0, real_.nowMicros() + micros);
 }
 
-OnlineFrontEnd::~OnlineFrontEnd() {
+void OnlineFrontEnd::detach() {
     if (engine_ != nullptr) {
         engine_->setInputTap({});
+        engine_ = nullptr;
     }
 }
 

@@ -27,13 +27,15 @@ public:
     enum class Pacing { local, own, none };
 
     OnlineFrontEnd(FrontEnd& local, OnlineSession& session, Pacing pacing = Pacing::local);
-    ~OnlineFrontEnd() override;
     OnlineFrontEnd(const OnlineFrontEnd&) = delete;
     OnlineFrontEnd& operator=(const OnlineFrontEnd&) = delete;
 
     // The engine this front end runs: its input is taken for the session
     // from now on, and its game compared with the other machine's.
     void attach(Engine& engine);
+    // Gives an engine that outlives this front end its own input back. An
+    // engine that goes first needs nothing: this front end then never calls it.
+    void detach();
     // With own pacing: the first heartbeat falls this much later than now,
     // so that both machines begin together.
     void startAfter(std::int64_t micros);

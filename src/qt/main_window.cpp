@@ -199,6 +199,7 @@ void MainWindow::startSession(const LaunchOptions& options, bool live) {
     }
     session->engine().addObserver(timing_);
     session->engine().setAutopilotMaker(bot::computerPlayers());
+    session->engine().setProgramMaker(programMenu_->maker(session->engine()));
     if (sounds_) {
         sounds_->watch(session->engine());
     }
@@ -612,6 +613,7 @@ void MainWindow::buildOptionsExtras() {
             action->setCheckable(true);
             playerActions_[static_cast<std::size_t>(player - 1)][i] = action;
             connect(action, &QAction::triggered, this, [this, player, choice = choices[i]] {
+                programMenu_->forget(player);
                 GameSettings changed = settings_;
                 changed.computer[static_cast<std::size_t>(player - 1)] = choice;
                 applySettings(changed);
@@ -620,6 +622,10 @@ void MainWindow::buildOptionsExtras() {
             });
         }
     }
+    programMenu_ = std::make_unique<ProgramMenu>(*players, *this, [this] {
+        showPlayers();
+        seatComputerPlayers();
+    });
     showPlayers();
     soundMenu_ = std::make_unique<SoundMenu>(*options, settings_, [this](bool on, int volume) {
         GameSettings changed = settings_;
@@ -634,7 +640,9 @@ void MainWindow::showPlayers() {
         std::nullopt, BotStrength::easy, BotStrength::normal, BotStrength::hard};
     for (std::size_t side = 0; side < 2; ++side) {
         for (std::size_t i = 0; i < choices.size(); ++i) {
-            playerActions_[side][i]->setChecked(settings_.computer[side] == choices[i]);
+            const bool program =
+                programMenu_ && !programMenu_->commandOf(static_cast<int>(side) + 1).empty();
+            playerActions_[side][i]->setChecked(!program && settings_.computer[side] == choices[i]);
         }
     }
 }
@@ -650,6 +658,7 @@ void MainWindow::seatComputerPlayers() {
         const auto& strength = settings_.computer[static_cast<std::size_t>(player - 1)];
         engine().post(GameEvent::bot(player, strength, seeds_()));
     }
+    programMenu_->seat(engine());
 }
 
 void MainWindow::editControls() {
@@ -1032,6 +1041,9 @@ void MainWindow::leaveOnline() {
 void MainWindow::endOnlineMatch() {
     const QString why = online_ ? online_->endMessage() : QString();
     const bool wasPlaying = onlineGame_ != nullptr && onlineGame_ == session_.get();
+    if (wasPlaying && online_) {
+        online_->frontEnd().detach();
+    }
     online_.reset();
     onlineGame_ = nullptr;
     onlineTimer_.stop();

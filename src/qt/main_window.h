@@ -9,6 +9,7 @@
 #include "game_session.h"
 #include "online_play.h"
 #include "pads/pad_input.h"
+#include "program_menu.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "scene/scene.h"
@@ -223,6 +224,7 @@ private:
     QAction* joinOnline_ = nullptr;
     QAction* leaveOnline_ = nullptr;
     QMenu* playersMenu_ = nullptr;
+    std::unique_ptr<ProgramMenu> programMenu_;
     QTimer heartbeat_;
     MessageBox messageBox_;
     ProgramEnd programEnd_;

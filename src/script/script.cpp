@@ -153,6 +153,27 @@ parseBot(const std::vector<std::string_view>& words, ScriptEvent event, const Er
     return event;
 }
 
+// "<ms> program 1|2 COMMAND...": a side played by a program of the player's
+// own from then on; the command's words are the program and its arguments.
+template <typename Error>
+std::variant<std::monostate, ScriptEvent, ScriptError>
+parseProgram(const std::vector<std::string_view>& words, ScriptEvent event, const Error& error) {
+    event.kind = EventKind::bot;
+    if (words.size() < 4) {
+        return error("missing " + std::string(words.size() < 3 ? "side (1 or 2)" : "command") +
+                     " after " + quotedWord(words[words.size() - 1]));
+    }
+    if (words[2] != "1" && words[2] != "2") {
+        return error("bad side " + quotedWord(words[2]) + " (1 or 2)");
+    }
+    event.side = words[2] == "1" ? 1 : 2;
+    for (std::size_t i = 3; i < words.size(); ++i) {
+        event.command += (i > 3 ? " " : "") + std::string(words[i]);
+    }
+    event.name = eventName(event);
+    return event;
+}
+
 } // namespace
 
 std::string quotedWord(std::string_view word, std::size_t shownBytes) {
@@ -227,6 +248,8 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         event.kind = EventKind::end;
     } else if (keyword == "bot") {
         return parseBot(words, std::move(event), error);
+    } else if (keyword == "program") {
+        return parseProgram(words, std::move(event), error);
     } else {
         return error("unknown event " + quotedWord(keyword));
     }

@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "program/program_player.h"
 #include "script/script.h"
 
+#include <chrono>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -32,6 +34,8 @@ struct OnlineOptions {
 struct ExtraOptions {
     std::optional<OnlineOptions> online;
     std::string recordPath;
+    // How long a program of the player's own may take to answer a heartbeat.
+    std::chrono::milliseconds programAnswerTime = program::answerTime;
 };
 // One --host or --join as written on the command line.
 struct OnlineChoice {

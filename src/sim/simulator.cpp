@@ -6,6 +6,7 @@
 #include "app/version.h"
 #include "bot/computer_player.h"
 #include "online_run.h"
+#include "program/program_player.h"
 #include "qtgui/picture_loader.h"
 #include "qtgui/qt_text_rasteriser.h"
 #include "run_setup.h"
@@ -22,6 +23,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <memory>
 
 namespace gloob::sim {
@@ -116,13 +118,24 @@ const Pictures& simulatorPictures() {
 }
 
 void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
-              const std::vector<EngineObserver*>& observers) {
+              const std::vector<EngineObserver*>& observers, std::ostream* messages,
+              std::chrono::milliseconds programAnswerTime) {
     TraceWriter writer(trace);
     ScriptSource script(events);
     HeadlessFrontEnd front(script.inputSource());
     const QtTextRasteriser text;
     Engine engine(front, text, simulatorPictures());
     engine.setAutopilotMaker(bot::computerPlayers());
+    std::ostream& told = messages != nullptr ? *messages : std::cerr;
+    engine.setProgramMaker([&](int side, const std::string& command) {
+        return std::make_unique<program::ProgramPlayer>(
+            side, command, [&engine] { return engine.nowMicros(); },
+            [&told](const std::string& message) {
+                told << programName << ": " << message << '\n';
+                told.flush();
+            },
+            programAnswerTime);
+    });
     engine.addObserver(writer);
     for (EngineObserver* observer : observers) {
         engine.addObserver(*observer);
@@ -152,7 +165,8 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
     }
     try {
         const StopAtFirstFailedWrite stop(trace);
-        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers);
+        simulate(std::get<std::vector<ScriptEvent>>(parsed), trace, observers, &errors,
+                 extra.programAnswerTime);
     } catch (const std::ios::failure&) {
         // Reported below, from the stream's state.
     }
@@ -267,6 +281,14 @@ Script: one event a line; '#' starts a comment; blank lines are skipped.
                           back; the line writes no trace line, the computer's
                           keys are traced like any, and the side's own key
                           lines are ignored while it plays
+  <ms> program 1|2 COMMAND...
+                          puts a side under a program of your own, started
+                          from the command's words (no shell): each heartbeat
+                          it reads a JSON line of what a player sees and
+                          answers a line of keys ("+left -jump"); one that
+                          answers late (over 5 ms; its first answer within
+                          2 s), writes anything else or ends is dropped with a
+                          message on standard error, and the side stands still
 <ms> is a decimal number of milliseconds from 0 to 4294967295, the range of the
 game's millisecond counter; times need not be sorted (events are delivered by
 time, equal times in file order). A line ends at LF, CR or CR LF and holds at

@@ -30,9 +30,11 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
                  const ExtraOptions& extra = {});
 
 // Plays parsed events (in file order), writing the trace; more observers,
-// such as a recorder, may watch the game too.
+// such as a recorder, may watch the game too. What happens to the players'
+// own programs is told on `messages` (standard error when none).
 void simulate(const std::vector<ScriptEvent>& events, std::ostream& trace,
-              const std::vector<EngineObserver*>& observers = {});
+              const std::vector<EngineObserver*>& observers = {}, std::ostream* messages = nullptr,
+              std::chrono::milliseconds programAnswerTime = program::answerTime);
 
 // An offscreen QGuiApplication for a run, when the process has none yet.
 std::unique_ptr<QGuiApplication> guiApplicationForRun();

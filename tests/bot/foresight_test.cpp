@@ -3,6 +3,7 @@
 // The computer player's foresight must be the game itself: run on its copy of
 // the court, the ball goes exactly where the window's timers take it.
 #include "bot/planner.h"
+#include "match/keys.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,41 @@ TEST(Foresight, WorksOutWhatItsOwnBodyDidToTheBall) {
         }
     }
 }
+
+struct Jump {
+    const char* name;
+    int side;
+    std::int16_t key;
+};
+
+class ForesightJump : public ::testing::TestWithParam<Jump> {};
+
+// A jump on the copy rises, comes down and ends on the ground tick by tick
+// as the window's own jump does: the planner times its jumping hits by it.
+TEST_P(ForesightJump, RisesAndLandsAsTheGameDoes) {
+    const Jump& jump = GetParam();
+    TestWindow window;
+    bot::Foresight foresight(window.scene());
+    const Shape& body = jump.side == 1 ? window.scene().shpGloob1 : window.scene().shpGloob2;
+    window.match().Form_KeyDown(jump.key, 0);
+    foresight.placeBody(jump.side, {body.Left, body.Top, 0, True16, -150});
+    for (int tick = 1; tick <= 40; ++tick) {
+        window.match().tmrJump1_Timer();
+        window.match().tmrJump2_Timer();
+        foresight.otherTimers(false);
+        const bot::BodyState foreseen = foresight.body(jump.side);
+        const std::int16_t jumping =
+            jump.side == 1 ? window.state().player1Jumping : window.state().player2Jumping;
+        ASSERT_EQ(foreseen.top, body.Top) << "tick " << tick;
+        ASSERT_EQ(foreseen.jumping, jumping) << "tick " << tick;
+    }
+    EXPECT_EQ(foresight.body(jump.side).jumping, 0) << "the jump never ended";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sides, ForesightJump,
+                         ::testing::Values(Jump{"Player1", 1, keys::up},
+                                           Jump{"Player2", 2, keys::w}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gloob::testing

@@ -178,6 +178,7 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Options > Players > Player 2 > Computer (Easy)",
         "Options > Players > Player 2 > Computer (Normal)",
         "Options > Players > Player 2 > Computer (Hard)",
+        "Options > Players > Program...",
         "Options > Sound",
         "Options > Volume",
         "Options > Volume > 25 %",

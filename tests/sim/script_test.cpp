@@ -88,6 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "unknown event '\\x00\\x00'"},
         MalformedCase{"LongWordCut", "0 " + std::string(1000, 'w') + "\n", 1,
                       "unknown event '" + std::string(40, 'w') + "...'"},
+        MalformedCase{"ProgramWithoutSide", "0 program\n", 1,
+                      "missing side (1 or 2) after 'program'"},
+        MalformedCase{"ProgramWithoutCommand", "0 program 2  # none\n", 1,
+                      "missing command after '2'"},
+        MalformedCase{"ProgramOnSideThree", "0 program 3 ./mine\n", 1, "bad side '3' (1 or 2)"},
         MalformedCase{"OldMacLineEnds", "0 keydown 37\r\r0 bogus\r", 3, "unknown event 'bogus'"},
         MalformedCase{"WindowsLineEnds", "0 keydown 37\r\n\r\n0 bogus\r\n", 3,
                       "unknown event 'bogus'"},
@@ -163,7 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
         ValidCase{"CommentRightAfterTheWord", "2 focusout#lost it", 2, EventKind::focusOut, 0,
                   noMenu, "focusout"},
         ValidCase{"WindowsLineEnd", "3 end\r", 3, EventKind::end, 0, noMenu, "end"},
-        ValidCase{"LatestTime", "4294967295 end", 4294967295, EventKind::end, 0, noMenu, "end"}),
+        ValidCase{"LatestTime", "4294967295 end", 4294967295, EventKind::end, 0, noMenu, "end"},
+        ValidCase{"ProgramWithArguments", "9 program 2  python3\t./mine.py  --fast # mine", 9,
+                  EventKind::bot, 0, noMenu, "program 2 python3 ./mine.py --fast"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScriptLine, BlankAndCommentLinesGiveNothing) {

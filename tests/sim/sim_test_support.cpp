@@ -10,12 +10,12 @@
 
 namespace gloob::sim::testing {
 
-SimRun runScript(std::string_view script) {
+SimRun runScript(std::string_view script, const ExtraOptions& extra) {
     std::istringstream in{std::string(script)};
     std::ostringstream trace;
     std::ostringstream errors;
     SimRun run;
-    run.status = runSimulator(in, trace, errors);
+    run.status = runSimulator(in, trace, errors, extra);
     run.trace = trace.str();
     run.errors = errors.str();
     run.lines = parseTrace(run.trace);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "online_run.h"
 #include "trace_json.h"
 
 #include <ostream>
@@ -23,8 +24,8 @@ struct SimRun {
     std::vector<Json> lines; // the trace parsed, when it is valid
 };
 
-// Plays a script in this process, as gloob-sim would.
-SimRun runScript(std::string_view script);
+// Plays a script in this process, as gloob-sim would with these options.
+SimRun runScript(std::string_view script, const ExtraOptions& extra = {});
 
 // The lines of one event, in trace order.
 std::vector<Json> linesOf(const std::vector<Json>& lines, std::string_view event);

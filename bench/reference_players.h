@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#pragma once
+
+#include "app/autopilot.h"
+#include "bot/court.h"
+#include "bot/sighting.h"
+
+#include <cstdint>
+#include <deque>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace gloob::ladder {
+
+// How a reference opponent plays: the returner walks under the ball and
+// sends it back without jumping; the jumper does the same and jumps when
+// the ball comes down near it.
+enum class Reference { returner, jumper };
+
+std::string_view nameOf(Reference reference);
+
+// A player who only keeps the ball in play, as a person new to the game
+// does: it never aims, and it stands under where it sees the ball come down.
+// It sees what a player sees, as late as a person reacts.
+class ReferencePlayer final : public Autopilot {
+public:
+    ReferencePlayer(int side, Reference reference);
+
+    std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override;
+
+private:
+    float landingTarget(const bot::Sighting& seen) const;
+    void press(std::int16_t key, std::vector<KeyEvent>& keys);
+
+    int side_;
+    Reference reference_;
+    std::int16_t leftKey_, rightKey_, jumpKey_;
+    bot::Court court_;
+    std::pair<float, float> walls_{0, 0}; // the inner sides of the outer walls
+    float ceiling_ = 0;
+    std::deque<bot::Sighting> memory_;
+    float target_ = 0;
+    std::int16_t held_ = 0;
+};
+
+} // namespace gloob::ladder

@@ -1,0 +1,9 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+# Walks right for a few heartbeats, then ends.
+read -r line
+echo +right
+for heartbeat in 1 2 3; do
+    read -r line
+    echo
+done
