@@ -5,7 +5,7 @@
 // is recorded; the benchmark then has fresh players of the same seeds decide
 // on the same sights again, which they do exactly alike, so that only the
 // decisions are timed and not the game.
-#include "bot/bot_match.h"
+#include "bot_match.h"
 
 #include <benchmark/benchmark.h>
 

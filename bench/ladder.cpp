@@ -6,7 +6,7 @@
 // table of how they fared.
 //
 //   gloob_ladder [MATCHES] [--program COMMAND]... [--only WORD]
-#include "bot/bot_match.h"
+#include "bot_match.h"
 #include "program/program_player.h"
 #include "reference_players.h"
 

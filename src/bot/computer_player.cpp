@@ -14,10 +14,10 @@ namespace {
 // Steps of the ball right after a contact, before any ball-arc tick: a
 // player's plain and jumping hits, and the top of the net.
 bool freshlyStruck(std::int16_t speedY) {
-    return speedY == -80 || speedY == -130;
+    return speedY == steps::hit || speedY == steps::jumpingHit || speedY == steps::netBounce;
 }
 bool struckAndPulled(std::int16_t speedY) {
-    return speedY == -70 || speedY == -120;
+    return freshlyStruck(static_cast<std::int16_t>(speedY - steps::ballGravity));
 }
 
 } // namespace
@@ -170,7 +170,7 @@ void ComputerPlayer::steer(const Sighting& current, std::vector<KeyEvent>& keys)
         keys.push_back({true, jumpKey_, 0});
         keys.push_back({false, jumpKey_, 0});
         moved.jumping = True16;
-        moved.jumpSpeed = -walkStep;
+        moved.jumpSpeed = steps::jumpStart;
     }
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "match/steps.h"
 #include "scene/scene.h"
 
 #include <array>
@@ -31,11 +32,11 @@ struct Court {
 
 // The body's height above the floor after each jump tick of a jump; a jump
 // lasts jumpTicks ticks and then the player stands again.
-constexpr int jumpTicks = 31;
+constexpr int jumpTicks = steps::jumpTicks;
 using JumpArc = std::array<float, jumpTicks + 1>;
 
 // Walking speed in twips per main tick.
-constexpr std::int16_t walkStep = 150;
+constexpr std::int16_t walkStep = steps::walk;
 
 // The step a player who walks to a target takes now: on until it is within
 // half a step, and on into a limit when the target lies at or beyond it.

@@ -89,7 +89,7 @@ struct Planner::Places {
 Planner::Planner(const Scene& court, int side)
     : court_(Court::of(court, side)), foresight_(court), opponent_(court, 3 - court_.side) {
     // The jump arc, from the game's own jump timer.
-    foresight_.placeBody(side, {court_.minLeft, court_.groundTop, 0, True16, -150});
+    foresight_.placeBody(side, {court_.minLeft, court_.groundTop, 0, True16, steps::jumpStart});
     for (int tick = 1; tick <= jumpTicks; ++tick) {
         foresight_.otherTimers(false);
         jumpArc_[static_cast<std::size_t>(tick)] = court_.groundTop - foresight_.body(side).top;
@@ -175,8 +175,9 @@ Planner::Meeting Planner::meet(const Trajectory& trajectory, const Reach& reach,
     Meeting meeting;
     float left = me.left;
     // Jump ticks fire every heartbeat, so the jump's heartbeat tells its height.
-    std::int64_t jumpStart =
-        me.jumping != 0 ? now - (me.jumpSpeed + walkStep) / 10 : now - jumpTicks - 1;
+    std::int64_t jumpStart = me.jumping != 0
+                                 ? now - (me.jumpSpeed - steps::jumpStart) / steps::jumpGravity
+                                 : now - jumpTicks - 1;
     bool settled = false;
     for (std::int64_t heartbeat = now; heartbeat <= reach.last; ++heartbeat) {
         std::int64_t ticksDone = heartbeat - jumpStart;
@@ -202,7 +203,8 @@ Planner::Meeting Planner::meet(const Trajectory& trajectory, const Reach& reach,
         if (near) {
             foresight_.rewind(trajectory.beforeAt(heartbeat));
             const auto jumpSpeed =
-                static_cast<std::int16_t>(inAir ? -walkStep + 10 * ticksDone : walkStep + 10);
+                static_cast<std::int16_t>(inAir ? steps::jumpStart + steps::jumpGravity * ticksDone
+                                                : -steps::jumpStart + steps::jumpGravity);
             foresight_.placeBody(court_.side,
                                  {left, top, step, inAir ? True16 : False16, jumpSpeed});
             foresight_.mainTick();

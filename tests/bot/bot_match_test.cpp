@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // Whole matches between computer players, as the ladder plays them.
-#include "bot/bot_match.h"
+#include "bot_match.h"
 #include "match/keys.h"
 
 #include <gtest/gtest.h>

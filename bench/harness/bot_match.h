@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include "computer_player.h"
+#include "bot/computer_player.h"
 
 #include <cstdint>
 #include <functional>

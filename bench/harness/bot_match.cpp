@@ -6,9 +6,9 @@
 #include "app/frm_gloob.h"
 #include "app/headless_front_end.h"
 #include "app/heartbeat.h"
-#include "foresight.h"
-#include "match/int16_arith.h"
+#include "bot/foresight.h"
 #include "match/keys.h"
+#include "match/strike.h"
 
 #include <array>
 #include <chrono>
@@ -16,28 +16,6 @@
 namespace gloob::bot {
 
 namespace {
-
-bool overlaps(const Shape& ball, const Shape& body) {
-    return ball.Left + ball.Width >= body.Left && body.Left + body.Width >= ball.Left;
-}
-
-// Which player (1, 2) the last main tick's contact came from, 3 for the top
-// of the net, 0 for none: a contact leaves the ball at the start of a new arc.
-int contactOf(const Scene& scene, const MatchState& state) {
-    const Shape& ball = scene.shpBall;
-    const bool struck = state.ballArcRunning != 0 && state.ballArcLimit == toInt16(ball.Top) &&
-                        (state.ballSpeedY == -80 || state.ballSpeedY == -130);
-    if (!struck) {
-        return 0;
-    }
-    if (ball.Top + ball.Height == scene.shpGloob1.Top && overlaps(ball, scene.shpGloob1)) {
-        return 1;
-    }
-    if (ball.Top + ball.Height == scene.shpGloob2.Top && overlaps(ball, scene.shpGloob2)) {
-        return 2;
-    }
-    return 3;
-}
 
 // Keeps the record of a match from what every main tick left behind.
 class Scorekeeper {
@@ -58,10 +36,12 @@ public:
             rally_ = {};
             return;
         }
-        const int contact = contactOf(scene, state);
-        if (contact == 0) {
+        const Striker striker = ballJustStruck(scene, state);
+        if (striker == Striker::none) {
             return;
         }
+        // 1 and 2 for the players, 3 for the top of the net.
+        const int contact = striker == Striker::player1 ? 1 : striker == Striker::player2 ? 2 : 3;
         // A contact in the tick after one of the same kind goes on the same touch.
         auto& last = lastContactTick_[static_cast<std::size_t>(contact - 1)];
         if (last != mainTicks_ - 1) {
