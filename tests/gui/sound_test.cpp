@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The window's sound: the Options items, what they keep, and when the game is muted.
 #include "qt/main_window.h"
+#include "qt/sound_menu.h"
+#include "sound/game_sounds.h"
 #include "sound/wave.h"
 
 #include <QAction>
