@@ -12,12 +12,20 @@ void AutoRepeatFilter::press(std::int16_t keyCode, std::int16_t shift) {
     sink_({true, keyCode, shift});
 }
 
-void AutoRepeatFilter::release(std::int16_t keyCode, std::int16_t shift, bool markedAutoRepeat) {
+void AutoRepeatFilter::release(std::int16_t keyCode, std::int16_t shift, bool markedAutoRepeat,
+                               std::int64_t realMicros) {
     if (markedAutoRepeat) {
         return;
     }
     flush();
     heldRelease_ = KeyEvent{false, keyCode, shift};
+    heldSince_ = realMicros;
+}
+
+void AutoRepeatFilter::deliveryPoint(std::int64_t realMicros) {
+    if (heldRelease_ && realMicros - heldSince_ >= repeatGapMicros) {
+        flush();
+    }
 }
 
 void AutoRepeatFilter::flush() {

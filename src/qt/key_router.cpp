@@ -79,6 +79,10 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void KeyRouter::deliveryPoint() {
+    filter_.deliveryPoint(driver_.realMicros());
+}
+
 bool KeyRouter::route(const QKeyEvent& key) {
     if (fullScreen_.routeKey(key)) {
         return true;
@@ -101,7 +105,7 @@ bool KeyRouter::route(const QKeyEvent& key) {
             filter_.press(code, shift);
         }
     } else {
-        filter_.release(code, shift, key.isAutoRepeat());
+        filter_.release(code, shift, key.isAutoRepeat(), driver_.realMicros());
     }
     return keepFromButtons(key.key(), gameKey);
 }

@@ -38,6 +38,8 @@ public:
 
     // Hands the release held back, if any, to the game now.
     void flush() { filter_.flush(); }
+    // At a delivery point: the release held back, once it cannot be a repeat.
+    void deliveryPoint();
     // A new game hears nothing of the last one's keys.
     void discard() { filter_.discard(); }
 

@@ -147,7 +147,7 @@ void MainWindow::command(const GameEvent& event) {
 
 void MainWindow::collectInput(Engine& /*running*/) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    keys_->flush();
+    keys_->deliveryPoint();
     if (PadInput* pads = choices_->pads()) {
         for (const GameEvent& event : pads->poll()) {
             // Like keys: while paused a press is not handed on, a release is.

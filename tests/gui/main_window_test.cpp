@@ -77,6 +77,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // A plain release waits this long for the press that would show it a repeat.
+    static void waitOutRepeatGap() {
+        std::this_thread::sleep_for(std::chrono::microseconds(AutoRepeatFilter::repeatGapMicros));
+    }
     void key(QEvent::Type type, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
              bool autoRepeat = false) {
         // Into the window the way the platform delivers it: at its QWindow.
@@ -387,6 +391,7 @@ TEST_P(Keys, ReachThePlayersAtTheNextHeartbeat) {
     }
     EXPECT_EQ(state().player1SpeedX, 0) << "nothing is handed over between heartbeats";
     EXPECT_EQ(state().player2SpeedX, 0);
+    waitOutRepeatGap();
     window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, c.player1);
     EXPECT_EQ(state().player1BaseSpeedX, c.player1);
@@ -492,6 +497,7 @@ TEST_F(GameWindow, OtherKeysReachBothTheGameAndTheFocusedButton) {
     key(press, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window->exitButton());
     key(release, Qt::Key_Tab);
+    waitOutRepeatGap();
     window->runNextHeartbeatNow();
     EXPECT_EQ(state().player1SpeedX, 0);
 

@@ -96,5 +96,29 @@ INSTANTIATE_TEST_SUITE_P(
                    -150}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A repeat's release and press a millisecond apart may fall on either side of
+// a delivery point; a real release is handed over at the first delivery point
+// that leaves its press time to come.
+TEST(AutoRepeatAtADeliveryPoint, HandsOverAReleaseOnlyOnceItCannotBeARepeat) {
+    std::vector<KeyEvent> delivered;
+    AutoRepeatFilter filter([&](const KeyEvent& e) { delivered.push_back(e); });
+    constexpr std::int64_t gap = AutoRepeatFilter::repeatGapMicros;
+
+    filter.press(keys::left, 0);
+    filter.release(keys::left, 0, false, 10'000);
+    filter.deliveryPoint(10'000 + gap / 3);
+    filter.press(keys::left, 0);
+    filter.deliveryPoint(10'000 + gap);
+    ASSERT_EQ(delivered.size(), 2U) << "the repeat straddling the delivery point is no release";
+    EXPECT_TRUE(delivered[1].down);
+
+    filter.release(keys::left, 0, false, 30'000);
+    filter.deliveryPoint(30'000 + gap - 1);
+    EXPECT_EQ(delivered.size(), 2U);
+    filter.deliveryPoint(30'000 + gap);
+    ASSERT_EQ(delivered.size(), 3U);
+    EXPECT_FALSE(delivered[2].down);
+}
+
 } // namespace
 } // namespace gloob::testing
