@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "game_session.h"
 
+#include <algorithm>
+
 #include "app/version.h"
 
 namespace gloob {
@@ -36,6 +38,13 @@ bool GameSession::recordTo(const std::filesystem::path& path, bool onlyWithAMatc
 }
 
 void GameSession::replay(std::vector<ScriptEvent> events) {
+    const auto firstPlay = std::find_if(events.begin(), events.end(), [](const ScriptEvent& e) {
+        return e.kind == EventKind::clickPlay;
+    });
+    replayStart_ = firstPlay != events.end() ? firstPlay->milliseconds * 1000 : 0;
+    for (const ScriptEvent& event : events) {
+        replayEnd_ = std::max(replayEnd_, event.milliseconds * 1000);
+    }
     replay_.emplace(std::move(events));
 }
 

@@ -40,6 +40,11 @@ public:
     // ends the replay rather than the program.
     void collectReplay();
     bool replayOver() const;
+    // Where watching begins: at the first Play!, the first screen before it
+    // being only the time the player took to start.
+    std::int64_t replayStartMicros() const { return replayStart_; }
+    // The recording's last event.
+    std::int64_t replayEndMicros() const { return replayEnd_; }
 
     // Flushes and closes the files; no handler runs after it.
     void close();
@@ -52,6 +57,8 @@ private:
     std::filesystem::path recordPath_;
     bool onlyWithAMatch_ = false;
     std::optional<ScriptSource> replay_;
+    std::int64_t replayStart_ = 0;
+    std::int64_t replayEnd_ = 0;
     Engine engine_;
 };
 

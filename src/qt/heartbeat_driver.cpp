@@ -25,6 +25,12 @@ void HeartbeatDriver::beat() {
     if (engine_().insideHandler() || pacer_.paused()) {
         return;
     }
+    // Each heartbeat skipped is due at once; a new game ends the skipping.
+    while (engine_().nextHeartbeatMicros() < skipUntil_ && !pacer_.paused()) {
+        pacer_.anchor(skipUntil_, realClock_.nowMicros());
+        runHeartbeat_();
+    }
+    skipUntil_ = 0;
     const std::int64_t now = realClock_.nowMicros();
     const std::int64_t next = engine_().nextHeartbeatMicros();
     if (now < pacer_.realMicrosOf(next)) {
@@ -79,6 +85,7 @@ void HeartbeatDriver::clockStoodStill() {
 }
 
 void HeartbeatDriver::restart(int speed, std::int64_t startAfterMicros) {
+    skipUntil_ = 0;
     pacer_.setSpeed(speed, realClock_.nowMicros());
     pacer_.anchor(0, realClock_.nowMicros() + startAfterMicros);
 }

@@ -38,6 +38,8 @@ public:
     void paceTo(std::int64_t virtualMicros);
     // Time the game did not see pass (a message box) is not made up for.
     void clockStoodStill();
+    // Runs the game unseen, as fast as it goes, up to this virtual time.
+    void skipTo(std::int64_t virtualMicros) { skipUntil_ = virtualMicros; }
     // A new game, at `speed` times the real pace, beginning this much later than now.
     void restart(int speed, std::int64_t startAfterMicros = 0);
     void setSpeed(int speed);
@@ -55,6 +57,7 @@ private:
     QTimer timer_;
     EngineOf engine_;
     RunHeartbeat runHeartbeat_;
+    std::int64_t skipUntil_ = 0;
 };
 
 } // namespace gloob

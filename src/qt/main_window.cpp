@@ -121,9 +121,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     online_->launch(options);
 }
 
-MainWindow::~MainWindow() {
-    keys_.reset();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::post(const GameEvent& event) {
     // The players' input does nothing during a replay; Exit still ends the program.
@@ -177,6 +175,9 @@ void MainWindow::refresh() {
     }
     menus_->showChecks(scene);
     court_->showChanges();
+    if (replaying()) {
+        showState(); // the replay's clock
+    }
 }
 
 void MainWindow::settingsChanged(const GameSettings& settings) {
@@ -282,9 +283,12 @@ void MainWindow::setPaused(bool paused) {
 }
 
 void MainWindow::showState() {
-    setWindowTitle(gloob::windowTitle(game().scene.Caption,
-                                      {replaying(), driver_->speed(), paused(),
-                                       !online_->freedoms().setApart, online_->describe()}));
+    const GameSession& session = sessions_->current();
+    const std::int64_t start = session.replayStartMicros();
+    setWindowTitle(gloob::windowTitle(
+        game().scene.Caption,
+        {replaying(), engine().nowMicros() - start, session.replayEndMicros() - start,
+         driver_->speed(), paused(), !online_->freedoms().setApart, online_->describe()}));
     // A replay watched faster than it was played would only chatter.
     if (GameSounds* sounds = choices_->sounds()) {
         sounds->setMuted(paused() || (replaying() && driver_->speed() != 1));

@@ -100,6 +100,7 @@ void SessionDirector::startNext() {
         session_->replay(std::move(*nextReplay_));
         nextReplay_.reset();
         driver_.setSpeed(replaySpeed_);
+        driver_.skipTo(session_->replayStartMicros());
     } else {
         LaunchOptions files;
         // Every later game is kept in the replays folder when the first one was recorded.

@@ -2,12 +2,26 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "window_title.h"
 
+#include <algorithm>
+
 namespace gloob {
+
+namespace {
+
+// Minutes and seconds, as a player reads a clock.
+QString clock(std::int64_t micros) {
+    const std::int64_t seconds = std::max<std::int64_t>(0, micros) / 1'000'000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 QString windowTitle(const std::string& caption, const WindowState& state) {
     QString title = QString::fromStdString(caption);
     if (state.replay) {
-        title += QStringLiteral(" - Replay");
+        title += QStringLiteral(" - Replay %1 / %2")
+                     .arg(clock(std::min(state.replayMicros, state.replayLengthMicros)),
+                          clock(state.replayLengthMicros));
         if (state.speed != 1) {
             title += QStringLiteral(" %1x").arg(state.speed);
         }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 namespace gloob {
@@ -11,6 +12,9 @@ namespace gloob {
 // What the window shows when it is not the players' game itself.
 struct WindowState {
     bool replay = false;
+    // How far the replay has come, and how long it is, from its first Play!.
+    std::int64_t replayMicros = 0;
+    std::int64_t replayLengthMicros = 0;
     int speed = 1;
     bool paused = false;
     bool online = false;

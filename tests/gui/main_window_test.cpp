@@ -708,7 +708,7 @@ TEST_F(GameWindow, ReplayPlaysARecordingThenComesBackToTheFirstScreen) {
     const RecordingFile recording("# script format 1\n0 menu 8\n0 keydown 38\n300 menu exit\n");
     ASSERT_TRUE(window->startReplay(recording.path()));
     EXPECT_TRUE(window->replaying());
-    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Replay");
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Replay 0:00 / 0:00");
 
     window->runNextHeartbeatNow();
     EXPECT_TRUE(scene().mnu8.Checked);
@@ -727,6 +727,23 @@ TEST_F(GameWindow, ReplayPlaysARecordingThenComesBackToTheFirstScreen) {
     EXPECT_TRUE(scene().mnu5.Checked) << "a new game, as at start";
     EXPECT_EQ(state().player1Jumping, 0);
     EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl");
+}
+
+// The first screen before Play! is only the time the player took to start:
+// played through unseen, so that watching begins with the match.
+TEST_F(GameWindow, ReplayBeginsAtTheFirstPlayAndShowsItsClock) {
+    const RecordingFile recording(
+        "# script format 1\n30000 menu 8\n60000 click play\n135000 menu exit\n");
+    ASSERT_TRUE(window->startReplay(recording.path()));
+    window->runNextHeartbeatNow();
+    // Play!'s own pause is part of the match, and is watched.
+    const std::int64_t now = window->engine().nowMicros();
+    EXPECT_GE(now, 60'000'000);
+    EXPECT_LT(now, 65'000'000);
+    EXPECT_TRUE(scene().mnu8.Checked) << "what came before is played all the same";
+    EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Replay 0:0" +
+                                               std::to_string((now - 60'000'000) / 1'000'000) +
+                                               " / 1:15");
 }
 
 struct BadFileCase {
