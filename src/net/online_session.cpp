@@ -65,13 +65,17 @@ void OnlineSession::postLocal(const GameEvent& event) {
     localInput_.push_back(event);
 }
 
-void OnlineSession::stopIfEnded() const {
+void OnlineSession::stopIfEnded() {
     if (!active()) {
+        if (engine_ != nullptr) {
+            engine_->stopRun();
+        }
         throw RunEnded{RunEnded::Reason::stopped};
     }
 }
 
 void OnlineSession::deliver(Engine& engine) {
+    engine_ = &engine;
     stopIfEnded();
     const std::int64_t point = engine.nowMicros();
     if (point == lastPoint_) {
@@ -119,6 +123,13 @@ void OnlineSession::deliver(Engine& engine) {
         stopIfEnded();
     }
     for (const GameEvent& event : buffer_.takeDue(point)) {
+        if (stopAtPeersExit_ && event.origin == remoteSide() && endsTheProgram(event) &&
+            engine.window().handles(event)) {
+            // Handed over in its turn, after what came before it here.
+            endAsPeerLeft();
+            engine.postAgreed(GameEvent::of(EventKind::end));
+            break;
+        }
         engine.postAgreed(event);
     }
 }

@@ -98,6 +98,11 @@ public:
     void endAsPeerLeft();
 
     SessionEnd ended() const { return ended_; }
+
+    // Where the program goes on after the match (the window), the other
+    // player's Exit stops the match's run as `end` does: the trace then
+    // holds no exit, and the recording says how the run ended.
+    void stopAtPeersExit() { stopAtPeersExit_ = true; }
     bool active() const { return ended_ == SessionEnd::none; }
     // What the player is told about the end.
     std::string endMessage() const;
@@ -115,7 +120,8 @@ private:
     void sendFrame();
     void sayGoodbye(ByeReason reason);
     void end(SessionEnd why);
-    void stopIfEnded() const;
+    // Ends the run through the engine, so that a recording says so.
+    void stopIfEnded();
 
     std::unique_ptr<Link> link_;
     std::uint32_t session_;
@@ -137,6 +143,8 @@ private:
     std::uint32_t outOfStepAt_ = 0;
     int runningOrigin_ = 0;
     bool servicing_ = false;
+    bool stopAtPeersExit_ = false;
+    Engine* engine_ = nullptr;
     SessionEnd ended_ = SessionEnd::none;
     SessionStats stats_;
 };

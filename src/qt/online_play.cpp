@@ -77,6 +77,7 @@ bool OnlinePlay::advance() {
     startAfter_ = handshake_->agreement().startAfterMicros;
     session_ = std::make_unique<net::OnlineSession>(std::move(link_), handshake_->agreement(),
                                                     handshake_->takeLeftovers(), surroundings);
+    session_->stopAtPeersExit();
     front_ = std::make_unique<net::OnlineFrontEnd>(local_, *session_);
     handshake_.reset();
     return true;

@@ -7,12 +7,14 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -40,6 +42,8 @@ public:
     std::uint16_t port() const { return port_; }
     std::atomic<bool> sayGoodbye{false};
     std::atomic<bool> fallSilent{false};
+    // Player 1 chooses Exit.
+    std::atomic<bool> exitGame{false};
 
 private:
     void run() {
@@ -60,7 +64,11 @@ private:
             for (const net::Message& m : link_->service(2)) {
                 if (const auto* frame = std::get_if<net::InputFrame>(&m)) {
                     buffer.receive(*frame);
-                    buffer.takeLocal(frame->frontier - delay, {});
+                    std::vector<GameEvent> input;
+                    if (exitGame.exchange(false)) {
+                        input.push_back(GameEvent::menu(MenuId::mnuExit));
+                    }
+                    buffer.takeLocal(frame->frontier - delay, input);
                     link_->send(buffer.frame(agreed.session), false);
                 }
             }
@@ -75,8 +83,9 @@ private:
 
 class OnlineWindow : public ::testing::Test {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>();
+    void SetUp() override { open({}); }
+    void open(const LaunchOptions& options) {
+        window = std::make_unique<MainWindow>(options);
         window->setMessageBox(
             [this](const QString&, const QString& message) { messages.push_back(message); });
         window->setProgramEnd([] {});
@@ -155,6 +164,45 @@ TEST_F(OnlineWindow, AHostThatSaysGoodbyeEndsTheMatchWithAMessage) {
     EXPECT_EQ(messages.back().toStdString(), "The other player left the game.");
     EXPECT_EQ(window->online(), nullptr);
     EXPECT_EQ(title(), "Gloob Volleyballl");
+}
+
+// Here the program goes on after the match: the trace holds no exit, and
+// the recording ends as the run did.
+TEST_F(OnlineWindow, TheOtherPlayersExitEndsOnlyTheMatchInTraceAndRecording) {
+    QTemporaryDir folder;
+    LaunchOptions options;
+    options.tracePath = folder.filePath(QStringLiteral("match.trace")).toStdString();
+    options.recordPath = folder.filePath(QStringLiteral("match.replay")).toStdString();
+    options.joinAddress = QStringLiteral("127.0.0.1:%1").arg(host.port()).toStdString();
+    open(options);
+    ASSERT_TRUE(until([&] { return title().find("Online: Player 2") != std::string::npos; }))
+        << title();
+    const std::int64_t began = window->engine().nowMicros();
+    ASSERT_TRUE(until([&] { return window->engine().nowMicros() > began + 200'000; }));
+    host.exitGame = true;
+    ASSERT_TRUE(until([&] { return !messages.empty(); })) << title();
+    EXPECT_EQ(messages.back().toStdString(), "The other player left the game.");
+    EXPECT_EQ(title(), "Gloob Volleyballl");
+
+    const auto lines = [](const std::string& path) {
+        std::ifstream file(path);
+        std::vector<std::string> all;
+        for (std::string line; std::getline(file, line);) {
+            all.push_back(line);
+        }
+        return all;
+    };
+    const auto trace = lines(options.tracePath);
+    ASSERT_FALSE(trace.empty());
+    for (const std::string& line : trace) {
+        EXPECT_EQ(line.find("\"ev\":\"exit\""), std::string::npos) << line;
+    }
+    const auto recording = lines(options.recordPath);
+    ASSERT_FALSE(recording.empty());
+    EXPECT_TRUE(recording.back().ends_with(" end")) << recording.back();
+    for (const std::string& line : recording) {
+        EXPECT_EQ(line.find("exit"), std::string::npos) << line;
+    }
 }
 
 TEST_F(OnlineWindow, AHostThatFallsSilentIsReportedWithinFiveSeconds) {
