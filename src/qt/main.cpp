@@ -6,6 +6,7 @@
 #include "display_failure.h"
 #include "main_window.h"
 #include "qtgui/picture_loader.h"
+#include "startup_timeline.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@ void printError(const QString& message) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    gloob::markStartup("main");
     const auto commandLine = gloob::readGameCommandLine(argc, argv);
     if (const int* status = std::get_if<int>(&commandLine)) {
         return *status;
@@ -56,6 +58,7 @@ int main(int argc, char* argv[]) {
         const gloob::DisplayFailureGuard guard;
         app = std::make_unique<QApplication>(argc, argv);
     }
+    gloob::markStartup("application");
     QApplication::setApplicationName(QStringLiteral("gloob"));
     QApplication::setApplicationVersion(
         QString::fromUtf8(gloob::gameVersion.data(), gloob::gameVersion.size()));
@@ -67,6 +70,7 @@ int main(int argc, char* argv[]) {
 
     try {
         gloob::MainWindow window(options);
+        gloob::markStartup("window");
         if (!window.startupError().isEmpty()) {
             printError(window.startupError());
             return 1;
@@ -78,6 +82,7 @@ int main(int argc, char* argv[]) {
         window.winId();
         QApplication::setApplicationName(QStringLiteral("gloob"));
         window.show();
+        gloob::markStartup("shown");
         return QApplication::exec();
     } catch (const gloob::PictureError& error) {
         printError(QString::fromUtf8(error.what()));

@@ -58,9 +58,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
                     engine.addObserver(driver_->timing());
                     engine.setAutopilotMaker(bot::computerPlayers());
                     engine.setProgramMaker(menus_->programs().maker(engine));
-                    if (GameSounds* sounds = choices_->sounds()) {
-                        sounds->watch(engine);
-                    }
+                    choices_->watch(engine);
                 },
             .shown = [this](GameSession&) { court_->setScene(game().scene, game().compositor()); },
             .stepped = [this] { refresh(); },
@@ -94,7 +92,16 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
                               .message = message});
 
     court_ = new CourtView(game().scene, game().compositor(), this);
-    court_->onPainted = [this] { driver_->timing().framePainted(); };
+    court_->onPainted = [this] {
+        driver_->timing().framePainted();
+        // Pads and sound may take long to open: not before the first frame.
+        if (!choices_->devicesOpen()) {
+            QTimer::singleShot(0, this, [this] {
+                choices_->openDevices(engine());
+                showState();
+            });
+        }
+    };
     setCentralWidget(court_);
     buttons_ = std::make_unique<CourtButtons>(*court_, game().scene,
                                               [this](const GameEvent& click) { command(click); });
@@ -221,14 +228,6 @@ void MainWindow::togglePause() {
     if (pausable()) {
         setPaused(!paused());
     }
-}
-
-bool MainWindow::event(QEvent* event) {
-    const auto type = event->type();
-    if (placement_ && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
-        placement_->recentreOnceFramed();
-    }
-    return QMainWindow::event(event);
 }
 
 // Closing the window is the game's Exit: handed over at the next delivery

@@ -111,7 +111,6 @@ public:
     void clockStoodStill() override { driver_->clockStoodStill(); }
 
 protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include "program_menu.h"
 #include "settings/mended_settings.h"
 #include "sound/game_sounds.h"
+#include "startup_timeline.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -24,7 +25,7 @@ void postChoices(Engine& engine, const GameSettings& settings) {
 }
 
 PlayerChoices::PlayerChoices(FrontEnd& window, Devices devices, Changed changed)
-    : window_(window), changed_(std::move(changed)) {
+    : window_(window), devices_(devices), changed_(std::move(changed)) {
     if (devices.settings) {
         store_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              QCoreApplication::organizationName(),
@@ -32,17 +33,32 @@ PlayerChoices::PlayerChoices(FrontEnd& window, Devices devices, Changed changed)
         settings_ = loadAndMendSettings(*store_, [](const QString& warning) {
             std::fprintf(stderr, "gloob: settings: %s\n", qPrintable(warning));
         });
+        markStartup("settings");
     }
-    if (devices.pads) {
+}
+
+void PlayerChoices::openDevices(Engine& running) {
+    if (devicesOpen_) {
+        return;
+    }
+    devicesOpen_ = true;
+    if (devices_.pads) {
         pads_ = std::make_unique<PadInput>();
         pads_->setSwapped(settings_.padsSwapped);
     }
-    if (devices.sound) {
+    if (devices_.sound) {
         sounds_ = std::make_unique<GameSounds>([](const QString& problem) {
             std::fprintf(stderr, "gloob: sound: %s\n", qPrintable(problem));
         });
         sounds_->setEnabled(settings_.sound);
         sounds_->setVolume(settings_.volume);
+    }
+    watch(running);
+}
+
+void PlayerChoices::watch(Engine& engine) {
+    if (sounds_) {
+        sounds_->watch(engine);
     }
 }
 

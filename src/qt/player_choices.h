@@ -47,6 +47,14 @@ public:
     void seatComputerPlayers(Engine& engine, const ProgramMenu& programs);
     void setPrograms(const ProgramMenu* programs) { programs_ = programs; }
 
+    // Opens the pads and the sound the launch asked for. Both can take long
+    // (a sound server to reach, devices to scan), so the window opens them
+    // once its first frame is on the screen.
+    void openDevices(Engine& running);
+    bool devicesOpen() const { return devicesOpen_; }
+    // The sound follows this game.
+    void watch(Engine& engine);
+    // Each nothing until opened, or when the launch did not ask for it.
     PadInput* pads() const { return pads_.get(); }
     GameSounds* sounds() const { return sounds_.get(); }
 
@@ -57,6 +65,8 @@ public:
 
 private:
     FrontEnd& window_;
+    Devices devices_;
+    bool devicesOpen_ = false;
     Changed changed_;
     std::unique_ptr<QSettings> store_;
     std::unique_ptr<PadInput> pads_;

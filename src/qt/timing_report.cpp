@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "timing_report.h"
 
+#include "startup_timeline.h"
+
 #include "app/heartbeat.h"
 
 #include <algorithm>
@@ -37,6 +39,8 @@ void TimingReport::framePainted() {
         return;
     }
     firstFrameReported_ = true;
+    markStartup("first frame");
+    reportStartup();
     // Wall-clock time, comparable with the launching script's `date +%s%N`.
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     std::fprintf(

@@ -6,6 +6,7 @@
 #include "court_view.h"
 #include "scene/twips.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -29,7 +30,22 @@ const QScreen* screenOf(const QWidget& window) {
 } // namespace
 
 WindowPlacement::WindowPlacement(QMainWindow& window, CourtView& court, Centre centre)
-    : window_(window), court_(court), centre_(std::move(centre)) {}
+    : window_(window), court_(court), centre_(std::move(centre)) {
+    window_.installEventFilter(this);
+}
+
+WindowPlacement::~WindowPlacement() {
+    window_.removeEventFilter(this);
+}
+
+bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == &window_ &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        recentreOnceFramed();
+    }
+    return false;
+}
 
 void WindowPlacement::fitToScreen(QSize frame) {
     const int menuBar = window_.menuBar()->sizeHint().height();

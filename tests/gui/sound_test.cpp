@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryFile>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,20 @@ std::unique_ptr<MainWindow> windowWithSound() {
     auto window = std::make_unique<MainWindow>(options);
     window->setProgramEnd([] {});
     window->setMessageBox([](const QString&, const QString&) {});
+    // Sound opens once the first frame is on the screen.
+    window->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->sounds() != nullptr; }, 5000));
     return window;
+}
+
+// Reaching a sound server can take long: the court is shown first.
+TEST(Sound, OpensOnlyAfterTheFirstFrame) {
+    LaunchOptions options;
+    options.useSound = true;
+    MainWindow window(options);
+    EXPECT_EQ(window.sounds(), nullptr);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.sounds() != nullptr; }, 5000));
 }
 
 // Every cue has its effect in the program, one the mixer can play.
