@@ -78,14 +78,16 @@ void SessionDirector::start(const LaunchOptions& files, bool live) {
     hooks_.stepped();
 }
 
+// Stopped at a delivery point like any input, so that the recording says
+// when and a replay stops where the game did.
 void SessionDirector::stop() {
     Engine& engine = session_->engine();
+    engine.post(GameEvent::of(EventKind::end));
     if (engine.insideHandler()) {
         // A pump is coming: paused, it would never come.
-        engine.post(GameEvent::of(EventKind::end));
         hooks_.resume();
     } else {
-        startNext();
+        run([&engine] { engine.runHeartbeat(); });
     }
 }
 

@@ -54,8 +54,8 @@ public:
     // A new game from the first screen; the last one, if any, is closed. A
     // live game, unlike a replay, starts with its starter's choices.
     void start(const LaunchOptions& files, bool live = true);
-    // Ends the running game: at once between heartbeats, else at the next
-    // delivery point, which unwinds every running handler.
+    // Ends the running game at its next delivery point: at once between
+    // heartbeats, else at the running handler's next pump, which unwinds it.
     void stop();
     // After a game stopped: the replay asked for, or a new game of the players'.
     void startNext();

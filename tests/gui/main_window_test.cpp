@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#include "app/heartbeat.h"
 #include "app/messages.h"
 #include "qt/court_placement.h"
 #include "qt/court_view.h"
@@ -17,6 +18,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +30,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <thread>
@@ -744,6 +747,29 @@ TEST_F(GameWindow, ReplayBeginsAtTheFirstPlayAndShowsItsClock) {
     EXPECT_EQ(text(window->windowTitle()), "Gloob Volleyballl - Replay 0:0" +
                                                std::to_string((now - 60'000'000) / 1'000'000) +
                                                " / 1:15");
+}
+
+// A game stopped between heartbeats stops at the next delivery point, and its
+// recording says so: a replay goes no further than the game did.
+TEST(StoppedGame, EndsItsRecordingAtTheDeliveryPointItStoppedAt) {
+    QTemporaryDir folder;
+    LaunchOptions options;
+    options.recordPath = folder.filePath(QStringLiteral("live.replay")).toStdString();
+    MainWindow window(options);
+    window.setProgramEnd([] {});
+    window.setMessageBox([](const QString&, const QString&) {});
+    for (int beat = 0; beat < 10; ++beat) {
+        window.runNextHeartbeatNow();
+    }
+    const std::int64_t lastBeat = window.engine().nowMicros();
+    const RecordingFile other("# script format 1\n0 keydown 37\n");
+    ASSERT_TRUE(window.startReplay(other.path()));
+    std::ifstream recording(options.recordPath);
+    std::string line, last;
+    while (std::getline(recording, line)) {
+        last = line;
+    }
+    EXPECT_EQ(last, std::to_string((lastBeat + heartbeatMicros) / 1000) + " end");
 }
 
 struct BadFileCase {
