@@ -153,6 +153,12 @@ void OnlineDirector::leave() {
     if (!play_) {
         return;
     }
+    // The match's game stops at its next delivery point, as the recording
+    // says; the match ends with it.
+    if (inMatchGame() && play_->playing()) {
+        hooks_.stopGame();
+        return;
+    }
     if (play_->inMatch()) {
         play_->session().leave();
     }

@@ -167,8 +167,19 @@ TEST_F(OnlineWindow, AHostThatSaysGoodbyeEndsTheMatchWithAMessage) {
 }
 
 // Here the program goes on after the match: the trace holds no exit, and
-// the recording ends as the run did.
-TEST_F(OnlineWindow, TheOtherPlayersExitEndsOnlyTheMatchInTraceAndRecording) {
+// the recording ends as the run did, whichever player left.
+struct LeavingCase {
+    const char* name;
+    bool hostLeaves;
+    const char* message; // what the window says, if anything
+};
+void PrintTo(const LeavingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Leaving : public OnlineWindow, public ::testing::WithParamInterface<LeavingCase> {};
+
+TEST_P(Leaving, EndsOnlyTheMatchInTraceAndRecording) {
     QTemporaryDir folder;
     LaunchOptions options;
     options.tracePath = folder.filePath(QStringLiteral("match.trace")).toStdString();
@@ -179,10 +190,17 @@ TEST_F(OnlineWindow, TheOtherPlayersExitEndsOnlyTheMatchInTraceAndRecording) {
         << title();
     const std::int64_t began = window->engine().nowMicros();
     ASSERT_TRUE(until([&] { return window->engine().nowMicros() > began + 200'000; }));
-    host.exitGame = true;
-    ASSERT_TRUE(until([&] { return !messages.empty(); })) << title();
-    EXPECT_EQ(messages.back().toStdString(), "The other player left the game.");
+    if (GetParam().hostLeaves) {
+        host.exitGame = true;
+    } else {
+        window->leaveOnline();
+    }
+    ASSERT_TRUE(until([&] { return window->online() == nullptr; })) << title();
     EXPECT_EQ(title(), "Gloob Volleyballl");
+    if (*GetParam().message != '\0') {
+        ASSERT_TRUE(until([&] { return !messages.empty(); }));
+        EXPECT_EQ(messages.back().toStdString(), GetParam().message);
+    }
 
     const auto lines = [](const std::string& path) {
         std::ifstream file(path);
@@ -204,6 +222,12 @@ TEST_F(OnlineWindow, TheOtherPlayersExitEndsOnlyTheMatchInTraceAndRecording) {
         EXPECT_EQ(line.find("exit"), std::string::npos) << line;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, Leaving,
+                         ::testing::Values(LeavingCase{"TheHostChoosesExit", true,
+                                                       "The other player left the game."},
+                                           LeavingCase{"ThisPlayerLeaves", false, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(OnlineWindow, AHostThatFallsSilentIsReportedWithinFiveSeconds) {
     joinTheHost();
