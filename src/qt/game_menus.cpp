@@ -72,14 +72,10 @@ void GameMenus::buildWritten(const Scene& scene) {
             item->setCheckable(true);
             item->setChecked(scene.menu(entry.id).Checked);
         }
-        // Qt has already flipped a checkable action by now: it is put back, as
-        // the game decides the check marks at the next delivery point.
-        QObject::connect(item, &QAction::triggered, &window_, [this, item, id = entry.id] {
-            commands_.item(id);
-            if (item->isCheckable()) {
-                item->setChecked(!item->isChecked());
-            }
-        });
+        // Qt has already flipped a checkable action by now; the window shows
+        // the game's check marks again once the command is handed over.
+        QObject::connect(item, &QAction::triggered, &window_,
+                         [this, id = entry.id] { commands_.item(id); });
     }
 }
 

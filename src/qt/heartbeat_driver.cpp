@@ -95,6 +95,12 @@ void HeartbeatDriver::setSpeed(int speed) {
     arm();
 }
 
+void HeartbeatDriver::stepWhilePaused() {
+    if (pacer_.paused() && !engine_().insideHandler()) {
+        runHeartbeat_();
+    }
+}
+
 void HeartbeatDriver::setPaused(bool paused) {
     if (paused) {
         pacer_.pause(realClock_.nowMicros());

@@ -45,6 +45,9 @@ public:
     void setSpeed(int speed);
     int speed() const { return pacer_.speed(); }
     void setPaused(bool paused);
+    // While paused, between heartbeats: one heartbeat hands over what was
+    // posted, and the pause holds.
+    void stepWhilePaused();
     bool paused() const { return pacer_.paused(); }
 
     std::int64_t realMicros() const { return realClock_.nowMicros(); }

@@ -139,15 +139,19 @@ void MainWindow::post(const GameEvent& event) {
         seatComputerPlayers();
     }
     engine().post(event);
-    // A pause holds back no Exit and no new match: play goes on to hand it over.
+    // A pause holds back no command: Exit and Play! end it, menu commands
+    // take effect at once.
     if (paused() && (endsTheProgram(event) || event.kind == EventKind::clickPlay)) {
         setPaused(false);
+    } else if (event.kind == EventKind::menu) {
+        driver_->stepWhilePaused();
     }
 }
 
 void MainWindow::command(const GameEvent& event) {
     keys_->flush();
     post(event);
+    refresh();
 }
 
 void MainWindow::collectInput(Engine& /*running*/) {
@@ -257,10 +261,6 @@ void MainWindow::moveWindow(float leftTwips, float topTwips) {
 void MainWindow::endProgram() {
     sessions_->current().close();
     programEnd_();
-}
-
-bool MainWindow::startReplay(const QString& path) {
-    return online_->freedoms().setApart && sessions_->startReplay(path);
 }
 
 void MainWindow::setReplaySpeed(int speed) {

@@ -81,7 +81,9 @@ public:
 
     // Plays a recording in the window; a bad file is shown in a message box
     // and the window stays where it was. False then.
-    bool startReplay(const QString& path);
+    bool startReplay(const QString& path) {
+        return online_->freedoms().setApart && sessions_->startReplay(path);
+    }
     // Back to the first screen of a new game.
     void stopReplay() { sessions_->stopReplay(); }
     bool replaying() const { return sessions_->current().isReplay(); }
@@ -116,7 +118,8 @@ protected:
 private:
     // Input from the player, unless a replay plays instead.
     void post(const GameEvent& event);
-    // A command from the menus or the buttons: any release held back goes first.
+    // A command from the menus or the buttons: any release held back goes
+    // first, and what is shown follows it.
     void command(const GameEvent& event);
     bool pausable() const;
     void togglePause();

@@ -822,6 +822,17 @@ TEST_F(GameWindow, PauseStopsTheGamesClock) {
     EXPECT_GT(window->engine().nowMicros(), before);
 }
 
+// A command made while paused takes effect at once, and the pause holds.
+TEST_F(GameWindow, MenuCommandsWhilePausedTakeEffectAtOnce) {
+    window->game().scene.cmdPlay.Visible = false; // a match is on
+    window->setPaused(true);
+    window->menuAction(MenuId::mnuBeach)->trigger();
+    EXPECT_TRUE(scene().mnuBeach.Checked);
+    EXPECT_TRUE(window->menuAction(MenuId::mnuBeach)->isChecked());
+    EXPECT_FALSE(window->menuAction(MenuId::mnuNone)->isChecked());
+    EXPECT_TRUE(window->paused());
+}
+
 // The first screen and GAME OVER have nothing to pause.
 TEST_F(GameWindow, PauseKeyOutsideAMatchDoesNothing) {
     key(press, Qt::Key_P);
