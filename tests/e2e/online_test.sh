@@ -23,7 +23,9 @@ cleanup() {
     local status=$?
     set +e
     stop_all
+    # A trap's own status is not the script's: the verdict must be said.
     finish "$status"
+    exit $?
 }
 
 for tool in Xvfb openbox xdotool xdpyinfo xprop timeout; do

@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 # End-to-end test of the court on other screens, on private X servers: F11
 # fills a 1920 x 1080 screen with the court at 2x and Esc brings the window
-# back; P freezes a rally and P again lets it go on; at a scale factor of 2 the
+# back; P does nothing on the first screen, freezes a rally and P again lets
+# it go on, and Exit while paused ends the program; at a scale factor of 2 the
 # whole window fits a 1280 x 1024 screen.
 #
 # usage: screen_test.sh GLOOB_BINARY BUILD_DIR
@@ -23,7 +24,9 @@ cleanup() {
     local status=$?
     set +e
     stop_all
+    # A trap's own status is not the script's: the verdict must be said.
     finish "$status"
+    exit $?
 }
 
 for tool in Xvfb openbox xdotool import convert xdpyinfo xwininfo xprop; do
@@ -163,11 +166,19 @@ stop_all
 
 start_screen 1280x1024
 start_game
+GAME_PID=${PIDS[-1]}
 wait_for 20 first ball_size_is 25x25 || fatal "the court is drawn" "ball $(ball "$SHOT")"
 BALL_HOME=$(ball "$SHOT")
 IFS='x+' read -r _ _ hx hy <<<"$BALL_HOME"
 CX=$((hx - 616))
 CY=$((hy - 72))
+# The first screen has no match to hold.
+xdotool key p
+sleep 0.3
+shot first-p
+band=$(convert "$SHOT" -format "%[hex:p{$((CX + 20)),$((CY + 236))}]" info:)
+check "P on the first screen shows nothing" "title '$(xdotool getwindowname "$WID")', pixel $band" \
+    [ "$(xdotool getwindowname "$WID")" = "Gloob Volleyballl" -a "$band" = FFFFFF ]
 xdotool mousemove $((CX + 336)) $((CY + 444)) click 1
 away() { local b; b=$(ball "$SHOT"); [[ $b != none && $b != "$BALL_HOME" ]]; }
 if ! wait_for 10 rally away; then
@@ -192,6 +203,20 @@ moved() { [[ $(ball "$SHOT") != "$frozen" ]]; }
 wait_for 3 resumed moved || true
 check "P again lets the rally go on" "ball $frozen then $(ball "$SHOT"), title '$(xdotool getwindowname "$WID")'" \
     moved
+# Paused again, Options > Exit (the third item) ends the program at once.
+xdotool key p
+read -r gx gy _ _ <<<"$(client_geometry)"
+xdotool mousemove $((gx + 20)) $((gy + 10)) click 1
+sleep 0.5
+xdotool key Down Down Down Return
+chosen=$(now_ms)
+while kill -0 "$GAME_PID" 2>/dev/null && (($(now_ms) - chosen <= 1000)); do
+    sleep 0.02
+done
+game_gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+check "Options > Exit while paused ends the program within 1 s" \
+    "still running after $(($(now_ms) - chosen)) ms, title '$(xdotool getwindowname "$WID" 2>/dev/null)'" \
+    game_gone
 stop_all
 
 # ---------------------------------------------------------------- scale factor 2
