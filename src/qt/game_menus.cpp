@@ -79,12 +79,15 @@ void GameMenus::buildWritten(const Scene& scene) {
     }
 }
 
-// What goes beyond the written game: pausing and replays, in a menu of its
-// own between Options and Help. Online play adds its items below.
+// What goes beyond the written game: a new match, pausing and replays, in a
+// menu of its own between Options and Help. Online play adds its items below.
 void GameMenus::buildGameMenu() {
     gameMenu_ = new QMenu(QStringLiteral("Game"), &window_);
     window_.menuBar()->insertMenu(action(MenuId::mnuHelp), gameMenu_);
 
+    // Straight into a new match, without the way through GAME OVER.
+    newMatch_ = gameMenu_->addAction(QStringLiteral("New Match"));
+    QObject::connect(newMatch_, &QAction::triggered, &window_, [this] { commands_.newMatch(); });
     // The key is shown, not bound: the window's key routing owns P.
     pauseAction_ = gameMenu_->addAction(QStringLiteral("Pause\tP"));
     pauseAction_->setCheckable(true);
@@ -210,6 +213,7 @@ void GameMenus::showReplaySpeed(int speed) {
 // of the host's choices.
 void GameMenus::showState(const State& state) {
     stopReplay_->setEnabled(state.replay);
+    newMatch_->setEnabled(!state.replay && !state.linked);
     pauseAction_->setEnabled(!state.linked);
     watchReplay_->setEnabled(!state.linked);
     for (QAction* speed : speedActions_) {

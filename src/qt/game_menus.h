@@ -31,6 +31,8 @@ public:
     struct Commands {
         // A written item was chosen.
         std::function<void(MenuId)> item;
+        // Game > New Match.
+        std::function<void()> newMatch;
         // Game > Pause, checked or not.
         std::function<void(bool on)> pauseChosen;
         // The recording chosen to watch; false when it cannot be played.
@@ -60,6 +62,7 @@ public:
 
     QAction* action(MenuId item) const { return actions_[static_cast<std::size_t>(item)]; }
     QMenu& gameMenu() const { return *gameMenu_; }
+    QAction* newMatchAction() const { return newMatch_; }
     QAction* pauseAction() const { return pauseAction_; }
     QAction* heldKeysAction() const { return heldKeysAction_; }
     QAction* playerAction(int player, std::size_t choice) const {
@@ -93,6 +96,7 @@ private:
     GameSettings shown_;
     std::array<QAction*, menuItemCount> actions_{};
     QMenu* gameMenu_ = nullptr;
+    QAction* newMatch_ = nullptr;
     QAction* pauseAction_ = nullptr;
     FullScreen* fullScreen_ = nullptr;
     QAction* watchReplay_ = nullptr;

@@ -71,6 +71,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
         *this, game().scene, choices_->settings(),
         GameMenus::Commands{
             .item = [this](MenuId item) { command(GameEvent::menu(item)); },
+            .newMatch = [this] { sessions_->newMatch(); },
             .pauseChosen =
                 [this](bool on) { pausable() ? setPaused(on) : menus_->showPaused(paused()); },
             .watchReplay = [this](const QString& path) { return startReplay(path); },
@@ -127,8 +128,6 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     }
     online_->launch(options);
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::post(const GameEvent& event) {
     // The players' input does nothing during a replay; Exit still ends the program.

@@ -43,7 +43,7 @@ public:
     using ProgramEnd = std::function<void()>;
 
     explicit MainWindow(const LaunchOptions& options = {}, QWidget* parent = nullptr);
-    ~MainWindow() override;
+    ~MainWindow() override = default;
 
     // What went wrong at start (a trace or recording file that cannot be made).
     const QString& startupError() const { return sessions_->startupError(); }
@@ -54,6 +54,7 @@ public:
     QPushButton* playButton() const { return buttons_->play(); }
     QPushButton* exitButton() const { return buttons_->exit(); }
     QAction* menuAction(MenuId item) const { return menus_->action(item); }
+    QAction* newMatchAction() const { return menus_->newMatchAction(); }
     QAction* pauseAction() const { return menus_->pauseAction(); }
     QAction* heldKeysAction() const { return menus_->heldKeysAction(); }
     QAction* playerAction(int player, std::size_t choice) const {

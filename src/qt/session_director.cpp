@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <fstream>
+#include <utility>
 
 namespace gloob {
 
@@ -73,6 +74,9 @@ void SessionDirector::start(const LaunchOptions& files, bool live) {
         if (const auto startAfter = starter->begin(session_->engine())) {
             driver_.restart(1, *startAfter);
         }
+        if (std::exchange(playOnStart_, false)) {
+            session_->engine().post(GameEvent::of(EventKind::clickPlay));
+        }
     }
     hooks_.begun();
     hooks_.stepped();
@@ -89,6 +93,12 @@ void SessionDirector::stop() {
     } else {
         run([&engine] { engine.runHeartbeat(); });
     }
+}
+
+void SessionDirector::newMatch() {
+    nextReplay_.reset();
+    playOnStart_ = true;
+    stop();
 }
 
 void SessionDirector::startNext() {

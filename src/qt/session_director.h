@@ -59,6 +59,9 @@ public:
     void stop();
     // After a game stopped: the replay asked for, or a new game of the players'.
     void startNext();
+    // Ends the running game and begins a new match at once, as if Play! were
+    // pressed on the new game's first screen.
+    void newMatch();
     // Runs the engine from the main loop; the end of a game or of the
     // program unwinds to here, and the next game starts here.
     void run(const std::function<void()>& step);
@@ -82,6 +85,7 @@ private:
     // The recording to play once the running game has stopped.
     std::optional<std::vector<ScriptEvent>> nextReplay_;
     int replaySpeed_ = 1;
+    bool playOnStart_ = false;
     int gamesStarted_ = 0;
     bool startingLater_ = false;
     bool replayTraced_ = false;

@@ -193,6 +193,7 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Options > Volume > 75 %",
         "Options > Volume > 100 %",
         "Game",
+        "Game > New Match",
         "Game > Pause\tP",
         "Game > Full Screen\tF11",
         "Game > ",
@@ -820,6 +821,18 @@ TEST_F(GameWindow, PauseStopsTheGamesClock) {
     EXPECT_FALSE(window->paused());
     window->runNextHeartbeatNow();
     EXPECT_GT(window->engine().nowMicros(), before);
+}
+
+// New Match goes straight into a new match: a fresh game whose first
+// heartbeat presses Play!.
+TEST_F(GameWindow, NewMatchStartsAFreshGameWithPlayPressed) {
+    window->game().scene.cmdPlay.Visible = false; // a match is on
+    window->runNextHeartbeatNow();
+    window->newMatchAction()->trigger();
+    EXPECT_EQ(window->engine().nowMicros(), 0);
+    const std::vector<GameEvent> pending = window->engine().snapshot().pending;
+    ASSERT_FALSE(pending.empty());
+    EXPECT_EQ(pending.back().kind, EventKind::clickPlay);
 }
 
 // A command made while paused takes effect at once, and the pause holds.
