@@ -18,8 +18,10 @@ local domain = ENV_GLOOB_LOBBY_DOMAIN or "localhost"
 local data = ENV_GLOOB_LOBBY_DATA or "/var/lib/prosody"
 data_path = data
 pidfile = data .. "/prosody.pid"
--- Certificates for TLS, one pair a domain (none: the lobby is plain).
-certificates = ENV_GLOOB_LOBBY_CERTS or (data .. "/certs")
+-- Certificates for TLS, one pair a domain: without them the lobby is plain,
+-- and TLS is not offered at all (an offer without a certificate fails).
+local certs = ENV_GLOOB_LOBBY_CERTS
+certificates = certs or (data .. "/certs")
 -- Runs in the foreground of the shell or service that started it, also as
 -- root in a test machine or container.
 daemonize = false
@@ -33,13 +35,13 @@ component_ports = {}
 http_ports = {}
 https_ports = {}
 
-modules_enabled = {
+local modules = {
     "disco";    -- any client finds the rooms
     "saslauth";
-    "tls";      -- offered whenever certificates are configured
     "ping";
     "limits";
 }
+modules_enabled = certs and { "tls", table.unpack(modules) } or modules
 modules_disabled = { "s2s" }
 
 -- A lobby on this machine or a local network may be plain: the game says

@@ -43,7 +43,9 @@ std::string sideName(int side) {
     return "player " + std::to_string(side);
 }
 
-std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& errors) {
+} // namespace
+
+std::unique_ptr<net::Link> openOnlineLink(const OnlineOptions& options, std::ostream& errors) {
     std::string error;
     std::unique_ptr<net::Link> link =
         options.hosting ? net::Link::listen(options.port, error)
@@ -57,6 +59,8 @@ std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& 
     }
     return link;
 }
+
+namespace {
 
 void writeStats(std::ostream& out, const net::OnlineSession& session, double seconds) {
     const net::SessionStats& s = session.stats();
@@ -138,7 +142,8 @@ std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& eve
 }
 
 int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& events,
-              std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+              std::ostream& trace, std::ostream& errors, const std::string& recordPath,
+              std::unique_ptr<net::Link> link) {
     const int side = options.hosting ? 1 : 2;
     if (const auto error = onlineScriptError(events, side)) {
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
@@ -149,7 +154,9 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
         return exitFailure;
     }
 
-    std::unique_ptr<net::Link> link = openLink(options, errors);
+    if (!link) {
+        link = openOnlineLink(options, errors);
+    }
     if (!link) {
         return exitFailure;
     }
@@ -157,6 +164,9 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     net::Handshake handshake(*link, options.hosting, hostName);
     const auto began = std::chrono::steady_clock::now();
     while (handshake.advance(20) == net::Handshake::State::waiting) {
+        if (options.alongside) {
+            options.alongside();
+        }
         if (options.hosting && !link->connected() &&
             std::chrono::steady_clock::now() - began > joinerLimit) {
             errors << programName << ": nobody joined within "
@@ -190,6 +200,9 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     run->watch(engine);
     const auto playing = std::chrono::steady_clock::now();
     const bool ranOut = playToTheEnd(engine, script.stopMicros(), [&] {
+        if (options.alongside) {
+            options.alongside();
+        }
         if (options.paced) {
             front.paceTo(engine.nextHeartbeatMicros());
         }
