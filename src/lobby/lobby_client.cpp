@@ -189,6 +189,11 @@ void LobbyClient::service(int waitMillis) {
     }
 }
 
+std::string LobbyClient::jid() const {
+    const char* bound = xmpp_conn_get_bound_jid(conn_);
+    return bound != nullptr ? bound : "";
+}
+
 std::optional<std::string> LobbyClient::localAddress() const {
     addrinfo hints{};
     hints.ai_family = AF_INET;
@@ -252,8 +257,14 @@ void LobbyClient::leave(int waitMillis) {
     if (status_ == Status::inRoom) {
         sendRaw("<presence type='unavailable' to='" + escaped(room_ + "/" + nick_) + "'/>");
     }
-    xmpp_disconnect(conn_);
+    // Signing out drops what is still queued: the room hears the last
+    // presences first.
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMillis);
+    while (status_ != Status::closed && xmpp_conn_send_queue_len(conn_) > 0 &&
+           std::chrono::steady_clock::now() < until) {
+        xmpp_run_once(ctx_, 20);
+    }
+    xmpp_disconnect(conn_);
     while (status_ != Status::closed && std::chrono::steady_clock::now() < until) {
         xmpp_run_once(ctx_, 20);
     }
@@ -268,7 +279,8 @@ std::vector<LobbyEvent> LobbyClient::takeEvents() {
             {LobbyEvent::Kind::line,
              {},
              std::to_string(eventsDropped_) + " lobby messages came too fast and were dropped",
-             {}});
+             {},
+             std::nullopt});
         eventsDropped_ = 0;
     }
     return taken;
@@ -341,7 +353,7 @@ void LobbyClient::push(LobbyEvent event) {
 }
 
 void LobbyClient::line(std::string text) {
-    push({LobbyEvent::Kind::line, {}, std::move(text), {}});
+    push({LobbyEvent::Kind::line, {}, std::move(text), {}, std::nullopt});
 }
 
 void LobbyClient::presence(xmpp_stanza_t* stanza) {
@@ -386,7 +398,7 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
             chatLimit_.forget(*nick);
             introductionLimit_.forget(*nick);
             toldTooFast_.erase(*nick);
-            push({LobbyEvent::Kind::roster, *nick, {}, {}});
+            push({LobbyEvent::Kind::roster, *nick, {}, {}, std::nullopt});
         }
         return;
     }
@@ -416,6 +428,13 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
         const std::string payload = textOf(game);
         auto parsed = parseState(payload);
         if (auto* state = std::get_if<PlayerState>(&parsed)) {
+            const auto before = roster_.find(*nick);
+            const bool told = before != roster_.end() && before->second.state &&
+                              before->second.state->with == state->with;
+            if (state->nameCleaned && !told) {
+                line(shown +
+                     " plays with a name that holds control or direction characters, not shown");
+            }
             occupant.state = std::move(*state);
         } else {
             line(shown + "'s game state was not understood (" + std::get<std::string>(parsed) +
@@ -425,8 +444,8 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
     if (shown != *nick && !roster_.contains(*nick)) {
         line("the name of " + shown + " holds control or direction characters, not shown");
     }
-    roster_[*nick] = std::move(occupant);
-    push({LobbyEvent::Kind::roster, *nick, {}, {}});
+    roster_[*nick] = occupant;
+    push({LobbyEvent::Kind::roster, *nick, {}, {}, std::move(occupant)});
 }
 
 void LobbyClient::message(xmpp_stanza_t* stanza) {
@@ -463,7 +482,7 @@ void LobbyClient::message(xmpp_stanza_t* stanza) {
                  std::to_string(maxChatCharacters) + " characters and is not shown");
             return;
         }
-        push({LobbyEvent::Kind::chat, *nick, *text, {}});
+        push({LobbyEvent::Kind::chat, *nick, *text, {}, std::nullopt});
         return;
     }
     if (intro == nullptr) {
@@ -488,7 +507,7 @@ void LobbyClient::message(xmpp_stanza_t* stanza) {
         line("a join from " + shown + " was not understood (" + *why + ")");
         return;
     }
-    push({LobbyEvent::Kind::introduction, *nick, {}, std::get<Introduction>(parsed)});
+    push({LobbyEvent::Kind::introduction, *nick, {}, std::get<Introduction>(parsed), std::nullopt});
 }
 
 void LobbyClient::iq(xmpp_stanza_t* stanza) {

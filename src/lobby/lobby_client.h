@@ -51,12 +51,13 @@ struct LobbyEvent {
         line,         // a line for the player: text
         chat,         // from said text in the room
         introduction, // from sent introduction, checked
-        roster,       // from arrived, changed state (roster()) or left
+        roster,       // from arrived or changed state (occupant), or left
     };
     Kind kind = Kind::line;
     std::string from; // the room's name of the occupant
     std::string text;
     Introduction introduction;
+    std::optional<Occupant> occupant;
 };
 
 // One player's connection to the lobby: signs in without an account, enters
@@ -81,6 +82,8 @@ public:
     // The name the room knows this player by (with a number after a clash).
     const std::string& nick() const { return nick_; }
     const std::map<std::string, Occupant>& roster() const { return roster_; }
+    // The address the server gave this connection, once signed in.
+    std::string jid() const;
     // The address this machine reaches the lobby from: where players on its
     // network reach it.
     std::optional<std::string> localAddress() const;

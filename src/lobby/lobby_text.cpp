@@ -285,6 +285,7 @@ std::variant<PlayerState, std::string> parseState(std::string_view text) {
             return std::string("playing with nobody");
         }
         state.with = cleanName(with);
+        state.nameCleaned = state.with != with;
     } else {
         return std::string("no state the game knows");
     }

@@ -33,8 +33,9 @@ enum class Activity { waiting, hosting, playing };
 struct PlayerState {
     std::uint16_t version = 0;
     Activity activity = Activity::waiting;
-    int balls = 5;    // hosting: the points that win the match
-    std::string with; // playing: the other player's name, cleaned
+    int balls = 5;            // hosting: the points that win the match
+    std::string with;         // playing: the other player's name, cleaned
+    bool nameCleaned = false; // `with` held characters that are not shown
     bool operator==(const PlayerState&) const = default;
 };
 
