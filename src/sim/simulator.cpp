@@ -312,7 +312,8 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
   --lobby ADDRESS[:PORT]  meet the other player in the lobby there (an XMPP
                           server: a domain, over TLS with a valid certificate,
                           or localhost or an IPv4 address, where it may be
-                          plain; port 5222 unless given) as NAME (--name)
+                          plain; port 5222 unless given)
+  --name NAME             the player's name in the lobby (1 to 32 characters)
   --offer                 host a match in the lobby and play player 1 with the
                           first player who joins
   --meet OTHER            join the match OTHER offers in the lobby, player 2
