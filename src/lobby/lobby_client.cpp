@@ -468,7 +468,11 @@ void LobbyClient::message(xmpp_stanza_t* stanza) {
             return;
         }
         const std::string shown = cleanName(*nick);
-        if (!chatLimit_.allow(*nick, RateLimit::Clock::now())) {
+        // The room's own replay of its last lines, bounded by the room, is
+        // not anyone's flood.
+        const bool replayed =
+            xmpp_stanza_get_child_by_name_and_ns(stanza, "delay", "urn:xmpp:delay") != nullptr;
+        if (!replayed && !chatLimit_.allow(*nick, RateLimit::Clock::now())) {
             if (!toldTooFast_[*nick]) {
                 toldTooFast_[*nick] = true;
                 line(shown + " is chatting too fast; some lines are not shown");

@@ -70,9 +70,16 @@ public:
         }
         return client_.status() != lobby::LobbyClient::Status::closed;
     }
+    // Busy: a join is declined, so that its player need not wait for an answer.
     bool service(int waitMillis) {
         return service(waitMillis, [this](const lobby::LobbyEvent& e) {
-            tell("a join from " + shownName(e.from) + " was ignored: this player is busy");
+            if (e.introduction.kind == lobby::IntroductionKind::join) {
+                client_.introduce(e.from, {lobby::IntroductionKind::decline,
+                                           net::protocolVersion,
+                                           e.introduction.secret,
+                                           {}});
+                tell(shownName(e.from) + " asked to join; declined, this player is busy");
+            }
         });
     }
 
@@ -142,9 +149,16 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
     while (!joiner && Clock::now() < until) {
         const bool open = lobby.service(50, [&](const lobby::LobbyEvent& e) {
             const lobby::Introduction& asked = e.introduction;
-            if (joiner || asked.kind != lobby::IntroductionKind::join) {
+            if (asked.kind != lobby::IntroductionKind::join) {
                 lobby.tell("an answer from " + lobby.shownName(e.from) +
                            " to no request was ignored");
+                return;
+            }
+            if (joiner) {
+                client.introduce(
+                    e.from,
+                    {lobby::IntroductionKind::decline, net::protocolVersion, asked.secret, {}});
+                lobby.tell(lobby.shownName(e.from) + " asked to join too late; declined");
                 return;
             }
             lobby::Introduction answer{lobby::IntroductionKind::accept, net::protocolVersion,

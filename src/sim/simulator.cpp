@@ -240,7 +240,6 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     }
     ExtraOptions& extra = std::get<ExtraOptions>(taken);
     extra.paced = parser.isSet(paced);
-    const auto utf8 = [](const QString& word) { return word.toStdString(); };
     if (parser.isSet(lobby)) {
         if (extra.online) {
             return refuse("--lobby finds the other player: no --host or --join with it");
@@ -250,11 +249,11 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         }
         LobbyOptions options;
         options.address = latin1(parser.value(lobby));
-        options.name = utf8(parser.value(name));
+        options.name = latin1(parser.value(name));
         options.offering = parser.isSet(offer);
-        options.other = utf8(parser.value(meet));
+        options.other = latin1(parser.value(meet));
         for (const QString& line : parser.values(say)) {
-            options.say.push_back(utf8(line));
+            options.say.push_back(latin1(line));
         }
         const auto goodName = [](const std::string& text) {
             return !text.empty() && lobby::cleanName(text) == text;

@@ -80,14 +80,15 @@ TEST_P(LobbyMatches, PlayersMeetPlayAndComeBackToWaiting) {
                             "anyone for a match?", "--offer", (dir / "host.script").string()}),
                       dir / "host.trace", dir / "host.err");
     ChildProcess join(GLOOB_SIM_BINARY,
-                      args({"--lobby", server.address(), "--name", "Bob", "--meet", "Ann",
+                      args({"--lobby", server.address(), "--name", "Zo\xC3\xAB", "--meet", "Ann",
                             (dir / "join.script").string()}),
                       dir / "join.trace", dir / "join.err");
     const auto playing = [&](const char* nick, const char* with) {
         const auto& seen = watcher.states[nick];
         return std::find(seen.begin(), seen.end(), std::string("playing ") + with) != seen.end();
     };
-    ASSERT_TRUE(watcher.until([&] { return playing("Ann", "Bob") && playing("Bob", "Ann"); }, 60s))
+    ASSERT_TRUE(watcher.until(
+        [&] { return playing("Ann", "Zo\xC3\xAB") && playing("Zo\xC3\xAB", "Ann"); }, 60s))
         << ::testing::PrintToString(watcher.states) << readFile(dir / "host.err")
         << readFile(dir / "join.err");
     if (stopMidMatch) {
@@ -100,7 +101,7 @@ TEST_P(LobbyMatches, PlayersMeetPlayAndComeBackToWaiting) {
         watcher.until(
             [&] {
                 return ended() && watcher.states["Ann"].back() == "gone" &&
-                       watcher.states["Bob"].back() == "gone";
+                       watcher.states["Zo\xC3\xAB"].back() == "gone";
             },
             60s);
     }
@@ -114,7 +115,7 @@ TEST_P(LobbyMatches, PlayersMeetPlayAndComeBackToWaiting) {
     EXPECT_NE(hostTrace.find("\"ev\":\"exit\""), std::string::npos)
         << "the match ended at its Exit";
 
-    // The chat said before Bob came in reached him and the watcher.
+    // The chat said before Zoë came in reached her and the watcher.
     EXPECT_NE(readFile(dir / "join.err").find("<Ann> anyone for a match?"), std::string::npos);
     EXPECT_TRUE(watcher.told("<Ann> anyone for a match?"));
     if (stopMidMatch) {
@@ -122,11 +123,11 @@ TEST_P(LobbyMatches, PlayersMeetPlayAndComeBackToWaiting) {
                   std::string::npos)
             << readFile(dir / "host.err");
     } else {
-        const std::vector<std::string> ann{"waiting", "hosting 3", "playing Bob", "waiting",
+        const std::vector<std::string> ann{"waiting", "hosting 3", "playing Zo\xC3\xAB", "waiting",
                                            "gone"};
-        const std::vector<std::string> bob{"waiting", "playing Ann", "waiting", "gone"};
+        const std::vector<std::string> zoe{"waiting", "playing Ann", "waiting", "gone"};
         EXPECT_EQ(watcher.states["Ann"], ann);
-        EXPECT_EQ(watcher.states["Bob"], bob);
+        EXPECT_EQ(watcher.states["Zo\xC3\xAB"], zoe);
     }
 }
 
