@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
-// What strangers send in the lobby, read back or refused with a reason.
+// What strangers send in the lobby, read back or refused with a reason (that
+// what the game sends reads back the same is the fuzz target's to check).
 
 #include "lobby/lobby_text.h"
 
@@ -63,19 +64,6 @@ TEST(LobbyText, PresencePayloadsAreReadOrRefused) {
     EXPECT_EQ(std::get<std::string>(oversized), "over 512 bytes");
 }
 
-TEST(LobbyText, EveryStateTheGameSendsReadsBackTheSame) {
-    const PlayerState states[] = {
-        {2, Activity::waiting, 5, ""},
-        {2, Activity::hosting, 3, ""},
-        {9, Activity::playing, 5, "Zo\xC3\xAB the 2nd = 100%"},
-    };
-    for (const PlayerState& state : states) {
-        const auto parsed = parseState(formatState(state));
-        ASSERT_TRUE(std::holds_alternative<PlayerState>(parsed)) << formatState(state);
-        EXPECT_EQ(std::get<PlayerState>(parsed), state);
-    }
-}
-
 TEST(LobbyText, IntroductionsAreReadOrRefused) {
     const std::string secret(32, 'a');
     const std::string s = " secret=" + secret;
@@ -105,11 +93,6 @@ TEST(LobbyText, IntroductionsAreReadOrRefused) {
         EXPECT_EQ(std::holds_alternative<Introduction>(parseIntroduction(c.text)), c.read)
             << c.text;
     }
-    const Introduction accept{
-        IntroductionKind::accept, 2, newSecret(), {{"198.51.100.4", 27960}, {"127.0.0.1", 40000}}};
-    const auto parsed = parseIntroduction(formatIntroduction(accept));
-    ASSERT_TRUE(std::holds_alternative<Introduction>(parsed));
-    EXPECT_EQ(std::get<Introduction>(parsed), accept);
 }
 
 TEST(LobbyText, NamesAndChatAreCleaned) {
