@@ -23,18 +23,6 @@ constexpr auto meetingLimit = std::chrono::seconds(60);
 constexpr auto answerLimit = std::chrono::seconds(20);
 constexpr int goodbyeMillis = 2000;
 
-// The match length the host's script starts with: its last choice, or the
-// game's own 5.
-int ballsOf(const std::vector<ScriptEvent>& events) {
-    int balls = 5;
-    for (const ScriptEvent& e : events) {
-        if (e.name == "menu 3" || e.name == "menu 5" || e.name == "menu 8") {
-            balls = e.name.back() - '0';
-        }
-    }
-    return balls;
-}
-
 // What this player's presence says, in the game's protocol version.
 lobby::PlayerState stateOf(lobby::Activity activity, int balls = 5, std::string with = {}) {
     return lobby::PlayerState{net::protocolVersion, activity, balls, std::move(with)};
@@ -143,7 +131,7 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
         return exitFailure;
     }
     lobby::LobbyClient& client = lobby.client();
-    client.setState(stateOf(lobby::Activity::hosting, ballsOf(events)));
+    client.setState(stateOf(lobby::Activity::hosting, startingBalls(events)));
     std::optional<std::string> joiner;
     const auto until = Clock::now() + meetingLimit;
     while (!joiner && Clock::now() < until) {

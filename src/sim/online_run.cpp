@@ -5,6 +5,7 @@
 #include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
+#include "lobby/lan.h"
 #include "net/handshake.h"
 #include "net/online_front_end.h"
 #include "net/online_session.h"
@@ -104,6 +105,16 @@ std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoic
     return taken;
 }
 
+int startingBalls(const std::vector<ScriptEvent>& events) {
+    int balls = 5;
+    for (const ScriptEvent& e : events) {
+        if (e.name == "menu 3" || e.name == "menu 5" || e.name == "menu 8") {
+            balls = e.name.back() - '0';
+        }
+    }
+    return balls;
+}
+
 std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& events, int side) {
     for (const ScriptEvent& e : events) {
         const auto refuse = [&](std::string message) {
@@ -159,6 +170,18 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     }
     if (!link) {
         return exitFailure;
+    }
+    if (options.hosting && !options.announceName.empty()) {
+        const lobby::LanGame game{net::protocolVersion, startingBalls(events),
+                                  options.announceName};
+        link->answerStrangers(
+            [answer = lobby::lanAnswer(game)](std::span<const std::uint8_t> datagram)
+                -> std::optional<std::vector<std::uint8_t>> {
+                if (!lobby::isLanProbe(datagram)) {
+                    return std::nullopt;
+                }
+                return answer;
+            });
     }
     const std::string hostName = options.address + ":" + std::to_string(options.port);
     net::Handshake handshake(*link, options.hosting, hostName);

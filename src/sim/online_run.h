@@ -30,6 +30,9 @@ struct OnlineOptions {
     bool paced = false;
     // Where a summary of the connection goes at the end, if anywhere.
     std::ostream* stats = nullptr;
+    // Hosting: the name the host answers probes of the local network with
+    // (none: it does not answer).
+    std::string announceName;
     // Runs while waiting for the other machine and before every heartbeat:
     // the lobby's own traffic, which never reaches the match.
     std::function<void()> alongside;
@@ -63,6 +66,10 @@ struct OnlineChoice {
 // The options checked, or a message for a bad one.
 std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoice> online,
                                                      std::string recordPath);
+
+// The match length a host's script starts with: its last choice, or the
+// game's own 5.
+int startingBalls(const std::vector<ScriptEvent>& events);
 
 // The first line a player may not give online: the other player's keys, or
 // any key that plays none of theirs, computer players, and for the joining

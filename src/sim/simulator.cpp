@@ -5,8 +5,10 @@
 #include "app/heartbeat.h"
 #include "app/version.h"
 #include "bot/computer_player.h"
+#include "lobby/lan.h"
 #include "lobby/lobby_text.h"
 #include "lobby_run.h"
+#include "net/protocol.h"
 #include "online_run.h"
 #include "program/program_player.h"
 #include "qtgui/picture_loader.h"
@@ -93,6 +95,30 @@ std::string whyRefused(std::span<const std::string_view> arguments, const QStrin
         }
     }
     return parserText.toStdString();
+}
+
+// gloob-sim --find: the games hosted on this machine's networks, one a line.
+int listLanGames(std::ostream& out, std::ostream& errors) {
+    std::string error;
+    const auto found =
+        lobby::findLanGames(net::protocolVersion, net::defaultPort, std::chrono::seconds(1), error);
+    if (!error.empty()) {
+        errors << programName << ": " << error << '\n';
+        return exitFailure;
+    }
+    for (const lobby::FoundGame& f : found) {
+        out << f.game.name << " at " << f.address << ':' << f.port << ", ";
+        if (f.game.protocol == net::protocolVersion) {
+            out << f.game.balls << " balls\n";
+        } else {
+            out << "another version of the game (protocol " << f.game.protocol << ")\n";
+        }
+    }
+    if (found.empty()) {
+        errors << programName << ": no game answered on UDP port " << net::defaultPort << '\n';
+    }
+    out.flush();
+    return out ? exitOk : exitFailure;
 }
 
 } // namespace
@@ -206,7 +232,9 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     const QCommandLineOption meet(QStringLiteral("meet"), QString(), QStringLiteral("OTHER"));
     const QCommandLineOption say(QStringLiteral("say"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption paced(QStringLiteral("paced"));
-    parser.addOptions({help, version, record, host, join, lobby, name, offer, meet, say, paced});
+    const QCommandLineOption find(QStringLiteral("find"));
+    parser.addOptions(
+        {help, version, record, host, join, lobby, name, offer, meet, say, paced, find});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -263,9 +291,17 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
                           " characters, no control characters and no spaces at its ends");
         }
         extra.lobby = std::move(options);
-    } else if (parser.isSet(name) || parser.isSet(offer) || parser.isSet(meet) ||
-               parser.isSet(say)) {
-        return refuse("--name, --offer, --meet and --say go with --lobby");
+    } else if (parser.isSet(offer) || parser.isSet(meet) || parser.isSet(say) ||
+               (parser.isSet(name) && !(extra.online && extra.online->hosting))) {
+        return refuse("--name goes with --lobby or --host; --offer, --meet and --say with --lobby");
+    } else if (parser.isSet(name)) {
+        extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
+    }
+    if (parser.isSet(find)) {
+        if (extra.online || extra.lobby || !parser.positionalArguments().isEmpty()) {
+            return refuse("--find lists the games on this network and plays none");
+        }
+        return listLanGames(out, errors);
     }
     const QStringList scripts = parser.positionalArguments();
     if (scripts.size() > 1) {
@@ -294,7 +330,9 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
 
 namespace {
 constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
-       gloob-sim [--record FILE] [--paced] [--host PORT | --join ADDRESS[:PORT]] [SCRIPT]
+       gloob-sim [--record FILE] [--paced] [--host PORT [--name NAME] |
+                 --join ADDRESS[:PORT]] [SCRIPT]
+       gloob-sim --find
        gloob-sim [--record FILE] [--paced] --lobby ADDRESS[:PORT] --name NAME
                  [--say TEXT]... --offer | --meet OTHER [SCRIPT]
   or:  gloob-sim --help | --version
@@ -318,6 +356,9 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
   --meet OTHER            join the match OTHER offers in the lobby, player 2
   --say TEXT              say TEXT in the lobby's room once in it
   --paced                 play at the window's pace, not as fast as possible
+  --find                  list the games hosted on this machine's networks
+                          (on UDP port 27960) and exit; a host answers with
+                          the name --name gives it
 Online, the script gives its own player's keys, Play!, Exit, Help's boxes and,
 from the host only, the match length and background; both machines write the
 same trace. The run ends at an Exit of either player, at 'end', or when the
