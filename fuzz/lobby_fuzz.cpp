@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // What a stranger in the lobby sends: a presence's game state, a join or its
-// answer, a name or a chat line. The first byte says which; the rest is the text.
+// answer, a name or a chat line; and a host's answer to a probe of the local
+// network. The first byte says which; the rest is the text or datagram.
 #include "fuzz_check.h"
+#include "lobby/lan.h"
 #include "lobby/lobby_text.h"
 
 #include <cstddef>
@@ -16,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    switch (data[0] % 3) {
+    switch (data[0] % 4) {
     case 0: {
         const auto parsed = parseState(text);
         if (const auto* state = std::get_if<PlayerState>(&parsed)) {
@@ -44,6 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto again = parseIntroduction(formatIntroduction(*introduction));
             FUZZ_CHECK(std::holds_alternative<Introduction>(again) &&
                        std::get<Introduction>(again) == *introduction);
+        }
+        break;
+    }
+    case 2: {
+        const std::span<const std::uint8_t> datagram(data + 1, size - 1);
+        if (const auto game = parseLanAnswer(datagram)) {
+            FUZZ_CHECK(cleanName(game->name) == game->name);
+            FUZZ_CHECK(parseLanAnswer(lanAnswer(*game)) == game);
         }
         break;
     }

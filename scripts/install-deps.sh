@@ -34,8 +34,9 @@ test=(
     lintian desktop-file-utils appstream
     # the fuzz targets: libFuzzer comes with clang's runtime
     clang libclang-rt-14-dev
-    # the lobby's tests run the game's own lobby server
-    prosody
+    # the lobby's tests run the game's own lobby server, and make network
+    # namespaces for games on a local network
+    prosody iproute2
 )
 package=(
     dpkg-dev file

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+// Games on the local network: two network namespaces of the test's own,
+// joined by a cable of documentation addresses, one hosting and one looking
+// for games, which finds it and joins it.
+
+#include "child_process.h"
+#include "lobby/lan.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <thread>
+
+namespace gloob::lobby::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using net::testing::ChildProcess;
+using net::testing::readFile;
+using net::testing::writeFile;
+
+TEST(LanAnswers, AreReadOrRefused) {
+    const LanGame ann{2, 8, "Ann"};
+    const std::vector<std::uint8_t> good = lanAnswer(ann);
+    EXPECT_EQ(parseLanAnswer(good), ann);
+    EXPECT_TRUE(isLanProbe(lanProbe(2)));
+    EXPECT_FALSE(isLanProbe(good));
+
+    using Bytes = std::vector<std::uint8_t>;
+    const Bytes refused[] = {
+        {},
+        Bytes(good.begin(), good.end() - 1), // cut short
+        [&] {
+            Bytes b = good;
+            b.push_back('x');
+            return b;
+        }(), // one byte more
+        [&] {
+            Bytes b = good;
+            b[6] = 4;
+            return b;
+        }(), // no match length of the game
+        [&] {
+            Bytes b = good;
+            b[4] = b[5] = 0;
+            return b;
+        }(), // no version
+        lanProbe(2),
+    };
+    for (const Bytes& bytes : refused) {
+        EXPECT_FALSE(parseLanAnswer(bytes).has_value()) << bytes.size();
+    }
+    EXPECT_EQ(parseLanAnswer(lanAnswer({2, 5, "\x1b[2JEve\xE2\x80\xAE"}))->name, "[2JEve")
+        << "a name is cleaned when read";
+}
+
+// Two namespaces and a cable between them, removed at the end.
+class TwoMachines {
+public:
+    TwoMachines() {
+        const std::string id = std::to_string(getpid() % 100000);
+        host_ = "gloob-lan-h" + id;
+        join_ = "gloob-lan-j" + id;
+        const std::string cableHost = "glh" + id;
+        const std::string cableJoin = "glj" + id;
+        const std::vector<std::string> steps{
+            "ip netns add " + host_,
+            "ip netns add " + join_,
+            "ip link add " + cableHost + " type veth peer name " + cableJoin,
+            "ip link set " + cableHost + " netns " + host_,
+            "ip link set " + cableJoin + " netns " + join_,
+            "ip -n " + host_ + " addr add 198.51.100.1/24 brd + dev " + cableHost,
+            "ip -n " + join_ + " addr add 198.51.100.2/24 brd + dev " + cableJoin,
+            "ip -n " + host_ + " link set " + cableHost + " up",
+            "ip -n " + join_ + " link set " + cableJoin + " up",
+            "ip -n " + host_ + " link set lo up",
+            "ip -n " + join_ + " link set lo up",
+        };
+        for (const std::string& step : steps) {
+            if (std::system((step + " 2>/dev/null").c_str()) != 0) {
+                failed_ = step;
+                return;
+            }
+        }
+    }
+    ~TwoMachines() {
+        std::system(("ip netns del " + host_ + " 2>/dev/null").c_str());
+        std::system(("ip netns del " + join_ + " 2>/dev/null").c_str());
+    }
+    TwoMachines(const TwoMachines&) = delete;
+    TwoMachines& operator=(const TwoMachines&) = delete;
+
+    const std::string& failed() const { return failed_; }
+    // gloob-sim's arguments run inside a namespace.
+    std::vector<std::string> on(const std::string& machine, std::vector<std::string> args) const {
+        args.insert(args.begin(), {"netns", "exec", machine, GLOOB_SIM_BINARY});
+        return args;
+    }
+    const std::string& host() const { return host_; }
+    const std::string& join() const { return join_; }
+
+private:
+    std::string host_;
+    std::string join_;
+    std::string failed_;
+};
+
+TEST(LanGames, AGameHostedOnTheNetworkIsListedAndJoined) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "making network namespaces needs root";
+    }
+    if (std::system("command -v ip >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "ip is not installed (iproute2)";
+    }
+    TwoMachines machines;
+    if (!machines.failed().empty()) {
+        GTEST_SKIP() << "cannot make network namespaces here: '" << machines.failed() << "' failed";
+    }
+    const fs::path dir = fs::path(::testing::TempDir()) / ("lan_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    writeFile(dir / "host.script", "0 menu 8\n200 click play\n2300 keydown 37\n3300 keyup 37\n"
+                                   "5000 menu exit\n");
+    writeFile(dir / "join.script", "2200 keydown 68\n3000 keyup 68\n");
+
+    ChildProcess host("ip",
+                      machines.on(machines.host(), {"--host", "27960", "--name", "Ann",
+                                                    (dir / "host.script").string()}),
+                      dir / "host.trace", dir / "host.err");
+    // A bound on the wait for the host to listen, not a measure of speed.
+    const auto until = std::chrono::steady_clock::now() + 20s;
+    while (readFile(dir / "host.err").find("hosting on UDP port") == std::string::npos &&
+           std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ChildProcess find("ip", machines.on(machines.join(), {"--find"}), dir / "find.out",
+                      dir / "find.err");
+    ASSERT_EQ(find.wait(30s), 0) << readFile(dir / "find.err");
+    EXPECT_EQ(readFile(dir / "find.out"), "Ann at 198.51.100.1:27960, 8 balls\n")
+        << readFile(dir / "find.err");
+
+    ChildProcess join(
+        "ip",
+        machines.on(machines.join(), {"--join", "198.51.100.1", (dir / "join.script").string()}),
+        dir / "join.trace", dir / "join.err");
+    EXPECT_EQ(host.wait(60s), 0) << readFile(dir / "host.err");
+    EXPECT_EQ(join.wait(10s), 0) << readFile(dir / "join.err");
+    const std::string trace = readFile(dir / "host.trace");
+    EXPECT_GT(trace.size(), 10'000u);
+    EXPECT_TRUE(trace == readFile(dir / "join.trace")) << "the two traces differ";
+}
+
+} // namespace
+} // namespace gloob::lobby::testing
