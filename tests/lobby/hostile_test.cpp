@@ -48,88 +48,60 @@ private:
     bool signedIn_ = false;
 };
 
-// Where the hostile client sends its stanzas.
-struct Target {
-    std::string room;      // the room's address
-    std::string playerJid; // the player's own address, outside the room
-    std::string player;    // the player's address in the room
-};
-
-std::string gameElement(const std::string& payload) {
-    return "<game xmlns='" + std::string(gameNamespace) + "'>" + payload + "</game>";
+// Stanzas the hostile client sends, where ROOM, PLAYER (the player's address
+// in the room) and JID (the player's own address, outside it) are filled in.
+std::string presence(const std::string& payload, bool entering = false) {
+    return "<presence to='ROOM/Mallory'>" +
+           std::string(entering ? "<x xmlns='http://jabber.org/protocol/muc'/>" : "") +
+           "<game xmlns='" + std::string(gameNamespace) + "'>" + payload + "</game></presence>";
 }
-std::string introElement(const std::string& payload) {
-    return "<intro xmlns='" + std::string(gameNamespace) + "'>" + payload + "</intro>";
+std::string join(const std::string& to, const std::string& payload) {
+    return "<message type='chat' to='" + to + "'><intro xmlns='" + std::string(gameNamespace) +
+           "'>" + payload + "</intro></message>";
 }
-std::string validJoin() {
-    return "kind=join v=" + std::to_string(net::protocolVersion) +
-           " secret=" + std::string(32, 'b') + " at=127.0.0.1:0";
+std::string chat(const std::string& body) {
+    return "<message type='groupchat' to='ROOM'><body>" + body + "</body></message>";
 }
+const std::string validJoin = "kind=join v=" + std::to_string(net::protocolVersion) +
+                              " secret=" + std::string(32, 'b') + " at=127.0.0.1:0";
 
 struct Hostile {
-    const char* name;
-    const char* nick; // the hostile client's name in the room
-    std::vector<std::string> (*stanzas)(const Target&);
-    const char* line; // part of the line the player is told
+    std::string name;
+    std::string stanza;
+    int times;
+    std::string line; // part of the line the player is told
 };
 void PrintTo(const Hostile& row, std::ostream* out) {
     *out << row.name;
 }
 
-const Hostile hostiles[] = {
-    {"OversizedPresence", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{
-             "<presence to='" + t.room + "/Mallory'>" +
-             gameElement("v=2 state=playing with=" + std::string(3000, 'x')) + "</presence>"};
-     },
+const std::vector<Hostile> hostiles{
+    {"OversizedPresence", presence("v=2 state=playing with=" + std::string(3000, 'x')), 1,
      "Mallory's game state was not understood (over 512 bytes)"},
-    {"MalformedPresence", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{"<presence to='" + t.room + "/Mallory'>" +
-                                         gameElement("v=2 state=flying") + "</presence>"};
-     },
+    {"MalformedPresence", presence("v=2 state=flying"), 1,
      "Mallory's game state was not understood (no state the game knows)"},
-    {"JoinFromOutsideTheRoom", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{"<message type='chat' to='" + t.playerJid + "'>" +
-                                         introElement(validJoin()) + "</message>"};
-     },
-     "who is not in the room, was ignored"},
-    {"MalformedJoin", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{"<message type='chat' to='" + t.player + "'>" +
-                                         introElement("kind=join v=2 secret=12 at=127.0.0.1:0") +
-                                         "</message>"};
-     },
+    {"JoinFromOutsideTheRoom", join("JID", validJoin), 1, "who is not in the room, was ignored"},
+    {"MalformedJoin", join("PLAYER", "kind=join v=2 secret=12 at=127.0.0.1:0"), 1,
      "a join from Mallory was not understood (no secret of 32 hex digits)"},
-    {"JoinFlood", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>(20, "<message type='chat' to='" + t.player + "'>" +
-                                                 introElement(validJoin()) + "</message>");
-     },
-     "Mallory asks to join too often"},
-    {"ChatFlood", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>(1000, "<message type='groupchat' to='" + t.room +
-                                                   "'><body>buy gold</body></message>");
-     },
-     "Mallory is chatting too fast; some lines are not shown"},
-    {"OversizedChat", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{"<message type='groupchat' to='" + t.room + "'><body>" +
-                                         std::string(501, 'z') + "</body></message>"};
-     },
+    {"JoinFlood", join("PLAYER", validJoin), 20, "Mallory asks to join too often"},
+    {"ChatFlood", chat("buy gold"), 1000, "Mallory is chatting too fast; some lines are not shown"},
+    {"OversizedChat", chat(std::string(501, 'z')), 1,
      "a chat line from Mallory was empty or over 500 characters"},
     // An escape sequence, and U+202E, which turns the rest of a line around.
-    {"ControlCharactersInName", "Mallory",
-     [](const Target& t) {
-         return std::vector<std::string>{
-             "<presence to='" + t.room + "/Mallory'>" +
-             gameElement("v=2 state=playing with=%1B%5B2JEve%E2%80%AE") + "</presence>"};
-     },
+    {"ControlCharactersInName", presence("v=2 state=playing with=%1B%5B2JEve%E2%80%AE"), 1,
      "Mallory plays with a name that holds control or direction characters"},
 };
+
+std::string filledIn(std::string stanza, const std::string& room, const LobbyClient& player) {
+    for (const auto& [mark, value] : {std::pair{std::string("ROOM"), room},
+                                      std::pair{std::string("PLAYER"), room + "/" + player.nick()},
+                                      std::pair{std::string("JID"), player.jid()}}) {
+        for (std::size_t at; (at = stanza.find(mark)) != std::string::npos;) {
+            stanza.replace(at, mark.size(), value);
+        }
+    }
+    return stanza;
+}
 
 class HostileInputs : public ::testing::TestWithParam<Hostile> {
 protected:
@@ -160,22 +132,19 @@ TEST_P(HostileInputs, EachIsToldAndThePlayerStaysInTheRoom) {
     const auto alsoRaw = [&] { raw.service(); };
     ASSERT_TRUE(player.until([&] { return raw.signedIn(); }, 30s, alsoRaw));
     const std::string room = roomOf("localhost");
-    raw.send("<presence to='" + room + "/" + hostile.nick +
-             "'><x xmlns='http://jabber.org/protocol/muc'/>" + gameElement("v=2 state=waiting") +
-             "</presence>");
+    raw.send(filledIn(presence("v=2 state=waiting", true), room, player.client));
     ASSERT_TRUE(
-        player.until([&] { return player.client.roster().contains(hostile.nick); }, 30s, alsoRaw))
+        player.until([&] { return player.client.roster().contains("Mallory"); }, 30s, alsoRaw))
         << ::testing::PrintToString(player.lines);
 
-    const Target target{room, player.client.jid(), room + "/" + player.client.nick()};
-    for (const std::string& stanza : hostile.stanzas(target)) {
+    const std::string stanza = filledIn(hostile.stanza, room, player.client);
+    for (int i = 0; i < hostile.times; ++i) {
         raw.send(stanza);
     }
     // The hostile client's last word comes after everything it sent.
-    raw.send("<presence to='" + room + "/" + hostile.nick + "'>" +
-             gameElement("v=2 state=hosting balls=8") + "</presence>");
+    raw.send(filledIn(presence("v=2 state=hosting balls=8"), room, player.client));
     const auto lastWordHeard = [&] {
-        const auto& states = player.states[hostile.nick];
+        const auto& states = player.states["Mallory"];
         return !states.empty() && states.back() == "hosting 8";
     };
     EXPECT_TRUE(
@@ -191,7 +160,7 @@ TEST_P(HostileInputs, EachIsToldAndThePlayerStaysInTheRoom) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lobby, HostileInputs, ::testing::ValuesIn(hostiles),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace gloob::lobby::testing

@@ -64,40 +64,42 @@ TEST(LanAnswers, AreReadOrRefused) {
 class TwoMachines {
 public:
     TwoMachines() {
-        const std::string id = std::to_string(getpid() % 100000);
-        host_ = "gloob-lan-h" + id;
-        join_ = "gloob-lan-j" + id;
-        const std::string cableHost = "glh" + id;
-        const std::string cableJoin = "glj" + id;
-        const std::vector<std::string> steps{
-            "ip netns add " + host_,
-            "ip netns add " + join_,
-            "ip link add " + cableHost + " type veth peer name " + cableJoin,
-            "ip link set " + cableHost + " netns " + host_,
-            "ip link set " + cableJoin + " netns " + join_,
-            "ip -n " + host_ + " addr add 198.51.100.1/24 brd + dev " + cableHost,
-            "ip -n " + join_ + " addr add 198.51.100.2/24 brd + dev " + cableJoin,
-            "ip -n " + host_ + " link set " + cableHost + " up",
-            "ip -n " + join_ + " link set " + cableJoin + " up",
-            "ip -n " + host_ + " link set lo up",
-            "ip -n " + join_ + " link set lo up",
-        };
-        for (const std::string& step : steps) {
-            if (std::system((step + " 2>/dev/null").c_str()) != 0) {
-                failed_ = step;
-                return;
-            }
-        }
+        const std::string script = "set -e\n"
+                                   "ip netns add " +
+                                   host_ +
+                                   "\n"
+                                   "ip netns add " +
+                                   join_ +
+                                   "\n"
+                                   "ip link add glh" +
+                                   id_ + " netns " + host_ + " type veth peer name glj" + id_ +
+                                   " netns " + join_ +
+                                   "\n"
+                                   "for n in h j; do\n"
+                                   "  ns=gloob-lan-$n" +
+                                   id_ +
+                                   "\n"
+                                   "  a=1; [ $n = j ] && a=2\n"
+                                   "  ip -n $ns addr add 198.51.100.$a/24 brd + dev gl$n" +
+                                   id_ +
+                                   "\n"
+                                   "  ip -n $ns link set gl$n" +
+                                   id_ +
+                                   " up\n"
+                                   "  ip -n $ns link set lo up\n"
+                                   "done\n";
+        ready_ = std::system(("sh -c '" + script + "' 2>/dev/null").c_str()) == 0;
     }
     ~TwoMachines() {
-        std::system(("ip netns del " + host_ + " 2>/dev/null").c_str());
-        std::system(("ip netns del " + join_ + " 2>/dev/null").c_str());
+        std::system(
+            ("ip netns del " + host_ + " 2>/dev/null; ip netns del " + join_ + " 2>/dev/null")
+                .c_str());
     }
     TwoMachines(const TwoMachines&) = delete;
     TwoMachines& operator=(const TwoMachines&) = delete;
 
-    const std::string& failed() const { return failed_; }
-    // gloob-sim's arguments run inside a namespace.
+    bool ready() const { return ready_; }
+    // gloob-sim's arguments run inside one of them.
     std::vector<std::string> on(const std::string& machine, std::vector<std::string> args) const {
         args.insert(args.begin(), {"netns", "exec", machine, GLOOB_SIM_BINARY});
         return args;
@@ -106,9 +108,10 @@ public:
     const std::string& join() const { return join_; }
 
 private:
-    std::string host_;
-    std::string join_;
-    std::string failed_;
+    std::string id_ = std::to_string(getpid() % 100000);
+    std::string host_ = "gloob-lan-h" + id_;
+    std::string join_ = "gloob-lan-j" + id_;
+    bool ready_ = false;
 };
 
 TEST(LanGames, AGameHostedOnTheNetworkIsListedAndJoined) {
@@ -119,8 +122,8 @@ TEST(LanGames, AGameHostedOnTheNetworkIsListedAndJoined) {
         GTEST_SKIP() << "ip is not installed (iproute2)";
     }
     TwoMachines machines;
-    if (!machines.failed().empty()) {
-        GTEST_SKIP() << "cannot make network namespaces here: '" << machines.failed() << "' failed";
+    if (!machines.ready()) {
+        GTEST_SKIP() << "cannot make network namespaces here";
     }
     const fs::path dir = fs::path(::testing::TempDir()) / ("lan_" + std::to_string(getpid()));
     fs::remove_all(dir);
