@@ -389,8 +389,11 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
     const std::string codes = statusCodes(stanza);
     if (type != nullptr && std::strcmp(type, "unavailable") == 0) {
         if (*nick == nick_ || codes.find(" 110 ") != std::string::npos) {
+            // Out of the room is out of the lobby: nothing said or asked
+            // from here would reach anyone.
             if (!leaving_) {
                 line("the lobby put this player out of the room");
+                xmpp_disconnect(conn_);
             }
             return;
         }
