@@ -15,8 +15,8 @@ build=(
     qt6-base-dev libgl-dev libsdl2-dev
     # sound effects: Qt Multimedia (the PulseAudio client comes with it)
     qt6-multimedia-dev
-    # online play
-    libenet-dev
+    # online play, and the lobby: an XMPP client
+    libenet-dev libstrophe-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the man pages, made from the programs' --help
@@ -34,6 +34,9 @@ test=(
     lintian desktop-file-utils appstream
     # the fuzz targets: libFuzzer comes with clang's runtime
     clang libclang-rt-14-dev
+    # the lobby's tests run the game's own lobby server, and make network
+    # namespaces for games on a local network
+    prosody iproute2
 )
 package=(
     dpkg-dev file
@@ -74,4 +77,13 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
+# A package with a service (the lobby's server) must not start one here: the
+# tests start their own. Without a policy of the machine's own, one that
+# refuses every start is in place for the install only.
+policy=/usr/sbin/policy-rc.d
+if [ ! -e "$policy" ]; then
+    trap '"${sudo[@]}" rm -f "$policy"' EXIT
+    printf '#!/bin/sh\nexit 101\n' | "${sudo[@]}" tee "$policy" >/dev/null
+    "${sudo[@]}" chmod 755 "$policy"
+fi
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

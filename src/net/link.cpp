@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
 #include <mutex>
 
 namespace gloob::net {
@@ -62,12 +63,53 @@ void limit(ENetHost* host) {
     host->maximumWaitingData = maxWaitingBytes;
 }
 
+// ENet hands a datagram it does not know to its host's intercept, which has
+// no room for the link: the links that answer strangers, by host.
+std::mutex answeringMutex;
+std::map<ENetHost*, const Link::StrangerAnswer*> answering;
+
+int interceptStranger(ENetHost* host, ENetEvent*) {
+    const Link::StrangerAnswer* answer = nullptr;
+    {
+        const std::lock_guard lock(answeringMutex);
+        const auto found = answering.find(host);
+        if (found == answering.end()) {
+            return 0;
+        }
+        answer = found->second;
+    }
+    const auto reply =
+        (*answer)(std::span<const std::uint8_t>(host->receivedData, host->receivedDataLength));
+    if (!reply) {
+        return 0; // ENet's own, or nothing to anyone
+    }
+    ENetBuffer buffer{};
+    buffer.data = const_cast<std::uint8_t*>(reply->data());
+    buffer.dataLength = reply->size();
+    enet_socket_send(host->socket, &host->receivedAddress, &buffer, 1);
+    return 1;
+}
+
 } // namespace
 
 Link::~Link() {
     if (host_ != nullptr) {
+        {
+            const std::lock_guard lock(answeringMutex);
+            answering.erase(host_);
+        }
         enet_host_destroy(host_);
     }
+}
+
+void Link::answerStrangers(StrangerAnswer answer) {
+    if (host_ == nullptr) {
+        return;
+    }
+    strangerAnswer_ = std::move(answer);
+    const std::lock_guard lock(answeringMutex);
+    answering[host_] = &strangerAnswer_;
+    host_->intercept = interceptStranger;
 }
 
 std::unique_ptr<Link> Link::listen(std::uint16_t port, std::string& error) {

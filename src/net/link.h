@@ -6,8 +6,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,12 @@ public:
 
     virtual const LinkStats& stats() const;
 
+    // What a datagram that is not ENet's gets in answer on this socket
+    // (a machine on the network looking for games): the reply, or nothing.
+    using StrangerAnswer =
+        std::function<std::optional<std::vector<std::uint8_t>>(std::span<const std::uint8_t>)>;
+    void answerStrangers(StrangerAnswer answer);
+
 protected:
     Link() = default;
 
@@ -74,6 +82,7 @@ private:
     // Machines connected to a host that has no player yet, and since when.
     std::vector<std::pair<ENetPeer*, std::chrono::steady_clock::time_point>> strangers_;
     mutable LinkStats stats_;
+    StrangerAnswer strangerAnswer_;
 };
 
 } // namespace gloob::net

@@ -5,6 +5,7 @@
 #include "app/headless_front_end.h"
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
+#include "lobby/lan.h"
 #include "net/handshake.h"
 #include "net/online_front_end.h"
 #include "net/online_session.h"
@@ -43,7 +44,9 @@ std::string sideName(int side) {
     return "player " + std::to_string(side);
 }
 
-std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& errors) {
+} // namespace
+
+std::unique_ptr<net::Link> openOnlineLink(const OnlineOptions& options, std::ostream& errors) {
     std::string error;
     std::unique_ptr<net::Link> link =
         options.hosting ? net::Link::listen(options.port, error)
@@ -57,6 +60,8 @@ std::unique_ptr<net::Link> openLink(const OnlineOptions& options, std::ostream& 
     }
     return link;
 }
+
+namespace {
 
 void writeStats(std::ostream& out, const net::OnlineSession& session, double seconds) {
     const net::SessionStats& s = session.stats();
@@ -100,6 +105,16 @@ std::variant<ExtraOptions, std::string> extraOptions(std::span<const OnlineChoic
     return taken;
 }
 
+int startingBalls(const std::vector<ScriptEvent>& events) {
+    int balls = 5;
+    for (const ScriptEvent& e : events) {
+        if (e.name == "menu 3" || e.name == "menu 5" || e.name == "menu 8") {
+            balls = e.name.back() - '0';
+        }
+    }
+    return balls;
+}
+
 std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& events, int side) {
     for (const ScriptEvent& e : events) {
         const auto refuse = [&](std::string message) {
@@ -138,7 +153,8 @@ std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& eve
 }
 
 int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& events,
-              std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+              std::ostream& trace, std::ostream& errors, const std::string& recordPath,
+              std::unique_ptr<net::Link> link) {
     const int side = options.hosting ? 1 : 2;
     if (const auto error = onlineScriptError(events, side)) {
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
@@ -149,14 +165,31 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
         return exitFailure;
     }
 
-    std::unique_ptr<net::Link> link = openLink(options, errors);
+    if (!link) {
+        link = openOnlineLink(options, errors);
+    }
     if (!link) {
         return exitFailure;
+    }
+    if (options.hosting && !options.announceName.empty()) {
+        const lobby::LanGame game{net::protocolVersion, startingBalls(events),
+                                  options.announceName};
+        link->answerStrangers(
+            [answer = lobby::lanAnswer(game)](std::span<const std::uint8_t> datagram)
+                -> std::optional<std::vector<std::uint8_t>> {
+                if (!lobby::isLanProbe(datagram)) {
+                    return std::nullopt;
+                }
+                return answer;
+            });
     }
     const std::string hostName = options.address + ":" + std::to_string(options.port);
     net::Handshake handshake(*link, options.hosting, hostName);
     const auto began = std::chrono::steady_clock::now();
     while (handshake.advance(20) == net::Handshake::State::waiting) {
+        if (options.alongside) {
+            options.alongside();
+        }
         if (options.hosting && !link->connected() &&
             std::chrono::steady_clock::now() - began > joinerLimit) {
             errors << programName << ": nobody joined within "
@@ -190,6 +223,9 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     run->watch(engine);
     const auto playing = std::chrono::steady_clock::now();
     const bool ranOut = playToTheEnd(engine, script.stopMicros(), [&] {
+        if (options.alongside) {
+            options.alongside();
+        }
         if (options.paced) {
             front.paceTo(engine.nextHeartbeatMicros());
         }

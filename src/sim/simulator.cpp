@@ -5,6 +5,10 @@
 #include "app/heartbeat.h"
 #include "app/version.h"
 #include "bot/computer_player.h"
+#include "lobby/lan.h"
+#include "lobby/lobby_text.h"
+#include "lobby_run.h"
+#include "net/protocol.h"
 #include "online_run.h"
 #include "program/program_player.h"
 #include "qtgui/picture_loader.h"
@@ -69,8 +73,10 @@ private:
 // Why the parser refused the arguments, naming the argument as it was
 // written: an option it does not know, or one that lacks its value.
 std::string whyRefused(std::span<const std::string_view> arguments, const QString& parserText) {
-    constexpr std::array<std::string_view, 4> plain{"-h", "--help", "-v", "--version"};
-    constexpr std::array<std::string_view, 3> withValue{"--record", "--host", "--join"};
+    constexpr std::array<std::string_view, 6> plain{"-h",        "--help",  "-v",
+                                                    "--version", "--offer", "--paced"};
+    constexpr std::array<std::string_view, 7> withValue{"--record", "--host", "--join", "--lobby",
+                                                        "--name",   "--meet", "--say"};
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--") {
@@ -89,6 +95,30 @@ std::string whyRefused(std::span<const std::string_view> arguments, const QStrin
         }
     }
     return parserText.toStdString();
+}
+
+// gloob-sim --find: the games hosted on this machine's networks, one a line.
+int listLanGames(std::ostream& out, std::ostream& errors) {
+    std::string error;
+    const auto found =
+        lobby::findLanGames(net::protocolVersion, net::defaultPort, std::chrono::seconds(1), error);
+    if (!error.empty()) {
+        errors << programName << ": " << error << '\n';
+        return exitFailure;
+    }
+    for (const lobby::FoundGame& f : found) {
+        out << f.game.name << " at " << f.address << ':' << f.port << ", ";
+        if (f.game.protocol == net::protocolVersion) {
+            out << f.game.balls << " balls\n";
+        } else {
+            out << "another version of the game (protocol " << f.game.protocol << ")\n";
+        }
+    }
+    if (found.empty()) {
+        errors << programName << ": no game answered on UDP port " << net::defaultPort << '\n';
+    }
+    out.flush();
+    return out ? exitOk : exitFailure;
 }
 
 } // namespace
@@ -151,8 +181,14 @@ int runSimulator(std::istream& script, std::ostream& trace, std::ostream& errors
         errors << programName << ": line " << error->line << ": " << error->message << '\n';
         return exitUsage;
     }
+    if (extra.lobby) {
+        return runLobby(*extra.lobby, extra.paced, std::get<std::vector<ScriptEvent>>(parsed),
+                        trace, errors, extra.recordPath);
+    }
     if (extra.online) {
-        return runOnline(*extra.online, std::get<std::vector<ScriptEvent>>(parsed), trace, errors,
+        OnlineOptions online = *extra.online;
+        online.paced = extra.paced;
+        return runOnline(online, std::get<std::vector<ScriptEvent>>(parsed), trace, errors,
                          extra.recordPath);
     }
     const std::unique_ptr<RunSetUp> run = setUpRun(extra.recordPath, errors);
@@ -190,7 +226,15 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     const QCommandLineOption record(QStringLiteral("record"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption host(QStringLiteral("host"), QString(), QStringLiteral("PORT"));
     const QCommandLineOption join(QStringLiteral("join"), QString(), QStringLiteral("ADDRESS"));
-    parser.addOptions({help, version, record, host, join});
+    const QCommandLineOption lobby(QStringLiteral("lobby"), QString(), QStringLiteral("ADDRESS"));
+    const QCommandLineOption name(QStringLiteral("name"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption offer(QStringLiteral("offer"));
+    const QCommandLineOption meet(QStringLiteral("meet"), QString(), QStringLiteral("OTHER"));
+    const QCommandLineOption say(QStringLiteral("say"), QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption paced(QStringLiteral("paced"));
+    const QCommandLineOption find(QStringLiteral("find"));
+    parser.addOptions(
+        {help, version, record, host, join, lobby, name, offer, meet, say, paced, find});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -222,7 +266,43 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     if (const auto* error = std::get_if<std::string>(&taken)) {
         return refuse(*error);
     }
-    const ExtraOptions& extra = std::get<ExtraOptions>(taken);
+    ExtraOptions& extra = std::get<ExtraOptions>(taken);
+    extra.paced = parser.isSet(paced);
+    if (parser.isSet(lobby)) {
+        if (extra.online) {
+            return refuse("--lobby finds the other player: no --host or --join with it");
+        }
+        if (parser.isSet(offer) == parser.isSet(meet)) {
+            return refuse("--lobby needs one of --offer and --meet OTHER");
+        }
+        LobbyOptions options;
+        options.address = latin1(parser.value(lobby));
+        options.name = latin1(parser.value(name));
+        options.offering = parser.isSet(offer);
+        options.other = latin1(parser.value(meet));
+        for (const QString& line : parser.values(say)) {
+            options.say.push_back(latin1(line));
+        }
+        const auto goodName = [](const std::string& text) {
+            return !text.empty() && lobby::cleanName(text) == text;
+        };
+        if (!goodName(options.name) || (!options.offering && !goodName(options.other))) {
+            return refuse("a player's name holds 1 to " + std::to_string(lobby::maxNameCharacters) +
+                          " characters, no control characters and no spaces at its ends");
+        }
+        extra.lobby = std::move(options);
+    } else if (parser.isSet(offer) || parser.isSet(meet) || parser.isSet(say) ||
+               (parser.isSet(name) && !(extra.online && extra.online->hosting))) {
+        return refuse("--name goes with --lobby or --host; --offer, --meet and --say with --lobby");
+    } else if (parser.isSet(name)) {
+        extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
+    }
+    if (parser.isSet(find)) {
+        if (extra.online || extra.lobby || !parser.positionalArguments().isEmpty()) {
+            return refuse("--find lists the games on this network and plays none");
+        }
+        return listLanGames(out, errors);
+    }
     const QStringList scripts = parser.positionalArguments();
     if (scripts.size() > 1) {
         return refuse("too many arguments (one script at most)");
@@ -250,7 +330,11 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
 
 namespace {
 constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
-       gloob-sim [--record FILE] [--host PORT | --join ADDRESS[:PORT]] [SCRIPT]
+       gloob-sim [--record FILE] [--paced] [--host PORT [--name NAME] |
+                 --join ADDRESS[:PORT]] [SCRIPT]
+       gloob-sim --find
+       gloob-sim [--record FILE] [--paced] --lobby ADDRESS[:PORT] --name NAME
+                 [--say TEXT]... --offer | --meet OTHER [SCRIPT]
   or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
@@ -262,6 +346,19 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
                           error)
   --join ADDRESS[:PORT]   play player 2 of the match hosted there (port 27960
                           unless given)
+  --lobby ADDRESS[:PORT]  meet the other player in the lobby there (an XMPP
+                          server: a domain, over TLS with a valid certificate,
+                          or localhost or an IPv4 address, where it may be
+                          plain; port 5222 unless given)
+  --name NAME             the player's name in the lobby (1 to 32 characters)
+  --offer                 host a match in the lobby and play player 1 with the
+                          first player who joins
+  --meet OTHER            join the match OTHER offers in the lobby, player 2
+  --say TEXT              say TEXT in the lobby's room once in it
+  --paced                 play at the window's pace, not as fast as possible
+  --find                  list the games hosted on this machine's networks
+                          (on UDP port 27960) and exit; a host answers with
+                          the name --name gives it
 Online, the script gives its own player's keys, Play!, Exit, Help's boxes and,
 from the host only, the match length and background; both machines write the
 same trace. The run ends at an Exit of either player, at 'end', or when the

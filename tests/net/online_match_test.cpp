@@ -6,16 +6,13 @@
 // Both traces must be the same, and the same as gloob-sim's on either
 // recording.
 
+#include "child_process.h"
 #include "relay.h"
 
 #include "net/handshake.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -25,78 +22,16 @@
 #include <sstream>
 #include <thread>
 
-extern char** environ;
-
 namespace gloob::net::testing {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // A gloob-sim process with its standard output and error in files.
-class SimProcess {
-public:
-    SimProcess(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
-        std::vector<char*> argv;
-        std::vector<std::string> all{GLOOB_SIM_BINARY};
-        all.insert(all.end(), args.begin(), args.end());
-        for (std::string& a : all) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-            pid_ = -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~SimProcess() {
-        if (pid_ > 0 && !status_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    SimProcess(const SimProcess&) = delete;
-    SimProcess& operator=(const SimProcess&) = delete;
-
-    // The exit status once it has ended, or nothing while it runs.
-    std::optional<int> poll() {
-        if (!status_ && pid_ > 0) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-        }
-        return status_;
-    }
-    int wait(std::chrono::seconds limit) {
-        const auto until = std::chrono::steady_clock::now() + limit;
-        while (!poll() && std::chrono::steady_clock::now() < until) {
-            std::this_thread::sleep_for(10ms);
-        }
-        return status_.value_or(-1);
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::optional<int> status_;
+struct SimProcess : ChildProcess {
+    SimProcess(const std::vector<std::string>& args, const fs::path& out, const fs::path& err)
+        : ChildProcess(GLOOB_SIM_BINARY, args, out, err) {}
 };
 
 // The port the host names on its standard error.

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#
+# Runs the game's lobby on this machine, in the foreground, until Ctrl+C:
+#   scripts/run-lobby.sh [PORT [ADDRESS]]
+# PORT is the client port (5222 unless given), ADDRESS the one to listen on
+# (every address unless given; 127.0.0.1 for this machine only). The server's
+# data lives in a temporary folder, removed when it stops. Runs as a normal
+# user or as root.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+
+port=${1:-5222}
+interface=${2:-*}
+if ! [[ $port =~ ^[0-9]+$ ]] || [ "$port" -lt 1 ] || [ "$port" -gt 65535 ]; then
+    echo "run-lobby.sh: bad port '$port' (1 to 65535)" >&2
+    exit 2
+fi
+if ! command -v prosody >/dev/null; then
+    echo "run-lobby.sh: prosody is not installed (apt-get install prosody, or scripts/install-deps.sh test)" >&2
+    exit 1
+fi
+
+data=$(mktemp -d "${TMPDIR:-/tmp}/gloob-lobby.XXXXXX")
+cleanup() { rm -rf "$data"; }
+trap cleanup EXIT
+mkdir "$data/certs"
+
+export GLOOB_LOBBY_DATA=$data GLOOB_LOBBY_PORT=$port GLOOB_LOBBY_INTERFACE=$interface
+# Prosody stops on SIGTERM or SIGINT; the folder goes after it.
+prosody -F --config "$top/lobby/prosody.cfg.lua" &
+server=$!
+trap 'kill -TERM "$server" 2>/dev/null || true' INT TERM
+status=0
+wait "$server" || status=$?
+# A signal to this script ends the first wait early: wait for the server itself.
+if kill -0 "$server" 2>/dev/null; then
+    wait "$server" || status=$?
+fi
+exit "$status"

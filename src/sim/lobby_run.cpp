@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#include "lobby_run.h"
+
+#include "lobby/lobby_client.h"
+#include "net/link.h"
+#include "net/protocol.h"
+#include "simulator.h"
+
+#include <chrono>
+#include <ostream>
+
+namespace gloob::sim {
+
+namespace {
+
+constexpr std::string_view programName = "gloob-sim";
+using Clock = std::chrono::steady_clock;
+// How long a player waits for the lobby, for the other player to show up,
+// and for a host to answer.
+constexpr auto signInLimit = std::chrono::seconds(20);
+constexpr auto meetingLimit = std::chrono::seconds(60);
+constexpr auto answerLimit = std::chrono::seconds(20);
+constexpr int goodbyeMillis = 2000;
+
+// What this player's presence says, in the game's protocol version.
+lobby::PlayerState stateOf(lobby::Activity activity, int balls = 5, std::string with = {}) {
+    return lobby::PlayerState{net::protocolVersion, activity, balls, std::move(with)};
+}
+
+// The lobby's side of a run: its lines go to standard error as they come.
+class Lobby {
+public:
+    Lobby(const LobbyOptions& options, std::ostream& errors, lobby::LobbyAddress address)
+        : errors_(errors),
+          client_(std::move(address), options.name, stateOf(lobby::Activity::waiting)) {}
+
+    lobby::LobbyClient& client() { return client_; }
+
+    // Services the lobby, telling every line and chat, and hands the
+    // introductions to `heard`; false once the lobby is gone.
+    template <typename Heard> bool service(int waitMillis, Heard&& heard) {
+        client_.service(waitMillis);
+        for (lobby::LobbyEvent& e : client_.takeEvents()) {
+            switch (e.kind) {
+            case lobby::LobbyEvent::Kind::line:
+                tell(e.text);
+                break;
+            case lobby::LobbyEvent::Kind::chat:
+                tell("<" + shownName(e.from) + "> " + e.text);
+                break;
+            case lobby::LobbyEvent::Kind::introduction:
+                heard(e);
+                break;
+            case lobby::LobbyEvent::Kind::roster:
+                break;
+            }
+        }
+        return client_.status() != lobby::LobbyClient::Status::closed;
+    }
+    // Busy: a join is declined, so that its player need not wait for an answer.
+    bool service(int waitMillis) {
+        return service(waitMillis, [this](const lobby::LobbyEvent& e) {
+            if (e.introduction.kind == lobby::IntroductionKind::join) {
+                client_.introduce(e.from, {lobby::IntroductionKind::decline,
+                                           net::protocolVersion,
+                                           e.introduction.secret,
+                                           {}});
+                tell(shownName(e.from) + " asked to join; declined, this player is busy");
+            }
+        });
+    }
+
+    // Waits until the player is in the room, saying their lines there.
+    bool enter(const std::vector<std::string>& say) {
+        const auto until = Clock::now() + signInLimit;
+        while (client_.status() == lobby::LobbyClient::Status::connecting && Clock::now() < until) {
+            service(50);
+        }
+        if (client_.status() != lobby::LobbyClient::Status::inRoom) {
+            if (client_.status() == lobby::LobbyClient::Status::connecting) {
+                tell("the lobby did not answer within " +
+                     std::to_string(std::chrono::seconds(signInLimit).count()) + " s");
+            }
+            return false;
+        }
+        for (const std::string& line : say) {
+            client_.say(line);
+        }
+        return true;
+    }
+
+    void tell(const std::string& line) {
+        errors_ << programName << ": lobby: " << line << '\n';
+        errors_.flush();
+    }
+
+    std::string shownName(const std::string& nick) const {
+        const auto found = client_.roster().find(nick);
+        return found != client_.roster().end() ? found->second.name : lobby::cleanName(nick);
+    }
+
+    // Back to waiting after the match, then out of the lobby.
+    void leave() {
+        client_.setState(stateOf(lobby::Activity::waiting));
+        service(0);
+        client_.leave(goodbyeMillis);
+    }
+
+private:
+    std::ostream& errors_;
+    lobby::LobbyClient client_;
+};
+
+// The candidates this machine offers: the address it reaches the lobby
+// from, with the match's port (0 for a joiner, which connects out).
+std::vector<lobby::Candidate> candidatesOf(const lobby::LobbyClient& client, std::uint16_t port) {
+    const auto address = client.localAddress();
+    if (!address) {
+        return {};
+    }
+    return {lobby::Candidate{*address, port}};
+}
+
+int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& events,
+          std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+    options.hosting = true;
+    options.port = 0;
+    std::unique_ptr<net::Link> link = openOnlineLink(options, errors);
+    if (!link) {
+        return exitFailure;
+    }
+    lobby::LobbyClient& client = lobby.client();
+    client.setState(stateOf(lobby::Activity::hosting, startingBalls(events)));
+    std::optional<std::string> joiner;
+    const auto until = Clock::now() + meetingLimit;
+    while (!joiner && Clock::now() < until) {
+        const bool open = lobby.service(50, [&](const lobby::LobbyEvent& e) {
+            const lobby::Introduction& asked = e.introduction;
+            if (asked.kind != lobby::IntroductionKind::join) {
+                lobby.tell("an answer from " + lobby.shownName(e.from) +
+                           " to no request was ignored");
+                return;
+            }
+            if (joiner) {
+                client.introduce(
+                    e.from,
+                    {lobby::IntroductionKind::decline, net::protocolVersion, asked.secret, {}});
+                lobby.tell(lobby.shownName(e.from) + " asked to join too late; declined");
+                return;
+            }
+            lobby::Introduction answer{lobby::IntroductionKind::accept, net::protocolVersion,
+                                       asked.secret, candidatesOf(client, link->port())};
+            if (asked.version != net::protocolVersion || answer.candidates.empty()) {
+                answer.kind = lobby::IntroductionKind::decline;
+                answer.candidates.clear();
+                client.introduce(e.from, answer);
+                lobby.tell(lobby.shownName(e.from) + " cannot join: " +
+                           (asked.version != net::protocolVersion ? "another version of the game"
+                                                                  : "this machine has no address"));
+                return;
+            }
+            client.introduce(e.from, answer);
+            joiner = e.from;
+        });
+        if (!open) {
+            return exitFailure;
+        }
+    }
+    if (!joiner) {
+        lobby.tell("nobody joined within " +
+                   std::to_string(std::chrono::seconds(meetingLimit).count()) + " s");
+        return exitFailure;
+    }
+    const std::string name = lobby.shownName(*joiner);
+    lobby.tell(name + " joins the match");
+    client.setState(stateOf(lobby::Activity::playing, 5, name));
+    options.alongside = [&lobby] { lobby.service(0); };
+    const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
+    lobby.leave();
+    return status;
+}
+
+int meet(Lobby& lobby, const std::string& other, OnlineOptions options,
+         const std::vector<ScriptEvent>& events, std::ostream& trace, std::ostream& errors,
+         const std::string& recordPath) {
+    lobby::LobbyClient& client = lobby.client();
+    const std::string wanted = lobby::cleanName(other);
+    const auto hostOf = [&]() -> std::optional<std::string> {
+        for (const auto& [nick, occupant] : client.roster()) {
+            if (occupant.name == wanted && occupant.state &&
+                occupant.state->activity == lobby::Activity::hosting &&
+                occupant.state->version == net::protocolVersion) {
+                return nick;
+            }
+        }
+        return std::nullopt;
+    };
+    std::optional<std::string> host;
+    std::optional<lobby::Introduction> answer;
+    std::string secret;
+    const auto until = Clock::now() + meetingLimit;
+    auto answerUntil = until;
+    while (!answer && Clock::now() < std::min(until, answerUntil)) {
+        const bool open = lobby.service(50, [&](const lobby::LobbyEvent& e) {
+            if (!host || e.from != *host || e.introduction.secret != secret ||
+                e.introduction.kind == lobby::IntroductionKind::join) {
+                lobby.tell("an introduction from " + lobby.shownName(e.from) +
+                           " that answers no request of this player was ignored");
+                return;
+            }
+            answer = e.introduction;
+        });
+        if (!open) {
+            return exitFailure;
+        }
+        if (!host && (host = hostOf())) {
+            secret = lobby::newSecret();
+            client.introduce(*host, {lobby::IntroductionKind::join, net::protocolVersion, secret,
+                                     candidatesOf(client, 0)});
+            lobby.tell("asking " + wanted + " to join their match");
+            answerUntil = Clock::now() + answerLimit;
+        }
+    }
+    if (!answer) {
+        lobby.tell(host ? wanted + " did not answer" : wanted + " offers no match in the lobby");
+        return exitFailure;
+    }
+    const auto reachable = std::find_if(answer->candidates.begin(), answer->candidates.end(),
+                                        [](const lobby::Candidate& c) { return c.port != 0; });
+    if (answer->kind == lobby::IntroductionKind::decline || reachable == answer->candidates.end()) {
+        lobby.tell(wanted + " declined");
+        return exitFailure;
+    }
+    lobby.tell("joining " + wanted + " at " + reachable->address + ":" +
+               std::to_string(reachable->port));
+    client.setState(stateOf(lobby::Activity::playing, 5, wanted));
+    options.hosting = false;
+    options.address = reachable->address;
+    options.port = reachable->port;
+    options.alongside = [&lobby] { lobby.service(0); };
+    const int status = runOnline(options, events, trace, errors, recordPath);
+    lobby.leave();
+    return status;
+}
+
+} // namespace
+
+int runLobby(const LobbyOptions& options, bool paced, const std::vector<ScriptEvent>& events,
+             std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+    const auto address = lobby::parseLobbyAddress(options.address);
+    if (!address) {
+        errors << programName << ": bad lobby address " << quotedWord(options.address) << '\n';
+        return exitUsage;
+    }
+    // A script this side may not play is refused before anyone is met.
+    if (const auto error = onlineScriptError(events, options.offering ? 1 : 2)) {
+        errors << programName << ": line " << error->line << ": " << error->message << '\n';
+        return exitUsage;
+    }
+    Lobby lobby(options, errors, *address);
+    if (!lobby.enter(options.say)) {
+        return exitFailure;
+    }
+    OnlineOptions online;
+    online.paced = paced;
+    return options.offering ? offer(lobby, online, events, trace, errors, recordPath)
+                            : meet(lobby, options.other, online, events, trace, errors, recordPath);
+}
+
+} // namespace gloob::sim
