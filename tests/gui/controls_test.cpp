@@ -6,9 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
@@ -17,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -87,6 +91,51 @@ TEST(ControlsDialog, EscapeKeepsTheOldKeyAndDefaultsComeBack) {
     ASSERT_NE(run.dialog.keys(), KeyBindings{});
     run.dialog.restoreDefaults();
     EXPECT_EQ(run.dialog.keys(), KeyBindings{});
+}
+
+// The dialog shows every row and column whole, and keeps the size it opened
+// with whatever is chosen, refused or restored: a row never moves from under
+// the pointer.
+TEST(ControlsDialog, FitsItsContentsAndNeverResizes) {
+    DialogRun run;
+    run.dialog.show();
+    QCoreApplication::processEvents();
+    const QSize opened = run.dialog.size();
+    const QTableWidget* table = run.dialog.table();
+    const auto* hint = run.dialog.findChild<QLabel*>();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps{
+        {"opened", [] {}},
+        {"choosing",
+         [&] {
+             run.dialog.chooseKeyFor({2, PlayerAction::right});
+         }},
+        {"refused",
+         [&] {
+             run.press({2, PlayerAction::right}, Qt::Key_Left, 113);
+         }},
+        {"long key name",
+         [&] {
+             run.press({2, PlayerAction::right}, Qt::Key_Enter, 104);
+         }},
+        {"defaults", [&] { run.dialog.restoreDefaults(); }},
+    };
+    for (const auto& [name, step] : steps) {
+        step();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(run.dialog.size(), opened) << name;
+        EXPECT_FALSE(table->verticalScrollBar()->isVisible()) << name;
+        EXPECT_FALSE(table->horizontalScrollBar()->isVisible()) << name;
+        EXPECT_GE(table->viewport()->height(), table->verticalHeader()->length()) << name;
+        EXPECT_GE(table->viewport()->width(), table->horizontalHeader()->length()) << name;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            EXPECT_LT(table->fontMetrics().horizontalAdvance(table->item(row, 1)->text()),
+                      table->columnWidth(1))
+                << name;
+        }
+        EXPECT_GE(hint->width(), hint->sizeHint().width()) << name;
+    }
+    EXPECT_EQ(run.refusals.size(), 1u);
+    run.dialog.hide();
 }
 
 std::unique_ptr<MainWindow> openGame() {
