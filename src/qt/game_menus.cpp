@@ -160,7 +160,7 @@ void GameMenus::buildGameMenu() {
     pauseAction_->setCheckable(true);
     QObject::connect(pauseAction_, &QAction::triggered, &window_,
                      [this](bool on) { commands_.pauseChosen(on); });
-    fullScreen_ = new FullScreen(window_, *gameMenu_);
+    fullScreen_ = new FullScreen(window_, *gameMenu_, *window_.menuBar());
     gameMenu_->addSeparator();
 
     watchReplay_ = gameMenu_->addAction(QStringLiteral("Watch Replay..."));
