@@ -4,6 +4,7 @@
 
 #include "controls_dialog.h"
 #include "full_screen.h"
+#include "keys_and_options.h"
 #include "program_menu.h"
 #include "recordings.h"
 #include "sound_menu.h"
@@ -18,6 +19,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeDatabase>
 #include <QScreen>
 #include <QSplitter>
@@ -115,6 +117,7 @@ GameMenus::GameMenus(QMainWindow& window, const Scene& scene, const GameSettings
     buildWritten(scene);
     buildOptionsExtras();
     buildGameMenu();
+    buildHelpExtras();
 }
 
 GameMenus::~GameMenus() = default;
@@ -179,6 +182,32 @@ void GameMenus::buildGameMenu() {
     QObject::connect(stopReplay_, &QAction::triggered, &window_,
                      [this] { commands_.stopReplay(); });
     gameMenu_->addSeparator();
+}
+
+// Below the written items in Help: the window's own box, which the game
+// never hears of.
+void GameMenus::buildHelpExtras() {
+    QMenu* help = action(MenuId::mnuHelp)->menu();
+    help->addSeparator();
+    QAction* keys = help->addAction(QStringLiteral("Keys and Options"));
+    QObject::connect(keys, &QAction::triggered, &window_, [this] { showKeysAndOptions(); });
+}
+
+void GameMenus::showKeysAndOptions() {
+    QString points;
+    for (MenuId item : numberOfBallsGroup) {
+        if (action(item)->isChecked()) {
+            points = action(item)->text();
+        }
+    }
+    const bool wasPaused = commands_.paused();
+    commands_.hold(true);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keys and Options"),
+                    keysAndOptionsText(shown_.keys, shown_.padsSwapped, points), QMessageBox::Ok,
+                    &window_);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+    commands_.hold(wasPaused);
 }
 
 GameSettings GameMenus::changed(const std::function<void(GameSettings&)>& change) const {

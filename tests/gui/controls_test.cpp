@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
@@ -23,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace gloob {
 namespace {
@@ -192,6 +195,90 @@ TEST(Controls, ANewKeyPlaysAtOnceAndAfterARestart) {
               QCoreApplication::applicationName())
         .clear();
 }
+
+QAction* itemOf(QMenu* menu, const QString& caption) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == caption) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+// Runs `inside` on the modal dialog of this type that `item` opens, then closes it.
+template <typename Dialog>
+void whileOpen(QAction* item, const std::function<void(Dialog&)>& inside) {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
+            inside(*dialog);
+            dialog->accept();
+        }
+    });
+    poll.start(5);
+    item->trigger();
+}
+
+struct HelpCase {
+    const char* name;
+    std::function<void(MainWindow&)> choose;
+    std::vector<std::string> shown;
+};
+void PrintTo(const HelpCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class KeysAndOptions : public ::testing::TestWithParam<HelpCase> {};
+
+// Help > Keys and Options shows the keys and choices as they are now, in a
+// box of the window's own that the game never hears of.
+TEST_P(KeysAndOptions, ShowTheChoicesOfNow) {
+    MainWindow window;
+    int gameBoxes = 0;
+    window.setMessageBox([&](const QString&, const QString&) { ++gameBoxes; });
+    window.setProgramEnd([] {});
+    window.show();
+    GetParam().choose(window);
+    std::string shown;
+    whileOpen<QMessageBox>(
+        itemOf(window.menuAction(MenuId::mnuHelp)->menu(), QStringLiteral("Keys and Options")),
+        [&](QMessageBox& box) { shown = box.text().toStdString(); });
+    for (const std::string& part : GetParam().shown) {
+        EXPECT_NE(shown.find(part), std::string::npos) << part << " in " << shown;
+    }
+    window.runNextHeartbeatNow();
+    EXPECT_EQ(gameBoxes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeysAndOptions,
+    ::testing::Values(
+        HelpCase{"AsWritten",
+                 [](MainWindow&) {},
+                 {"<td>Walk left</td><td>Left</td><td>A</td>", "<td>Jump</td><td>Up</td><td>W</td>",
+                  "the first plays player 1", "P pauses", "F11", "F10 or Alt", "5 points"}},
+        HelpCase{"Remapped",
+                 [](MainWindow& window) {
+                     whileOpen<ControlsDialog>(
+                         itemOf(window.menuAction(MenuId::mnuOptions)->menu(),
+                                QStringLiteral("Controls...")),
+                         [](ControlsDialog& dialog) {
+                             dialog.chooseKeyFor(player2Jump);
+                             sendKey(dialog.table(), QEvent::KeyPress, Qt::Key_J, keyJ);
+                             dialog.chooseKeyFor({1, PlayerAction::left});
+                             sendKey(dialog.table(), QEvent::KeyPress, Qt::Key_Comma, 59);
+                             dialog.findChild<QCheckBox*>()->setChecked(true);
+                         });
+                 },
+                 {"<td>Walk left</td><td>,</td><td>A</td>", "<td>Jump</td><td>Up</td><td>J</td>",
+                  "the first plays player 2"}},
+        HelpCase{"EightPoints",
+                 [](MainWindow& window) {
+                     window.menuAction(MenuId::mnu8)->trigger();
+                     window.runNextHeartbeatNow();
+                 },
+                 {"8 points"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Controls, DownThenEnterOnTheFirstScreenDoesNotQuit) {
     auto window = openGame();

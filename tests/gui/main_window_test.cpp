@@ -206,6 +206,8 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Help ",
         "Help  > Instructions",
         "Help  > About",
+        "Help  > ",
+        "Help  > Keys and Options",
     };
     EXPECT_EQ(paths, expected);
 }
