@@ -3,7 +3,6 @@
 #include "app/heartbeat.h"
 #include "net/handshake.h"
 #include "net/lockstep.h"
-#include "qt/host_addresses.h"
 #include "qt/main_window.h"
 
 #include <QAction>
@@ -16,57 +15,12 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <string>
 #include <thread>
-#include <vector>
 
 namespace gloob {
 namespace {
 
 using namespace std::chrono_literals;
-
-struct PromptCase {
-    const char* name;
-    std::vector<const char*> addresses;
-    std::vector<std::string> shown; // in this order
-    std::vector<std::string> hidden;
-};
-void PrintTo(const PromptCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class HostPrompt : public ::testing::TestWithParam<PromptCase> {};
-
-// The host tells the other player an address they can join: IPv4 ones,
-// each once, and says so when there is none.
-TEST_P(HostPrompt, ShowsTheAddressesToJoin) {
-    QList<QHostAddress> addresses;
-    for (const char* address : GetParam().addresses) {
-        addresses << QHostAddress(QString::fromLatin1(address));
-    }
-    const std::string prompt = hostPrompt(addresses).toStdString();
-    std::size_t from = 0;
-    for (const std::string& part : GetParam().shown) {
-        const auto at = prompt.find(part, from);
-        EXPECT_NE(at, std::string::npos) << part << " in " << prompt;
-        from = at == std::string::npos ? from : at + part.size();
-        EXPECT_EQ(prompt.find(part), prompt.rfind(part)) << part << " twice in " << prompt;
-    }
-    for (const std::string& part : GetParam().hidden) {
-        EXPECT_EQ(prompt.find(part), std::string::npos) << part << " in " << prompt;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HostPrompt,
-    ::testing::Values(
-        PromptCase{"One", {"192.0.2.7"}, {"this machine's address", "192.0.2.7", "port"}, {}},
-        PromptCase{"Several",
-                   {"192.0.2.7", "2001:db8::7", "198.51.100.3", "127.0.0.1", "192.0.2.7"},
-                   {"one of", "192.0.2.7", "198.51.100.3", "port"},
-                   {"2001:db8", "127.0.0.1"}},
-        PromptCase{"None", {"::1", "fe80::1"}, {"no network", "port"}, {"fe80", "::1"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A host in a thread of its own: it introduces itself, then answers every
 // frame of the window's with a frontier as far as the window's, until told
