@@ -10,21 +10,11 @@
 #include "sound_menu.h"
 
 #include <QAction>
-#include <QDateTime>
-#include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
-#include <QLayout>
-#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeDatabase>
-#include <QScreen>
-#include <QSplitter>
-#include <QStyle>
-#include <QTreeView>
 
 #include <algorithm>
 #include <optional>
@@ -51,62 +41,6 @@ constexpr std::array<const char*, 4> playerCaptions{"Human", "Computer (Easy)", 
 bool opensSubmenu(MenuId item) {
     return std::any_of(menuTree.begin(), menuTree.end(),
                        [&](const MenuEntry& entry) { return entry.parent == item; });
-}
-
-// Qt's own file dialog opens too narrow for a recording's name and date:
-// each column gets the width of the longest it shows here, and the view room
-// for them all. A desktop's own dialog sizes itself.
-void showRecordingsWhole(QFileDialog& dialog) {
-    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-    if (view == nullptr) {
-        return;
-    }
-    const QFontMetrics metrics = view->fontMetrics();
-    const QDir folder = dialog.directory();
-    QStringList names =
-        folder.entryList({QStringLiteral("*.replay"), QStringLiteral("*.script")}, QDir::Files);
-    names << QStringLiteral("2026-12-31_23-59-59_99.replay");
-    QStringList types;
-    const QMimeDatabase mimes;
-    for (const QString& name : names) {
-        types << mimes.mimeTypeForFile(folder.filePath(name)).comment();
-    }
-    const auto widest = [&](const QStringList& texts) {
-        int width = 0;
-        for (const QString& text : texts) {
-            width = std::max(width, metrics.horizontalAdvance(text));
-        }
-        return width;
-    };
-    // Room for the icon and the cell's margins beside the text.
-    const int padding = metrics.horizontalAdvance(QStringLiteral("MMM"));
-    const QDateTime longDate(QDate(2026, 12, 28), QTime(23, 59, 59));
-    const std::array columns{widest(names) + view->iconSize().width() + padding,
-                             widest({QLocale::system().formattedDataSize(999'999'999)}) + padding,
-                             widest(types) + padding,
-                             widest({QLocale::system().toString(longDate, QLocale::ShortFormat)}) +
-                                 padding};
-    QHeaderView* header = view->header();
-    int total = 0;
-    for (std::size_t i = 0; i < columns.size() && static_cast<int>(i) < header->count(); ++i) {
-        header->resizeSection(static_cast<int>(i), columns[i]);
-        total += columns[i];
-    }
-    const int viewWidth =
-        total + 2 * view->frameWidth() + view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
-    auto* sidebar = dialog.findChild<QWidget*>(QStringLiteral("sidebar"));
-    if (splitter == nullptr || sidebar == nullptr) {
-        return;
-    }
-    const int sidebarWidth = sidebar->sizeHint().width();
-    splitter->setSizes({sidebarWidth, viewWidth});
-    dialog.layout()->activate();
-    const int around = dialog.sizeHint().width() - splitter->sizeHint().width();
-    const QRect screen = dialog.screen()->availableGeometry();
-    dialog.resize(std::min(around + sidebarWidth + splitter->handleWidth() + viewWidth,
-                           screen.width() * 9 / 10),
-                  dialog.sizeHint().height());
 }
 
 } // namespace
