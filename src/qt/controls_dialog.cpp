@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace gloob {
 
 namespace {
@@ -47,6 +49,11 @@ std::optional<QString> reservedFor(int qtKey) {
     default:
         return std::nullopt;
     }
+}
+
+QString choosingHint(PlayerControl control) {
+    return QStringLiteral("Press the new key for %1 (Esc keeps the old one).")
+        .arg(qstring(controlName(control)));
 }
 
 } // namespace
@@ -84,8 +91,42 @@ ControlsDialog::ControlsDialog(const KeyBindings& keys, bool padsSwapped, QWidge
     layout->addWidget(swapPads_);
     layout->addWidget(buttons);
     showKeys();
+    fitToContents();
+}
+
+// The table shows every row and column whole, and the hint has room for its
+// longest text: the dialog never needs a scroll bar, and never moves a row
+// from under the pointer by growing once a player has started choosing.
+void ControlsDialog::fitToContents() {
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The Key column takes the longest key name there is, for the keys chosen later.
+    QString widestKey;
+    for (PhysicalKey key = 8; key < 256; ++key) {
+        const QString name = qstring(keyName(key));
+        if (table_->fontMetrics().horizontalAdvance(name) >
+            table_->fontMetrics().horizontalAdvance(widestKey)) {
+            widestKey = name;
+        }
+    }
+    table_->item(0, 1)->setText(widestKey);
     table_->resizeColumnsToContents();
-    table_->setMinimumWidth(table_->horizontalHeader()->length() + 4);
+    table_->resizeRowsToContents();
+    showKeys();
+    const int frame = 2 * table_->frameWidth();
+    table_->setMinimumWidth(table_->horizontalHeader()->length() + frame);
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                           table_->verticalHeader()->length() + frame);
+    // As wide as the dialog: the Pad column takes what is left.
+    table_->horizontalHeader()->setStretchLastSection(true);
+    int widestHint = hint_->fontMetrics().horizontalAdvance(chooseHint);
+    for (const PlayerControl control : allControls) {
+        widestHint =
+            std::max(widestHint, hint_->fontMetrics().horizontalAdvance(choosingHint(control)));
+    }
+    hint_->setMinimumWidth(widestHint);
+    layout()->activate();
+    setFixedSize(sizeHint());
 }
 
 bool ControlsDialog::padsSwapped() const {
@@ -104,8 +145,7 @@ void ControlsDialog::showKeys() {
 
 void ControlsDialog::chooseKeyFor(PlayerControl control) {
     choosing_ = control;
-    hint_->setText(QStringLiteral("Press the new key for %1 (Esc keeps the old one).")
-                       .arg(qstring(controlName(control))));
+    hint_->setText(choosingHint(control));
     table_->setFocus();
 }
 

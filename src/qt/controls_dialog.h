@@ -39,6 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitToContents();
     void takeKey(const QKeyEvent& key);
     void showKeys();
 

@@ -4,6 +4,7 @@
 
 #include "controls_dialog.h"
 #include "full_screen.h"
+#include "keys_and_options.h"
 #include "program_menu.h"
 #include "recordings.h"
 #include "sound_menu.h"
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <optional>
@@ -49,6 +51,7 @@ GameMenus::GameMenus(QMainWindow& window, const Scene& scene, const GameSettings
     buildWritten(scene);
     buildOptionsExtras();
     buildGameMenu();
+    buildHelpExtras();
 }
 
 GameMenus::~GameMenus() = default;
@@ -93,7 +96,7 @@ void GameMenus::buildGameMenu() {
     pauseAction_->setCheckable(true);
     QObject::connect(pauseAction_, &QAction::triggered, &window_,
                      [this](bool on) { commands_.pauseChosen(on); });
-    fullScreen_ = new FullScreen(window_, *gameMenu_);
+    fullScreen_ = new FullScreen(window_, *gameMenu_, *window_.menuBar());
     gameMenu_->addSeparator();
 
     watchReplay_ = gameMenu_->addAction(QStringLiteral("Watch Replay..."));
@@ -112,6 +115,32 @@ void GameMenus::buildGameMenu() {
     QObject::connect(stopReplay_, &QAction::triggered, &window_,
                      [this] { commands_.stopReplay(); });
     gameMenu_->addSeparator();
+}
+
+// Below the written items in Help: the window's own box, which the game
+// never hears of.
+void GameMenus::buildHelpExtras() {
+    QMenu* help = action(MenuId::mnuHelp)->menu();
+    help->addSeparator();
+    QAction* keys = help->addAction(QStringLiteral("Keys and Options"));
+    QObject::connect(keys, &QAction::triggered, &window_, [this] { showKeysAndOptions(); });
+}
+
+void GameMenus::showKeysAndOptions() {
+    QString points;
+    for (MenuId item : numberOfBallsGroup) {
+        if (action(item)->isChecked()) {
+            points = action(item)->text();
+        }
+    }
+    const bool wasPaused = commands_.paused();
+    commands_.hold(true);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keys and Options"),
+                    keysAndOptionsText(shown_.keys, shown_.padsSwapped, points), QMessageBox::Ok,
+                    &window_);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+    commands_.hold(wasPaused);
 }
 
 GameSettings GameMenus::changed(const std::function<void(GameSettings&)>& change) const {
@@ -240,9 +269,13 @@ void GameMenus::editControls() {
 void GameMenus::chooseReplay() {
     const bool wasPaused = commands_.paused();
     commands_.hold(true);
-    const QString path = QFileDialog::getOpenFileName(
-        &window_, QStringLiteral("Watch Replay"), replaysFolder(),
-        QStringLiteral("Recordings (*.replay *.script);;All files (*)"));
+    QFileDialog dialog(&window_, QStringLiteral("Watch Replay"), replaysFolder(),
+                       QStringLiteral("Recordings (*.replay *.script);;All files (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    showRecordingsWhole(dialog);
+    const QString path = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                             ? dialog.selectedFiles().constFirst()
+                             : QString();
     if (path.isEmpty() || !commands_.watchReplay(path)) {
         commands_.hold(wasPaused);
     }

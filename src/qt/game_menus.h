@@ -23,9 +23,10 @@ class ProgramMenu;
 class SoundMenu;
 
 // The window's menus: the written ones as the game's scene holds them, the
-// Game menu between Options and Help (pause, full screen, replays), and below
-// a separator in Options the choices kept between runs. Items hand their
-// commands on; what is checked and enabled follows what is shown.
+// Game menu between Options and Help (pause, full screen, replays), below
+// a separator in Options the choices kept between runs, and below one in Help
+// the keys and options of now. Items hand their commands on; what is checked
+// and enabled follows what is shown.
 class GameMenus {
 public:
     struct Commands {
@@ -86,6 +87,8 @@ private:
     void buildWritten(const Scene& scene);
     void buildGameMenu();
     void buildOptionsExtras();
+    void buildHelpExtras();
+    void showKeysAndOptions();
     void showPlayers();
     void editControls();
     void chooseReplay();

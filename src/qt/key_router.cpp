@@ -84,7 +84,7 @@ void KeyRouter::deliveryPoint() {
 }
 
 bool KeyRouter::route(const QKeyEvent& key) {
-    if (fullScreen_.routeKey(key)) {
+    if (fullScreen_.routeKey(key, hooks_.keys().controlOf(physicalKeyOf(key)).has_value())) {
         return true;
     }
     // The pause keys belong to the window and never reach the game.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "online_director.h"
 
+#include "host_addresses.h"
 #include "player_choices.h"
 
 #include <QAction>
@@ -17,11 +18,9 @@ OnlineDirector::OnlineDirector(QWidget& window, QMenu& gameMenu, FrontEnd& local
     host_ = gameMenu.addAction(QStringLiteral("Host Online Match..."));
     QObject::connect(host_, &QAction::triggered, &window_, [this] {
         bool ok = false;
-        const int port = QInputDialog::getInt(
-            &window_, QStringLiteral("Host Online Match"),
-            QStringLiteral("You play player 1. The other player joins this machine's address "
-                           "at this UDP port:"),
-            net::defaultPort, 1, 65535, 1, &ok);
+        const int port = QInputDialog::getInt(&window_, QStringLiteral("Host Online Match"),
+                                              hostPrompt(thisMachinesAddresses()), net::defaultPort,
+                                              1, 65535, 1, &ok);
         if (ok) {
             host(static_cast<std::uint16_t>(port));
         }

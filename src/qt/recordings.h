@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QFileDialog;
+
 namespace gloob {
 
 // How many recordings the replays folder keeps; the oldest go first.
@@ -18,5 +20,9 @@ QString replaysFolder();
 // room first: older recordings are removed until, with the new one, `keep`
 // remain. Empty when the folder cannot be made.
 QString newRecordingPath(const QString& folder, const QDateTime& now, int keep = recordingsKept);
+
+// Qt's own file dialog opens too narrow for a recording's name and date: it
+// is sized to show them whole. A desktop's own dialog sizes itself.
+void showRecordingsWhole(QFileDialog& dialog);
 
 } // namespace gloob

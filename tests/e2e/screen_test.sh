@@ -140,7 +140,7 @@ check "F11 fills the 1920 x 1080 screen" "window ${fw}x${fh}+${fx}+${fy}" \
 IFS='x+' read -r bw bh bx by <<<"$full_ball"
 court_x=$((bx - 616 * 2))
 court_y=$((by - 72 * 2))
-# The court view starts below the menu bar: its first row of the margin's white.
+# The court view starts at the first row of the margin's white.
 view_top=$(convert "$SHOT" -crop "1x200+4+0" +repage txt:- |
     awk '/#FFFFFF/ && !found { split($1, p, /[,:]/); print p[2]; found = 1 }')
 check "the court is drawn at 2x: the ball is 50 pixels wide" "ball $full_ball" \
@@ -149,7 +149,7 @@ check "the court is centred across the screen" "court from x $court_x, 1502 wide
     [ "$court_x" -eq $(((1920 - 1502) / 2)) ]
 above=$((court_y - ${view_top:-0}))
 below=$((1080 - court_y - 946))
-check "the court is centred below the menu bar" "view from y ${view_top:-?}, $above rows above the court, $below below" \
+check "the court is centred down the screen" "view from y ${view_top:-?}, $above rows above the court, $below below" \
     [ -n "$view_top" -a $((above - below)) -ge -1 -a $((above - below)) -le 1 ]
 wall=$(convert "$SHOT" -format "%[hex:p{$((court_x + 1)),$((court_y + 400))}] %[hex:p{$((court_x - 1)),$((court_y + 400))}]" info:)
 check "the left wall starts where the court does, the margin beside it is white" "$wall" \

@@ -6,8 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -17,8 +21,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace gloob {
 namespace {
@@ -89,6 +95,35 @@ TEST(ControlsDialog, EscapeKeepsTheOldKeyAndDefaultsComeBack) {
     EXPECT_EQ(run.dialog.keys(), KeyBindings{});
 }
 
+// The dialog shows every row and column whole, and keeps the size it opened
+// with whatever is chosen or refused: a row never moves from under the pointer.
+TEST(ControlsDialog, FitsItsContentsAndNeverResizes) {
+    DialogRun run;
+    run.dialog.show();
+    QCoreApplication::processEvents();
+    const QSize opened = run.dialog.size();
+    const QTableWidget* table = run.dialog.table();
+    const auto fits = [&](const char* when) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(run.dialog.size(), opened) << when;
+        EXPECT_GE(table->viewport()->height(), table->verticalHeader()->length()) << when;
+        EXPECT_GE(table->viewport()->width(), table->horizontalHeader()->length()) << when;
+        EXPECT_LT(table->fontMetrics().horizontalAdvance(table->item(5, 1)->text()),
+                  table->columnWidth(1))
+            << when;
+        const auto* hint = run.dialog.findChild<QLabel*>();
+        EXPECT_GE(hint->width(), hint->sizeHint().width()) << when;
+    };
+    fits("opened");
+    run.dialog.chooseKeyFor({2, PlayerAction::right});
+    fits("choosing");
+    run.press({2, PlayerAction::right}, Qt::Key_Left, 113);
+    fits("refused");
+    run.press(player2Jump, Qt::Key_Enter, 104);
+    fits("Keypad Enter");
+    EXPECT_EQ(run.refusals.size(), 1u);
+}
+
 std::unique_ptr<MainWindow> openGame() {
     LaunchOptions options;
     options.useSettings = true;
@@ -100,28 +135,41 @@ std::unique_ptr<MainWindow> openGame() {
     return window;
 }
 
+QAction* itemOf(QMenu* menu, const char* caption) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QString::fromLatin1(caption)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+QAction* optionsItem(MainWindow& window, const char* caption) {
+    return itemOf(window.menuAction(MenuId::mnuOptions)->menu(), caption);
+}
+
+// Runs `inside` on the modal dialog of this type that `item` opens, then accepts it.
+template <typename Dialog>
+void whileOpen(QAction* item, const std::function<void(Dialog&)>& inside) {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget())) {
+            inside(*dialog);
+            dialog->accept();
+        }
+    });
+    poll.start(5);
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+}
+
 // Options > Controls... moves player 2's jump to J: it plays at once, and
 // again after a restart.
 TEST(Controls, ANewKeyPlaysAtOnceAndAfterARestart) {
     auto window = openGame();
-    QTimer chooser;
-    QObject::connect(&chooser, &QTimer::timeout, [&] {
-        if (auto* dialog = dynamic_cast<ControlsDialog*>(QApplication::activeModalWidget())) {
-            dialog->chooseKeyFor(player2Jump);
-            sendKey(dialog->table(), QEvent::KeyPress, Qt::Key_J, keyJ);
-            dialog->accept();
-        }
+    whileOpen<ControlsDialog>(optionsItem(*window, "Controls..."), [](ControlsDialog& dialog) {
+        dialog.chooseKeyFor(player2Jump);
+        sendKey(dialog.table(), QEvent::KeyPress, Qt::Key_J, keyJ);
     });
-    chooser.start(5);
-    QAction* controls = nullptr;
-    for (QAction* action : window->menuAction(MenuId::mnuOptions)->menu()->actions()) {
-        if (action->text() == QStringLiteral("Controls...")) {
-            controls = action;
-        }
-    }
-    ASSERT_NE(controls, nullptr);
-    controls->trigger();
-    chooser.stop();
     ASSERT_EQ(window->settings().keys.key(player2Jump), keyJ);
 
     sendKey(window->windowHandle(), QEvent::KeyPress, Qt::Key_J, keyJ);
@@ -142,6 +190,35 @@ TEST(Controls, ANewKeyPlaysAtOnceAndAfterARestart) {
     QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
               QCoreApplication::applicationName())
         .clear();
+}
+
+// Help > Keys and Options shows the keys and choices of now, in a box of the
+// window's own that the game never hears of.
+TEST(Controls, KeysAndOptionsShowTheChoicesOfNow) {
+    MainWindow window;
+    int gameBoxes = 0;
+    window.setMessageBox([&](const QString&, const QString&) { ++gameBoxes; });
+    window.show();
+    const auto shows = [&](const std::vector<std::string>& parts) {
+        std::string shown;
+        whileOpen<QMessageBox>(
+            itemOf(window.menuAction(MenuId::mnuHelp)->menu(), "Keys and Options"),
+            [&](QMessageBox& box) { shown = box.text().toStdString(); });
+        for (const std::string& part : parts) {
+            EXPECT_NE(shown.find(part), std::string::npos) << part << " in " << shown;
+        }
+    };
+    shows({"<td>Walk left</td><td>Left</td><td>A</td>", "<td>Jump</td><td>Up</td><td>W</td>",
+           "the first plays player 1", "P pauses", "F11", "F10 or Alt", "5 points"});
+    whileOpen<ControlsDialog>(optionsItem(window, "Controls..."), [](ControlsDialog& dialog) {
+        dialog.chooseKeyFor(player2Jump);
+        sendKey(dialog.table(), QEvent::KeyPress, Qt::Key_J, keyJ);
+        dialog.findChild<QCheckBox*>()->setChecked(true);
+    });
+    window.menuAction(MenuId::mnu8)->trigger();
+    window.runNextHeartbeatNow();
+    shows({"<td>Jump</td><td>Up</td><td>J</td>", "the first plays player 2", "8 points"});
+    EXPECT_EQ(gameBoxes, 0);
 }
 
 TEST(Controls, DownThenEnterOnTheFirstScreenDoesNotQuit) {

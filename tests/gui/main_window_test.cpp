@@ -210,6 +210,8 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Help ",
         "Help  > Instructions",
         "Help  > About",
+        "Help  > ",
+        "Help  > Keys and Options",
     };
     EXPECT_EQ(paths, expected);
 }
@@ -869,10 +871,82 @@ TEST_F(GameWindow, F11SwitchesFullScreenAndEscapeLeavesIt) {
         key(release, qtKey);
         EXPECT_EQ(window->isFullScreen(), wanted);
         EXPECT_EQ(item->isChecked(), wanted);
+        EXPECT_EQ(window->menuBar()->isVisible(), !wanted) << "the bar only in the window";
     }
     item->trigger();
     EXPECT_TRUE(window->isFullScreen());
 }
+
+struct MenuKeyCase {
+    const char* name;
+    bool fullScreen;
+    std::vector<KeyStep> steps;
+    bool opens;
+    int keysToTheGame;
+};
+void PrintTo(const MenuKeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MenuKeys : public GameWindow, public ::testing::WithParamInterface<MenuKeyCase> {};
+
+// In full screen F10, or Alt on its own, opens the first menu with the bar
+// above it, and the bar goes again once the menu closes; in a window they are
+// the game's keys, as written.
+TEST_P(MenuKeys, OpenTheMenusInFullScreenOnly) {
+    int keys = 0;
+    window->engine().setInputTap([&](const GameEvent& event) {
+        keys += event.kind == EventKind::keyDown || event.kind == EventKind::keyUp;
+    });
+    window->fullScreen().set(GetParam().fullScreen);
+    for (const KeyStep& step : GetParam().steps) {
+        key(step.type, step.key, step.modifiers, step.autoRepeat);
+    }
+    waitOutRepeatGap();
+    window->runNextHeartbeatNow();
+    EXPECT_EQ(keys, GetParam().keysToTheGame);
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(window->menuBar()->isVisible(), GetParam().opens || !GetParam().fullScreen);
+    if (!GetParam().opens) {
+        EXPECT_EQ(popup, nullptr);
+        return;
+    }
+    ASSERT_EQ(popup, window->menuAction(MenuId::mnuOptions)->menu());
+    popup->close();
+    // The bar goes at the next pass of the event loop, the court is laid out at the one after.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->menuBar()->isVisible());
+    EXPECT_EQ(window->court()->size(), window->size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MenuKeys,
+    ::testing::Values(MenuKeyCase{"F10", true, {{press, Qt::Key_F10}}, true, 0},
+                      MenuKeyCase{"AltAlone",
+                                  true,
+                                  {{press, Qt::Key_Alt},
+                                   {press, Qt::Key_Alt, Qt::AltModifier, true},
+                                   {release, Qt::Key_Alt}},
+                                  true,
+                                  0},
+                      MenuKeyCase{"AltWithAKeyIsAShortcut",
+                                  true,
+                                  {{press, Qt::Key_Alt},
+                                   {press, Qt::Key_Left},
+                                   {release, Qt::Key_Left},
+                                   {release, Qt::Key_Alt}},
+                                  false,
+                                  2},
+                      MenuKeyCase{"InAWindowTheGamesKeys",
+                                  false,
+                                  {{press, Qt::Key_F10},
+                                   {release, Qt::Key_F10},
+                                   {press, Qt::Key_Alt},
+                                   {release, Qt::Key_Alt}},
+                                  false,
+                                  4}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every pixel shown is the court pixel under it, or the margin colour.
 void expectShownAt(const QImage& shown, const CourtPlacement& place, const RgbImage& frame,

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#include "keys_and_options.h"
+
+#include <array>
+#include <utility>
+
+namespace gloob {
+
+namespace {
+
+QString keyCell(const KeyBindings& keys, PlayerControl control) {
+    return QStringLiteral("<td>%1</td>")
+        .arg(QString::fromStdString(keyName(keys.key(control))).toHtmlEscaped());
+}
+
+} // namespace
+
+QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QString& points) {
+    constexpr std::array<std::pair<PlayerAction, const char*>, 3> actions{
+        {{PlayerAction::left, "Walk left"},
+         {PlayerAction::right, "Walk right"},
+         {PlayerAction::jump, "Jump"}}};
+    QString rows;
+    for (const auto& [action, caption] : actions) {
+        rows += QStringLiteral("<tr><td>%1</td>").arg(QString::fromLatin1(caption)) +
+                keyCell(keys, {1, action}) + keyCell(keys, {2, action}) + QStringLiteral("</tr>");
+    }
+    const QString pads = padsSwapped
+                             ? QStringLiteral("the first plays player 2, the second player 1")
+                             : QStringLiteral("the first plays player 1, the second player 2");
+    return QStringLiteral(
+               "<table cellspacing=\"0\" cellpadding=\"3\">"
+               "<tr><th></th><th>Player 1 (right)</th><th>Player 2 (left)</th></tr>%1</table>"
+               "<p>Game pads: %2. The d-pad or the left stick walks, the south button jumps."
+               "</p>"
+               "<p>P pauses a match or a replay.<br>"
+               "F11 switches full screen; Esc leaves it.<br>"
+               "F10 or Alt shows the menu bar in full screen.</p>"
+               "<p>A match is won with %3 points.</p>"
+               "<p>Options &gt; Controls... changes the keys and Options &gt; Number of Balls "
+               "the match length.</p>")
+        .arg(rows, pads, points.toHtmlEscaped());
+}
+
+} // namespace gloob

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#pragma once
+
+#include "app/key_bindings.h"
+
+#include <QString>
+
+namespace gloob {
+
+// Help > Keys and Options: the keys each player plays with now, the pads,
+// the window's own keys and the match length chosen, as rich text.
+QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QString& points);
+
+} // namespace gloob
