@@ -89,6 +89,8 @@ measure() {
     start_display "$2"
     : >"$work/stderr"
     local launched painted game window
+    # Libraries read from disk would measure the disk: they are read once first.
+    "$gloob" --version >/dev/null
     launched=$(date +%s%N)
     XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" GLOOB_TIMING=1 "$gloob" 2>"$work/stderr" &
     game=$!
@@ -143,7 +145,8 @@ measure() {
     peak_kb=$(awk '/VmHWM/ {print $2}' "/proc/$game/status")
 
     echo "== $label (screen $2, court at ${scale}x)"
-    echo "start-up to the first painted frame: $(((painted * 1000 - launched) / 1000000)) ms (target under 300 ms)"
+    echo "start-up to the first painted frame: $(((painted * 1000 - launched) / 1000000)) ms (target under 100 ms)"
+    echo "    where it went (ms since main()): $(grep -m1 'start-up:' "$work/stderr" | sed 's/^gloob: start-up: //')"
     echo "heartbeat on the first screen: ${idle_rate} (target 64 +/- 1 Hz, p99 under 20 ms)"
     echo "heartbeat during the match, the pauses after points left out (target 64 +/- 1 Hz, p99 under 20 ms):"
     echo "$match_rates"
