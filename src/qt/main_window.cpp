@@ -203,7 +203,7 @@ void MainWindow::settingsChanged(const GameSettings& settings) {
 // input travels, and a recording holds everyone's keys.
 void MainWindow::seatComputerPlayers() {
     if (!replaying() && online_->freedoms().setApart) {
-        choices_->seatComputerPlayers(engine(), menus_->programs());
+        choices_->seatComputerPlayers(engine());
     }
 }
 

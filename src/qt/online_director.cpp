@@ -142,10 +142,15 @@ void OnlineDirector::service() {
         hooks_.stopGame();
         return;
     }
-    // An online game's running handler is unwound at its next delivery point first.
-    if (play_->over() && (!hooks_.engine().insideHandler() || game_ != &hooks_.engine())) {
+    if (play_->over() && canEndNow()) {
         end();
     }
+}
+
+// An online game's running handler is unwound at its next delivery point
+// first; any other game may be left at once.
+bool OnlineDirector::canEndNow() const {
+    return !hooks_.engine().insideHandler() || game_ != &hooks_.engine();
 }
 
 void OnlineDirector::leave() {
@@ -161,7 +166,7 @@ void OnlineDirector::leave() {
     if (play_->inMatch()) {
         play_->session().leave();
     }
-    if (!hooks_.engine().insideHandler() || game_ != &hooks_.engine()) {
+    if (canEndNow()) {
         end();
     }
 }

@@ -87,6 +87,7 @@ private:
     bool start(std::unique_ptr<OnlinePlay> play, const QString& error);
     void service();
     void end();
+    bool canEndNow() const;
     void showState();
 
     QWidget& window_;

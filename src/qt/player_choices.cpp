@@ -96,12 +96,14 @@ void PlayerChoices::remember(const Scene& scene) {
     }
 }
 
-void PlayerChoices::seatComputerPlayers(Engine& engine, const ProgramMenu& programs) {
+void PlayerChoices::seatComputerPlayers(Engine& engine) {
     for (int player : {1, 2}) {
         const auto& strength = settings_.computer[static_cast<std::size_t>(player - 1)];
         engine.post(GameEvent::bot(player, strength, seeds_()));
     }
-    programs.seat(engine);
+    if (programs_ != nullptr) {
+        programs_->seat(engine);
+    }
 }
 
 // The player's last choices, made again as menu commands at the first
@@ -111,8 +113,8 @@ std::optional<std::int64_t> PlayerChoices::begin(Engine& engine) {
         engine.setHeldKeys(player, settings_.heldKeys);
     }
     postChoices(engine, settings_);
-    if ((settings_.computer[0] || settings_.computer[1]) && programs_ != nullptr) {
-        seatComputerPlayers(engine, *programs_);
+    if (settings_.computer[0] || settings_.computer[1]) {
+        seatComputerPlayers(engine);
     }
     return std::nullopt;
 }

@@ -44,7 +44,8 @@ public:
     void remember(const Scene& scene);
     // Each side under the computer player the options name (with a new seed:
     // the computer's keys are recorded, never its seed), or a program, or a person.
-    void seatComputerPlayers(Engine& engine, const ProgramMenu& programs);
+    void seatComputerPlayers(Engine& engine);
+    // The sides' programs, from the Players menu, once it exists.
     void setPrograms(const ProgramMenu* programs) { programs_ = programs; }
 
     // Opens the pads and the sound the launch asked for. Both can take long
