@@ -6,6 +6,8 @@
 // table of how they fared.
 //
 //   gloob_ladder [MATCHES] [--program COMMAND]... [--only WORD]
+//
+// `--only serve` plays only the table of who serves.
 #include "bot_match.h"
 #include "program/program_player.h"
 #include "reference_players.h"
@@ -71,17 +73,23 @@ struct Tally {
     int servesTouched = 0;
     int returnsTouched = 0;
     int capped = 0;
+    // Rallies each player served, and of those the ones the server won.
+    int served[2] = {0, 0};
+    int serverWon[2] = {0, 0};
     std::int64_t decisions = 0;
     double decisionSeconds = 0;
 };
 
-Tally play(const Contestant& first, const Contestant& second, int matches) {
+Tally play(const Contestant& first, const Contestant& second, int matches,
+           gloob::ServeRule serve = gloob::ServeRule::player1) {
     Tally tally;
+    gloob::bot::MatchOptions options;
+    options.serve = serve;
     for (int match = 0; match < matches; ++match) {
         const auto seed = static_cast<std::uint32_t>(7919 * match + 17);
         const auto one = playerFor(first, 1, seed);
         const auto two = playerFor(second, 2, seed + 1);
-        const auto record = gloob::bot::playMatch(one.get(), two.get());
+        const auto record = gloob::bot::playMatch(one.get(), two.get(), options);
         ++tally.matches;
         tally.decisions += record.decisions;
         tally.decisionSeconds += record.decisionSeconds;
@@ -98,6 +106,11 @@ Tally play(const Contestant& first, const Contestant& second, int matches) {
             tally.netTopBounces += rally.netTopBounces;
             tally.servesTouched += rally.touches[0] > 0 ? 1 : 0;
             tally.returnsTouched += rally.touches[1] > 0 ? 1 : 0;
+            if (rally.scorer != 0) {
+                const auto server = static_cast<std::size_t>(rally.server - 1);
+                ++tally.served[server];
+                tally.serverWon[server] += rally.scorer == rally.server ? 1 : 0;
+            }
         }
     }
     return tally;
@@ -109,6 +122,27 @@ double percent(long part, long whole) {
 
 double per(long part, long whole) {
     return whole > 0 ? static_cast<double>(part) / static_cast<double>(whole) : 0.0;
+}
+
+// Equal players under each rule of who serves: how much the serve is worth.
+void printServeBalance(int matches) {
+    std::printf("\nWho serves, between equal players:\n%-9s %-9s %6s %6s %6s %6s %8s %7s %7s\n",
+                "strength", "serve", "P1 win", "P2 win", "P1 pts", "P2 pts", "touches", "P1 srv",
+                "P2 srv");
+    for (const BotStrength strength : {BotStrength::easy, BotStrength::normal, BotStrength::hard}) {
+        for (const auto rule :
+             {gloob::ServeRule::player1, gloob::ServeRule::loser, gloob::ServeRule::alternate}) {
+            const Tally t = play(strength, strength, matches, rule);
+            const int played = t.matches - t.capped;
+            std::printf("%-9s %-9s %5.1f%% %5.1f%% %6.2f %6.2f %8.2f %6.1f%% %6.1f%%\n",
+                        std::string(gloob::bot::nameOf(strength)).c_str(),
+                        std::string(gloob::serveWord(rule)).c_str(), percent(t.wins[0], played),
+                        percent(t.wins[1], played), per(t.points[0], played),
+                        per(t.points[1], played), per(t.touches, t.rallies),
+                        percent(t.serverWon[0], t.served[0]), percent(t.serverWon[1], t.served[1]));
+            std::fflush(stdout);
+        }
+    }
 }
 
 // Every pairing of the ladder, in the table's order.
@@ -181,14 +215,21 @@ int main(int argc, char** argv) {
                     t.capped);
         std::fflush(stdout);
     }
+    if (only.empty() || only == "serve") {
+        printServeBalance(matches);
+    }
     std::printf(
         "\nP1/P2 win: share of the matches played out (capped ones left aside).\n"
         "P1/P2 pts: points per match.\n"
         "touches: player touches per rally, both sides together; a touch is a run of\n"
         "  player contacts in consecutive main ticks. Bounces on the top of the net are\n"
         "  not touches; net-top gives them per rally.\n"
-        "served: rallies in which player 1 touched the serve (it always starts above\n"
-        "  player 1). return: rallies in which player 2 then touched the ball.\n"
+        "served: rallies in which player 1 touched the serve (in the first table it\n"
+        "  always starts above player 1). return: rallies in which player 2 then\n"
+        "  touched the ball.\n"
+        "serve: player1 serves every rally; loser: the player who lost the point\n"
+        "  serves; alternate: the players take turns. Every match opens with player 1.\n"
+        "P1 srv, P2 srv: of the rallies a player served, the share that player won.\n"
         "capped: matches abandoned because a rally passed %d main ticks (about %d minutes).\n"
         "returner, jumper: reference opponents that only keep the ball in play, the\n"
         "  jumper with a jump when the ball comes down near it.\n",

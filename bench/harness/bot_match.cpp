@@ -24,9 +24,11 @@ public:
 
     int ticksThisRally() const { return rally_.mainTicks; }
 
-    void afterMainTick(const Scene& scene, const MatchState& state) {
+    void afterMainTick(const Scene& scene, const MatchState& state, int server) {
         ++mainTicks_;
-        ++rally_.mainTicks;
+        if (++rally_.mainTicks == 1) {
+            rally_.server = server;
+        }
         if (state.player1Score != record.player1Score ||
             state.player2Score != record.player2Score) {
             rally_.scorer = state.player1Score != record.player1Score ? 1 : 2;
@@ -96,7 +98,7 @@ public:
     MainTicks(Scorekeeper& keeper) : keeper_(keeper) {}
     void handlerReturned(std::int64_t, const Handler& handler, const FrmGloob& frm) override {
         if (handler.isMainTick()) {
-            keeper_.afterMainTick(frm.scene, frm.state);
+            keeper_.afterMainTick(frm.scene, frm.state, frm.serve.server);
         }
     }
 
@@ -130,6 +132,9 @@ MatchRecord playMatch(Autopilot* player1, Autopilot* player2, const MatchOptions
     engine.post(GameEvent::menu(options.ballsPerGame == 3   ? MenuId::mnu3
                                 : options.ballsPerGame == 8 ? MenuId::mnu8
                                                             : MenuId::mnu5));
+    if (options.serve != ServeRule::player1) {
+        engine.post(GameEvent::serve(options.serve));
+    }
     engine.post(GameEvent::of(EventKind::clickPlay));
     const Scene& scene = engine.window().scene;
     do {

@@ -19,6 +19,7 @@ struct RallyRecord {
     int touches[2] = {0, 0};
     int netTopBounces = 0;
     int lastToucher = 0; // 1 or 2; 0 if nobody touched the ball
+    int server = 1;
 };
 
 struct MatchRecord {
@@ -34,6 +35,7 @@ struct MatchRecord {
 
 struct MatchOptions {
     int ballsPerGame = 5; // 3, 5 or 8
+    ServeRule serve = ServeRule::player1;
     int rallyTickCap = 20000;
     // Sees every decision: the side, what its computer player was shown and
     // the keys it handed over.

@@ -51,6 +51,7 @@ GameSnapshot Engine::snapshot() const {
     return {.micros = clock_.nowMicros(),
             .scene = frm_.scene,
             .state = frm_.state,
+            .serve = frm_.serve,
             .timersDue = frm_.scheduler().dueTimes(),
             .pending = {pending_.begin(), pending_.end()},
             .heldKeys = held_.held(),
@@ -62,6 +63,7 @@ void Engine::restore(const GameSnapshot& snapshot) {
     clock_.rewindTo(snapshot.micros);
     frm_.scene = snapshot.scene;
     frm_.state = snapshot.state;
+    frm_.serve = snapshot.serve;
     frm_.restoreRun(snapshot.timersDue, snapshot.ended);
     pending_.assign(snapshot.pending.begin(), snapshot.pending.end());
     held_.restore(snapshot.heldKeys);

@@ -12,7 +12,7 @@ namespace gloob {
 
 FrmGloob::FrmGloob(Host& host, const TextRasteriser& text, const Pictures& pictures)
     : host_(host), compositor_(scene, text, pictures), scheduler_(scene),
-      match_(scene, state, *this) {
+      match_(scene, state, serve, *this) {
     // Every timer runs from the moment the window is made.
     const std::int64_t now = host_.clock().nowMicros();
     for (TimerId timer : timersInDispatchOrder) {
@@ -87,6 +87,7 @@ bool FrmGloob::handles(const GameEvent& event) const {
     case EventKind::keyUp:
     case EventKind::menu:
     case EventKind::focusOut:
+    case EventKind::serve:
         break;
     }
     return !ended_;
@@ -108,6 +109,10 @@ void FrmGloob::handle(const GameEvent& event) {
         return menuClick(event.menuItem);
     case EventKind::focusOut:
         return Form_LostFocus();
+    case EventKind::serve:
+        // Who serves the rally under way stays; the rule decides the next.
+        serve.rule = event.serveRule;
+        return;
     case EventKind::end:
     case EventKind::bot:
         break;

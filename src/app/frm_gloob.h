@@ -26,6 +26,7 @@ public:
 
     Scene scene;
     MatchState state;
+    ServeState serve;
 
     void Form_Load();
     void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);

@@ -76,6 +76,8 @@ std::string eventName(const GameEvent& event) {
         }
         return name;
     }
+    case EventKind::serve:
+        return "serve " + std::string(serveWord(event.serveRule));
     case EventKind::end:
         break;
     }
@@ -102,6 +104,32 @@ std::string_view strengthWord(std::optional<BotStrength> strength) {
 
 std::optional<std::optional<BotStrength>> strengthOfWord(std::string_view word) {
     for (const auto& [name, value] : strengths) {
+        if (name == word) {
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+constexpr std::array<std::pair<std::string_view, ServeRule>, 3> serveRules{{
+    {"player1", ServeRule::player1},
+    {"loser", ServeRule::loser},
+    {"alternate", ServeRule::alternate},
+}};
+} // namespace
+
+std::string_view serveWord(ServeRule rule) {
+    for (const auto& [word, value] : serveRules) {
+        if (value == rule) {
+            return word;
+        }
+    }
+    return "player1";
+}
+
+std::optional<ServeRule> serveRuleOfWord(std::string_view word) {
+    for (const auto& [name, value] : serveRules) {
         if (name == word) {
             return value;
         }

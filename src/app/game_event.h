@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "match/serve.h"
 #include "scene/scene.h"
 
 #include <cstdint>
@@ -22,10 +23,10 @@ struct KeyEvent {
 };
 
 // What reaches the game from outside, whoever its source: a key, a click, a
-// menu command, the keyboard leaving the window; and two that steer the
-// engine rather than the game: a script's `end`, and a side put under a
-// computer player (or taken from it).
-enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end, bot };
+// menu command, the keyboard leaving the window, the rule of who serves; and
+// two that steer the engine rather than the game: a script's `end`, and a
+// side put under a computer player (or taken from it).
+enum class EventKind { keyDown, keyUp, clickPlay, clickExit, menu, focusOut, end, bot, serve };
 
 struct GameEvent {
     EventKind kind = EventKind::end;
@@ -37,6 +38,7 @@ struct GameEvent {
     // bot: a program of the player's own plays the side instead (its command
     // line), when not empty.
     std::string command = {};
+    ServeRule serveRule = ServeRule::player1; // serve
     // Whose event it is in online play: 1 or 2 for a player's, 0 for one of
     // this machine alone. Names, scripts and traces never show it.
     int origin = 0;
@@ -55,6 +57,7 @@ struct GameEvent {
     static GameEvent program(int side, std::string command) {
         return {.kind = EventKind::bot, .side = side, .command = std::move(command)};
     }
+    static GameEvent serve(ServeRule rule) { return {.kind = EventKind::serve, .serveRule = rule}; }
 
     bool operator==(const GameEvent&) const = default;
 };
@@ -76,7 +79,8 @@ std::optional<std::string_view> menuWord(MenuId item);
 std::optional<MenuId> menuItemOfWord(std::string_view word);
 
 // The event as the trace and scripts name it: "keydown 37", "click play",
-// "menu beach", "focusout", "end", "bot 2 hard 7", "program 1 ./mine.py".
+// "menu beach", "focusout", "end", "bot 2 hard 7", "program 1 ./mine.py",
+// "serve loser".
 std::string eventName(const GameEvent& event);
 
 // Exit, by its button or its menu item: the one command that ends the program.
@@ -85,5 +89,9 @@ bool endsTheProgram(const GameEvent& event);
 // The word for a strength in scripts: "easy", "normal", "hard"; "off" for none.
 std::string_view strengthWord(std::optional<BotStrength> strength);
 std::optional<std::optional<BotStrength>> strengthOfWord(std::string_view word);
+
+// The word for a serve rule in scripts: "player1", "loser", "alternate".
+std::string_view serveWord(ServeRule rule);
+std::optional<ServeRule> serveRuleOfWord(std::string_view word);
 
 } // namespace gloob

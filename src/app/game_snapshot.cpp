@@ -83,6 +83,8 @@ std::uint64_t GameSnapshot::digest() const {
     // Nothing but 16-bit numbers, so its bytes are its values.
     static_assert(std::has_unique_object_representations_v<MatchState>);
     h.bytes(&state, sizeof state);
+    h.number(static_cast<int>(serve.rule));
+    h.number(serve.server);
     for (const std::int64_t due : timersDue) {
         h.number(due);
     }
@@ -94,6 +96,7 @@ std::uint64_t GameSnapshot::digest() const {
         h.number(event.side);
         h.number(event.strength ? static_cast<int>(*event.strength) : -1);
         h.number(event.seed);
+        h.number(static_cast<int>(event.serveRule));
         h.number(event.origin);
     }
     h.number(heldKeys.size());

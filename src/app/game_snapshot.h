@@ -21,6 +21,7 @@ struct GameSnapshot {
     std::int64_t micros = 0;
     Scene scene;
     MatchState state;
+    ServeState serve;
     std::array<std::int64_t, timerCount> timersDue{};
     std::vector<GameEvent> pending;
     std::vector<std::uint16_t> heldKeys;

@@ -42,9 +42,13 @@ void addBallCues(const SoundCues::Snapshot& before, const SoundCues::Snapshot& a
                  SoundCues::NetProbes lastMainTick, const Scene& court, std::vector<Cue>& cues) {
     const Shape& ball = after.ball;
     const MatchState& was = before.state;
-    const bool leftHome = before.ball.Left == was.ballHomeLeft &&
-                          before.ball.Top == was.ballHomeTop && was.ballSpeedX == steps::serveX &&
-                          was.ballSpeedY == steps::serveY && ball.Left != before.ball.Left;
+    bool leftHome = false;
+    for (const std::int16_t server : {1, 2}) {
+        leftHome = leftHome || (before.ball.Left == serveLeft(court, was, server) &&
+                                was.ballSpeedX == serveStepX(server));
+    }
+    leftHome = leftHome && before.ball.Top == was.ballHomeTop && was.ballSpeedY == steps::serveY &&
+               ball.Left != before.ball.Left;
     if (leftHome) {
         cues.push_back(Cue::serve);
     }

@@ -7,7 +7,7 @@
 namespace gloob::bot {
 
 Foresight::Foresight(const Scene& court)
-    : scene_(court), compositor_(scene_, text_, pictures_), match_(scene_, state_, *this),
+    : scene_(court), compositor_(scene_, text_, pictures_), match_(scene_, state_, serve_, *this),
       baseDrop_(court.shpBase1.Top - court.shpGloob1.Top) {
     // Probes look only at the bodies and the posts, from below the ceiling:
     // what is drawn above the ceiling's underside, the black labels and the

@@ -59,6 +59,7 @@ private:
 
     Scene scene_;
     MatchState state_;
+    ServeState serve_;
     NoText text_;
     Pictures pictures_;
     Compositor compositor_;

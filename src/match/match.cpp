@@ -4,8 +4,8 @@
 
 namespace gloob {
 
-Match::Match(Scene& scene, MatchState& state, WindowServices& window)
-    : scene_(scene), state_(state), window_(window) {}
+Match::Match(Scene& scene, MatchState& state, ServeState& serve, WindowServices& window)
+    : scene_(scene), state_(state), serve_(serve), window_(window) {}
 
 void Match::tmrMain_Timer() {
     // Every section runs once per tick, in this order, with no early return.

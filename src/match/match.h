@@ -4,6 +4,7 @@
 
 #include "match_state.h"
 #include "scene/scene.h"
+#include "serve.h"
 #include "window_services.h"
 
 #include <cstdint>
@@ -12,10 +13,11 @@ namespace gloob {
 
 // Every rule of play: the key handlers, the jump and ball-arc timers, the
 // main tick with its sections, match start, scoring and game over. It holds no
-// state of its own: positions live in the scene's shapes, the rest in MatchState.
+// state of its own: positions live in the scene's shapes, the rest in MatchState
+// and, for who serves, in ServeState.
 class Match {
 public:
-    Match(Scene& scene, MatchState& state, WindowServices& window);
+    Match(Scene& scene, MatchState& state, ServeState& serve, WindowServices& window);
 
     void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Form_KeyUp(std::int16_t keyCode, std::int16_t shift);
@@ -43,11 +45,12 @@ private:
     void jumpTick(Shape& body, Shape& base, std::int16_t& jumping, std::int16_t& jumpSpeed,
                   std::int16_t homeTop);
     void startBallArc(std::int16_t upwardStep);
-    void playOutPoint(std::int16_t& scorerScore, Label& scorerLabel);
+    void playOutPoint(std::int16_t scorer, std::int16_t& scorerScore, Label& scorerLabel);
     float middleOfNet() const;
 
     Scene& scene_;
     MatchState& state_;
+    ServeState& serve_;
     WindowServices& window_;
 };
 

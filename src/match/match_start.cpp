@@ -49,6 +49,13 @@ void Match::cmdPlay_Click() {
     state_.ballSpeedX = steps::serveX;
     state_.serveSpeedY = steps::serveY;
 
+    // Every match opens with player 1's serve; under the first rule the ball
+    // is already there.
+    if (serve_.server != 1) {
+        serve_.server = 1;
+        scene_.shpBall.Left = state_.ballHomeLeft;
+    }
+
     state_.player1Score = 0;
     state_.player2Score = 0;
     scene_.lblPlayer1Score.Caption = signedNumberText(state_.player1Score);

@@ -27,7 +27,7 @@ void Match::floorTestPointForPlayer2() {
     const bool onRightSide = ball.Left + ball.Width / 2.0f >= middleOfNet();
     const bool deepEnough = ball.Top > scoringDepth;
     if (belowStrip && onRightSide && deepEnough) {
-        playOutPoint(state_.player2Score, scene_.lblPlayer2Score);
+        playOutPoint(2, state_.player2Score, scene_.lblPlayer2Score);
     }
 }
 
@@ -37,14 +37,16 @@ void Match::floorTestPointForPlayer1() {
     const bool onLeftSide = ball.Left + ball.Width / 2.0f < middleOfNet();
     const bool deepEnough = ball.Top > scoringDepth;
     if (belowStrip && onLeftSide && deepEnough) {
-        playOutPoint(state_.player1Score, scene_.lblPlayer1Score);
+        playOutPoint(1, state_.player1Score, scene_.lblPlayer1Score);
     }
 }
 
 // Ball and players go home, the game pauses with the old score still shown,
-// then the point counts; the players keep their height, steps and jumps.
-void Match::playOutPoint(std::int16_t& scorerScore, Label& scorerLabel) {
-    scene_.shpBall.Left = state_.ballHomeLeft;
+// then the point counts; the players keep their height, steps and jumps. The
+// ball waits out the pause where the next server will serve it from.
+void Match::playOutPoint(std::int16_t scorer, std::int16_t& scorerScore, Label& scorerLabel) {
+    serve_.server = nextServer(serve_, scorer);
+    scene_.shpBall.Left = serveLeft(scene_, state_, serve_.server);
     scene_.shpBall.Top = state_.ballHomeTop;
     scene_.shpGloob1.Left = state_.player1HomeLeft;
     scene_.shpBase1.Left = state_.player1BaseHomeLeft;
@@ -55,7 +57,7 @@ void Match::playOutPoint(std::int16_t& scorerScore, Label& scorerLabel) {
 
     scorerScore = add16(scorerScore, 1);
     scorerLabel.Caption = std::to_string(scorerScore);
-    state_.ballSpeedX = steps::serveX;
+    state_.ballSpeedX = serveStepX(serve_.server);
     state_.ballSpeedY = steps::serveY;
 
     if (scorerScore == state_.ballsPerGame) {

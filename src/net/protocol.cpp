@@ -16,7 +16,7 @@ namespace {
 constexpr std::uint64_t maxVirtualMicros = std::uint64_t{1} << 43;
 
 // Wire codes of the events that travel.
-enum class WireKind : std::uint8_t { keyDown = 1, keyUp, clickPlay, clickExit, menu };
+enum class WireKind : std::uint8_t { keyDown = 1, keyUp, clickPlay, clickExit, menu, serve };
 
 class Writer {
 public:
@@ -114,6 +114,10 @@ void writeEvent(Writer& w, const GameEvent& event) {
         w.u8(static_cast<std::uint8_t>(WireKind::menu));
         w.u16(static_cast<std::uint16_t>(event.menuItem));
         return;
+    case EventKind::serve:
+        w.u8(static_cast<std::uint8_t>(WireKind::serve));
+        w.u16(static_cast<std::uint16_t>(event.serveRule));
+        return;
     case EventKind::focusOut:
     case EventKind::end:
     case EventKind::bot:
@@ -138,6 +142,11 @@ std::optional<GameEvent> readEvent(std::uint8_t kind, std::uint16_t code) {
         // Only items that run a command; the rest merely open submenus.
         if (code < menuItemCount && menuWord(static_cast<MenuId>(code))) {
             return GameEvent::menu(static_cast<MenuId>(code));
+        }
+        return std::nullopt;
+    case WireKind::serve:
+        if (code <= static_cast<std::uint16_t>(ServeRule::alternate)) {
+            return GameEvent::serve(static_cast<ServeRule>(code));
         }
         return std::nullopt;
     }
@@ -375,6 +384,8 @@ bool playerMaySend(int side, const GameEvent& event) {
         default:
             return false;
         }
+    case EventKind::serve:
+        return side == 1;
     case EventKind::focusOut:
     case EventKind::end:
     case EventKind::bot:

@@ -18,7 +18,8 @@ namespace gloob::net {
 // Raised whenever a message changes its meaning; a machine refuses a peer
 // that speaks another.
 // 2: the games compare digests of their snapshots, no longer of trace lines.
-constexpr std::uint16_t protocolVersion = 2;
+// 3: the host's rule of who serves travels with its match length.
+constexpr std::uint16_t protocolVersion = 3;
 // The port a host listens on unless told otherwise (UDP).
 constexpr std::uint16_t defaultPort = 27960;
 
@@ -143,7 +144,8 @@ std::vector<std::uint8_t> encode(const Message& message);
 std::optional<Message> decode(std::span<const std::uint8_t> bytes);
 
 // Whether a player may send this event at all: their own keys, Play!, Exit,
-// Help's boxes, and for player 1 (the host) the match length and background.
+// Help's boxes, and for player 1 (the host) the match length, background and
+// the rule of who serves.
 bool playerMaySend(int side, const GameEvent& event);
 
 } // namespace gloob::net

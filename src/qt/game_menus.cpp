@@ -7,6 +7,7 @@
 #include "keys_and_options.h"
 #include "program_menu.h"
 #include "recordings.h"
+#include "serve_menu.h"
 #include "sound_menu.h"
 
 #include <QAction>
@@ -136,8 +137,8 @@ void GameMenus::showKeysAndOptions() {
     const bool wasPaused = commands_.paused();
     commands_.hold(true);
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keys and Options"),
-                    keysAndOptionsText(shown_.keys, shown_.padsSwapped, points), QMessageBox::Ok,
-                    &window_);
+                    keysAndOptionsText(shown_.keys, shown_.padsSwapped, points, shown_.serve),
+                    QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::RichText);
     box.exec();
     commands_.hold(wasPaused);
@@ -184,6 +185,10 @@ void GameMenus::buildOptionsExtras() {
         showPlayers();
         commands_.playersChosen();
     });
+    serveMenu_ = std::make_unique<ServeMenu>(*options, shown_.serve, [this](ServeRule rule) {
+        commands_.settingsChosen(changed([rule](GameSettings& s) { s.serve = rule; }));
+        commands_.serveChosen(rule);
+    });
     soundMenu_ = std::make_unique<SoundMenu>(*options, shown_, [this](bool on, int volume) {
         commands_.settingsChosen(changed([&](GameSettings& s) {
             s.sound = on;
@@ -196,6 +201,7 @@ void GameMenus::buildOptionsExtras() {
 void GameMenus::showSettings(const GameSettings& settings) {
     shown_ = settings;
     heldKeysAction_->setChecked(settings.heldKeys);
+    serveMenu_->show(settings.serve);
     showPlayers();
     soundMenu_->show(settings);
 }
@@ -250,6 +256,7 @@ void GameMenus::showState(const State& state) {
     }
     action(MenuId::mnuNumberBalls)->setEnabled(!state.othersChoices);
     action(MenuId::mnuBackround)->setEnabled(!state.othersChoices);
+    serveMenu_->menu()->menuAction()->setEnabled(!state.othersChoices);
     playersMenu_->menuAction()->setEnabled(!state.linked);
 }
 

@@ -20,6 +20,7 @@ namespace gloob {
 
 class FullScreen;
 class ProgramMenu;
+class ServeMenu;
 class SoundMenu;
 
 // The window's menus: the written ones as the game's scene holds them, the
@@ -41,6 +42,8 @@ public:
         std::function<void(int speed)> replaySpeed;
         std::function<void()> stopReplay;
         std::function<void(const GameSettings&)> settingsChosen;
+        // The rule of who serves, for the game under way as well.
+        std::function<void(ServeRule)> serveChosen;
         // Who plays a side changed: seat them at once.
         std::function<void()> playersChosen;
         // A dialog holds the game while it is open, and then lets it go on
@@ -70,6 +73,7 @@ public:
         return playerActions_[static_cast<std::size_t>(player - 1)][choice];
     }
     const SoundMenu& soundMenu() const { return *soundMenu_; }
+    const ServeMenu& serveMenu() const { return *serveMenu_; }
     FullScreen& fullScreen() const { return *fullScreen_; }
     ProgramMenu& programs() const { return *programs_; }
     QAction* watchReplayAction() const { return watchReplay_; }
@@ -109,6 +113,7 @@ private:
     QMenu* playersMenu_ = nullptr;
     std::array<std::array<QAction*, 4>, 2> playerActions_{};
     std::unique_ptr<ProgramMenu> programs_;
+    std::unique_ptr<ServeMenu> serveMenu_;
     std::unique_ptr<SoundMenu> soundMenu_;
 };
 

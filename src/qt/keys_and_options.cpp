@@ -16,7 +16,8 @@ QString keyCell(const KeyBindings& keys, PlayerControl control) {
 
 } // namespace
 
-QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QString& points) {
+QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QString& points,
+                           ServeRule serve) {
     constexpr std::array<std::pair<PlayerAction, const char*>, 3> actions{
         {{PlayerAction::left, "Walk left"},
          {PlayerAction::right, "Walk right"},
@@ -29,6 +30,10 @@ QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QStr
     const QString pads = padsSwapped
                              ? QStringLiteral("the first plays player 2, the second player 1")
                              : QStringLiteral("the first plays player 1, the second player 2");
+    const QString server =
+        serve == ServeRule::loser       ? QStringLiteral("The player who lost the point serves.")
+        : serve == ServeRule::alternate ? QStringLiteral("The players take turns to serve.")
+                                        : QStringLiteral("Player 1 serves every rally.");
     return QStringLiteral(
                "<table cellspacing=\"0\" cellpadding=\"3\">"
                "<tr><th></th><th>Player 1 (right)</th><th>Player 2 (left)</th></tr>%1</table>"
@@ -37,10 +42,10 @@ QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QStr
                "<p>P pauses a match or a replay.<br>"
                "F11 switches full screen; Esc leaves it.<br>"
                "F10 or Alt shows the menu bar in full screen.</p>"
-               "<p>A match is won with %3 points.</p>"
+               "<p>A match is won with %3 points. %4</p>"
                "<p>Options &gt; Controls... changes the keys and Options &gt; Number of Balls "
                "the match length.</p>")
-        .arg(rows, pads, points.toHtmlEscaped());
+        .arg(rows, pads, points.toHtmlEscaped(), server);
 }
 
 } // namespace gloob

@@ -78,6 +78,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
             .replaySpeed = [this](int speed) { setReplaySpeed(speed); },
             .stopReplay = [this] { stopReplay(); },
             .settingsChosen = [this](const GameSettings& s) { choices_->apply(s); },
+            .serveChosen = [this](ServeRule rule) { command(GameEvent::serve(rule)); },
             .playersChosen = [this] { seatComputerPlayers(); },
             .paused = [this] { return paused(); },
             .hold = [this](bool on) { setPaused(on); }});
@@ -142,7 +143,7 @@ void MainWindow::post(const GameEvent& event) {
     // take effect at once.
     if (paused() && (endsTheProgram(event) || event.kind == EventKind::clickPlay)) {
         setPaused(false);
-    } else if (event.kind == EventKind::menu) {
+    } else if (event.kind == EventKind::menu || event.kind == EventKind::serve) {
         driver_->stepWhilePaused();
     }
 }

@@ -22,6 +22,9 @@ void postChoices(Engine& engine, const GameSettings& settings) {
             engine.post(GameEvent::menu(choice));
         }
     }
+    if (engine.window().serve.rule != settings.serve) {
+        engine.post(GameEvent::serve(settings.serve));
+    }
 }
 
 PlayerChoices::PlayerChoices(FrontEnd& window, Devices devices, Changed changed)

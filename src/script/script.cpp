@@ -95,6 +95,8 @@ std::string_view argumentOf(EventKind kind) {
         return "button (play or exit)";
     case EventKind::menu:
         return "menu item";
+    case EventKind::serve:
+        return "serve rule";
     case EventKind::focusOut:
     case EventKind::end:
     case EventKind::bot:
@@ -246,6 +248,8 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         event.kind = EventKind::focusOut;
     } else if (keyword == "end") {
         event.kind = EventKind::end;
+    } else if (keyword == "serve") {
+        event.kind = EventKind::serve;
     } else if (keyword == "bot") {
         return parseBot(words, std::move(event), error);
     } else if (keyword == "program") {
@@ -295,6 +299,16 @@ std::variant<std::monostate, ScriptEvent, ScriptError> parseLine(std::string_vie
         }
         event.menuItem = *item;
         event.name = "menu " + std::string(words[2]);
+        break;
+    }
+    case EventKind::serve: {
+        const auto rule = serveRuleOfWord(words[2]);
+        if (!rule) {
+            return error("unknown serve rule " + quotedWord(words[2]) +
+                         " (player1, loser or alternate)");
+        }
+        event.serveRule = *rule;
+        event.name = eventName(event);
         break;
     }
     case EventKind::focusOut:

@@ -34,6 +34,7 @@ const QString heldKeysKey = QStringLiteral("options/heldKeys");
 const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
+const QString serveKey = QStringLiteral("options/serve");
 
 // A value as a warning shows it: cut short, with every control character as
 // \xNN, so that a damaged file can neither break the line nor steer the
@@ -138,6 +139,19 @@ void readVolume(QSettings& store, int& into, const SettingsWarning& warn) {
     ignoring(volumeKey, *text, warn);
 }
 
+// Kept by the word scripts use for it: "player1", "loser" or "alternate".
+void readServe(QSettings& store, ServeRule& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, serveKey);
+    if (!text) {
+        return;
+    }
+    if (const auto rule = serveRuleOfWord(text->toStdString())) {
+        into = *rule;
+        return;
+    }
+    ignoring(serveKey, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -200,10 +214,11 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     }
     readFlag(store, soundKey, settings.sound, warn);
     readVolume(store, settings.volume, warn);
+    readServe(store, settings.serve, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey, padsSwappedKey,
-                      playerKeyOf(1), playerKeyOf(2), soundKey,    volumeKey};
+    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey, playerKeyOf(1),
+                      playerKeyOf(2), soundKey,      volumeKey,   serveKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -237,6 +252,8 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     }
     store.setValue(soundKey, flagText(settings.sound));
     store.setValue(volumeKey, settings.volume);
+    const std::string_view serve = serveWord(settings.serve);
+    store.setValue(serveKey, QString::fromUtf8(serve.data(), static_cast<qsizetype>(serve.size())));
     store.sync();
 }
 

@@ -32,6 +32,7 @@ struct GameSettings {
     std::array<std::optional<BotStrength>, 2> computer{};
     bool sound = true;
     int volume = 100; // one of soundVolumes
+    ServeRule serve = ServeRule::player1;
 
     bool operator==(const GameSettings&) const = default;
 };

@@ -142,6 +142,11 @@ std::optional<ScriptError> onlineScriptError(const std::vector<ScriptEvent>& eve
                 return refuse("only the host (player 1) chooses the match length and background");
             }
             break;
+        case EventKind::serve:
+            if (!net::playerMaySend(side, e)) {
+                return refuse("only the host (player 1) chooses who serves");
+            }
+            break;
         case EventKind::clickPlay:
         case EventKind::clickExit:
         case EventKind::focusOut:

@@ -360,8 +360,8 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
                           (on UDP port 27960) and exit; a host answers with
                           the name --name gives it
 Online, the script gives its own player's keys, Play!, Exit, Help's boxes and,
-from the host only, the match length and background; both machines write the
-same trace. The run ends at an Exit of either player, at 'end', or when the
+from the host only, the match length, background and who serves; both
+machines write the same trace. The run ends at an Exit of either player, at 'end', or when the
 other machine stops; one that stops answering for 3 s ends it with status 1.
 
 Script: one event a line; '#' starts a comment; blank lines are skipped.
@@ -371,6 +371,11 @@ Script: one event a line; '#' starts a comment; blank lines are skipped.
   <ms> menu 3|5|8|mountain|beach|none|instructions|about|exit
                           a command of the window's menus
   <ms> focusout           the keyboard leaves the window
+  <ms> serve player1|loser|alternate
+                          who serves from the next point on: player 1 always
+                          (the game's first rule), the player who lost the
+                          point, or each in turn; every match opens with
+                          player 1's serve
   <ms> end                stops the run at once
   <ms> bot 1|2 off|easy|normal|hard [SEED]
                           puts a side under a computer player from then on

@@ -209,15 +209,19 @@ TEST(Controls, KeysAndOptionsShowTheChoicesOfNow) {
         }
     };
     shows({"<td>Walk left</td><td>Left</td><td>A</td>", "<td>Jump</td><td>Up</td><td>W</td>",
-           "the first plays player 1", "P pauses", "F11", "F10 or Alt", "5 points"});
+           "the first plays player 1", "P pauses", "F11", "F10 or Alt", "5 points",
+           "Player 1 serves every rally"});
     whileOpen<ControlsDialog>(optionsItem(window, "Controls..."), [](ControlsDialog& dialog) {
         dialog.chooseKeyFor(player2Jump);
         sendKey(dialog.table(), QEvent::KeyPress, Qt::Key_J, keyJ);
         dialog.findChild<QCheckBox*>()->setChecked(true);
     });
     window.menuAction(MenuId::mnu8)->trigger();
+    itemOf(optionsItem(window, "Serve")->menu(), "Player Who Lost the Point")->trigger();
     window.runNextHeartbeatNow();
-    shows({"<td>Jump</td><td>Up</td><td>J</td>", "the first plays player 2", "8 points"});
+    shows({"<td>Jump</td><td>Up</td><td>J</td>", "the first plays player 2", "8 points",
+           "The player who lost the point serves"});
+    EXPECT_EQ(window.game().serve.rule, ServeRule::loser) << "the game under way serves so too";
     EXPECT_EQ(gameBoxes, 0);
 }
 

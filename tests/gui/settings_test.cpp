@@ -41,6 +41,12 @@ GameSettings withSound(bool on, int volume) {
     return settings;
 }
 
+GameSettings withServe(ServeRule rule) {
+    GameSettings settings;
+    settings.serve = rule;
+    return settings;
+}
+
 GameSettings withPlayer2Jump(PhysicalKey key) {
     GameSettings settings;
     settings.keys.bind({2, PlayerAction::jump}, key);
@@ -105,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                    withSound(false, 50), 0},
         BrokenCase{"VolumeTheMenuDoesNotOffer", "[options]\nsound=false\nvolume=60\n",
                    withSound(false, 100), 1},
+        BrokenCase{"ServeByTheLoser", "[options]\nserve=loser\n", withServe(ServeRule::loser), 0},
+        BrokenCase{"ServeRuleUnknown", "[options]\nserve=winner\n", GameSettings{}, 1},
         BrokenCase{"VolumeThatIsNoNumber", "[options]\nvolume=loud\n", GameSettings{}, 1},
         BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
         BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
@@ -120,6 +128,7 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.padsSwapped = true;
     chosen.sound = false;
     chosen.volume = 75;
+    chosen.serve = ServeRule::alternate;
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);

@@ -234,5 +234,54 @@ TEST(GameOver, NeedsExactEqualityNotMore) {
     EXPECT_FALSE(w.scene().lblGameOver.Visible);
 }
 
+// Who serves after each miss ('L' left, 'R' right): the ball waits out the
+// pause above the server's side and leaves towards the server's wall. Every
+// new match opens with player 1.
+struct ServeCase {
+    const char* name;
+    ServeRule rule;
+    const char* misses;
+    const char* servers;
+};
+
+class Serves : public ::testing::TestWithParam<ServeCase> {};
+
+TEST_P(Serves, FollowTheRuleAndEveryMatchOpensWithPlayer1) {
+    const ServeCase& c = GetParam();
+    TestWindow w;
+    Scene& s = w.scene();
+    w.frm.serve.rule = c.rule;
+    startMatch(w, MenuId::mnu8);
+    for (std::size_t i = 0; c.misses[i] != '\0'; ++i) {
+        const bool player2Serves = c.servers[i] == '2';
+        float restedAt = 0;
+        w.host.at(heartbeatAfter(w.host.virtualClock.nowMicros()) / 1000 + 100,
+                  [&] { restedAt = s.shpBall.Left; });
+        missOn(w, c.misses[i] == 'L' ? Side::left : Side::right);
+        EXPECT_EQ(restedAt, player2Serves ? 840 : 9240) << "point " << i + 1;
+        EXPECT_EQ(s.shpBall.Left, restedAt) << "point " << i + 1;
+        EXPECT_EQ(s.shpBall.Top, 1080) << "point " << i + 1;
+        EXPECT_EQ(w.state().ballSpeedX, player2Serves ? -65 : 65) << "point " << i + 1;
+        EXPECT_EQ(w.state().ballSpeedY, 70) << "point " << i + 1;
+    }
+    // The match under way is left for a new one: its ball may be anywhere.
+    s.tmrMain.Interval = 0;
+    float restedAt = 0;
+    w.host.at(heartbeatAfter(w.host.virtualClock.nowMicros()) / 1000 + 100,
+              [&] { restedAt = s.shpBall.Left; });
+    w.match().cmdPlay_Click();
+    EXPECT_EQ(w.frm.serve.server, 1);
+    EXPECT_EQ(restedAt, 9240);
+    EXPECT_EQ(w.state().ballSpeedX, 65);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, Serves,
+    ::testing::Values(ServeCase{"Player1Always", ServeRule::player1, "RLLR", "1111"},
+                      ServeCase{"TheLoser", ServeRule::loser, "RLLR", "1221"},
+                      ServeCase{"InTurn", ServeRule::alternate, "RRLL", "2121"},
+                      ServeCase{"TheLoserAfterPlayer2sServe", ServeRule::loser, "LL", "22"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace gloob::testing

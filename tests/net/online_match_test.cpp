@@ -169,4 +169,31 @@ INSTANTIATE_TEST_SUITE_P(Relay, OnlineMatches,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+// The host's rule of who serves holds on both machines: the joiner's game
+// serves from player 2's side too.
+TEST(OnlineServe, TheHostsRuleHoldsOnBoth) {
+    const fs::path dir =
+        fs::path(::testing::TempDir()) / ("online_serve_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    writeFile(dir / "host.script", "0 serve alternate\n200 click play\n9500 menu exit\n");
+    writeFile(dir / "join.script", "");
+    SimProcess host({"--host", "0", (dir / "host.script").string()}, dir / "host.trace",
+                    dir / "host.err");
+    const auto port = hostPort(dir / "host.err");
+    ASSERT_TRUE(port.has_value()) << readFile(dir / "host.err");
+    SimProcess join(
+        {"--join", "127.0.0.1:" + std::to_string(*port), (dir / "join.script").string()},
+        dir / "join.trace", dir / "join.err");
+    EXPECT_EQ(host.wait(30s), 0) << readFile(dir / "host.err");
+    EXPECT_EQ(join.wait(10s), 0) << readFile(dir / "join.err");
+    const std::string joinTrace = readFile(dir / "join.trace");
+    EXPECT_NE(joinTrace.find(R"("ball":[840,1080,-65,70,1])"), std::string::npos)
+        << "player 2 served on the joiner's machine";
+    EXPECT_TRUE(joinTrace == readFile(dir / "host.trace")) << "kept in " << dir;
+    if (!HasFailure()) {
+        fs::remove_all(dir);
+    }
+}
+
 } // namespace gloob::net::testing

@@ -37,6 +37,7 @@ InputFrame fullFrame() {
     frame.events.push_back({6, 950'000, GameEvent::menu(MenuId::mnuBeach)});
     frame.events.push_back({7, 1'000'000, GameEvent::keyUp(37)});
     frame.events.push_back({8, 1'000'000, GameEvent::of(EventKind::clickExit)});
+    frame.events.push_back({9, 1'000'000, GameEvent::serve(ServeRule::alternate)});
     return frame;
 }
 
@@ -126,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                       return patched(encode(Start{1, 2}), 5, {9});
                   }},
         Malformed{"FrameClaimingMoreEventsThanItHolds",
-                  [] { return patched(frameBytes(), countAt, {6}); }},
+                  [] { return patched(frameBytes(), countAt, {7}); }},
         Malformed{"FrameHoldingMoreEventsThanItClaims",
                   [] { return patched(frameBytes(), countAt, {4}); }},
         Malformed{"FrameAboveTheEventLimit",
@@ -165,6 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"FrameWithAMenuBeyondTheMenus",
                   [] {
                       return patched(frameBytes(), eventsAt + 2 * eventBytes + 5, {0, 99});
+                  }},
+        Malformed{"FrameWithAServeRuleBeyondTheRules",
+                  [] {
+                      return patched(frameBytes(), eventsAt + 5 * eventBytes + 5, {0, 3});
                   }},
         Malformed{"FrameCutInAnEvent", [] { return cut(frameBytes(), 3); }},
         Malformed{"BoxNumberZero",
@@ -206,6 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         Permission{"Player2ChoosesTheMatchLength", 2, GameEvent::menu(MenuId::mnu8), false},
         Permission{"Player2ChoosesTheBackground", 2, GameEvent::menu(MenuId::mnuBeach), false},
         Permission{"HostChoosesTheMatchLength", 1, GameEvent::menu(MenuId::mnu8), true},
+        Permission{"HostChoosesWhoServes", 1, GameEvent::serve(ServeRule::loser), true},
+        Permission{"Player2ChoosesWhoServes", 2, GameEvent::serve(ServeRule::loser), false},
         Permission{"ASubmenu", 1, GameEvent::menu(MenuId::mnuOptions), false},
         Permission{"FocusLossNeverTravels", 1, GameEvent::of(EventKind::focusOut), false},
         Permission{"ComputerPlayersNeverTravel", 1, GameEvent::bot(1, BotStrength::hard, 1), false},

@@ -67,6 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "0 menu 8\n",
                 "gloob-sim: line 1: only the host \\(player 1\\) chooses the match length and "
                 "background\n"},
+        Refused{"WhoServesFromTheJoiner",
+                {"--join", "localhost"},
+                "0 serve loser\n",
+                "gloob-sim: line 1: only the host \\(player 1\\) chooses who serves\n"},
         Refused{"AComputerPlayer",
                 {"--host", "0"},
                 "0 bot 2 hard\n",

@@ -44,6 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"UnknownButton", "0 click options\n", 1, "unknown button 'options'"},
         MalformedCase{"UppercaseMenuItem", "0 menu About\n", 1, "unknown menu item 'About'"},
         MalformedCase{"UnknownBallCount", "0 menu 4\n", 1, "unknown menu item '4'"},
+        MalformedCase{"UnknownServeRule", "0 serve winner\n", 1,
+                      "unknown serve rule 'winner' (player1, loser or alternate)"},
+        MalformedCase{"ServeWithoutRule", "0 serve\n", 1, "missing serve rule after 'serve'"},
         MalformedCase{"SubmenuIsNoCommand", "0 menu backround\n", 1,
                       "unknown menu item 'backround'"},
         MalformedCase{"OnlyATime", "100\n", 1, "missing event"},
@@ -169,6 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                   noMenu, "focusout"},
         ValidCase{"WindowsLineEnd", "3 end\r", 3, EventKind::end, 0, noMenu, "end"},
         ValidCase{"LatestTime", "4294967295 end", 4294967295, EventKind::end, 0, noMenu, "end"},
+        ValidCase{"ServeByTheLoser", "5 serve loser", 5, EventKind::serve, 0, noMenu,
+                  "serve loser"},
         ValidCase{"ProgramWithArguments", "9 program 2  python3\t./mine.py  --fast # mine", 9,
                   EventKind::bot, 0, noMenu, "program 2 python3 ./mine.py --fast"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -131,9 +131,19 @@ const CueCase ceiling{"Ceiling",
                            frm.state.ballSpeedY = -70;
                        }}};
 
+// Players take turns to serve: player 2's serve sounds like player 1's, and
+// with nobody moving it falls as long after the serve as player 1's does.
+const CueCase player2sServe{"Player2sServe",
+                            "0 serve alternate\n0 click play\n9000 end\n",
+                            {"130 tmrMain: serve", "151 tmrMain: wall", "335 tmrMain: point",
+                             "336 tmrMain: serve", "346 tmrMain: wall", "541 tmrMain: point",
+                             "542 tmrMain: serve", "563 tmrMain: wall"},
+                            {}};
+
 INSTANTIATE_TEST_SUITE_P(Matches, SoundCuesOfAMatch,
                          ::testing::Values(standingHitAndRightPost, jumpHitAndNetTop,
-                                           pointsAndGameOver, jumpInsideThePause, ceiling),
+                                           pointsAndGameOver, jumpInsideThePause, ceiling,
+                                           player2sServe),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
