@@ -4,6 +4,7 @@
 
 #include "app/heartbeat.h"
 #include "app/version.h"
+#include "lockstep.h"
 
 #include <algorithm>
 #include <cctype>
@@ -58,8 +59,8 @@ std::optional<HostAddress> parseHostAddress(std::string_view text) {
 
 int inputDelayFor(std::int64_t roundTripMicros) {
     const std::int64_t oneWay = std::max<std::int64_t>(0, roundTripMicros) / 2;
-    const auto heartbeats = static_cast<int>((oneWay + heartbeatMicros - 1) / heartbeatMicros) + 1;
-    return std::clamp(heartbeats, minInputDelay, maxInputDelay);
+    const auto crossing = static_cast<int>((oneWay + heartbeatMicros - 1) / heartbeatMicros) + 1;
+    return std::clamp(crossing - (maxPredictedHeartbeats - 2), minInputDelay, maxInputDelay);
 }
 
 Handshake::Handshake(Link& link, bool hosting, std::string hostName)

@@ -31,8 +31,9 @@ struct HostAddress {
 };
 std::optional<HostAddress> parseHostAddress(std::string_view text);
 
-// The input delay for a round trip: enough heartbeats for a frame to cross
-// one way with one heartbeat to spare, from 2 to 8.
+// The input delay for a round trip: none while the guesses at the other
+// player's keys reach as far as a frame takes to cross one way, with two
+// heartbeats to spare; beyond, what they cannot reach, up to 8.
 int inputDelayFor(std::int64_t roundTripMicros);
 
 // Introductions over a new link: the joiner says which protocol it speaks,

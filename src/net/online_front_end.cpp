@@ -2,7 +2,20 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "online_front_end.h"
 
+#include "app/heartbeat.h"
+
+#include <algorithm>
+
 namespace gloob::net {
+
+namespace {
+// The clocks are compared this many steps apart: a wait shows in the other
+// machine's frames only a round trip later.
+constexpr int stepsBetweenKeepingTime = 32;
+// A machine ahead by more than this waits, at most this long at a time.
+constexpr std::int64_t aheadAllowed = heartbeatMicros;
+constexpr std::int64_t longestWaitToKeepTime = 4 * heartbeatMicros;
+} // namespace
 
 OnlineFrontEnd::OnlineFrontEnd(FrontEnd& local, OnlineSession& session, Pacing pacing)
     : local_(local), session_(session), pacing_(pacing) {
@@ -13,15 +26,25 @@ void OnlineFrontEnd::startAfter(std::int64_t micros) {
     pacer_.anchor(0, real_.nowMicros() + micros);
 }
 
+void OnlineFrontEnd::finish() {
+    if (engine_ != nullptr) {
+        for (HeldBackOutput* output : engine_->heldOutputs()) {
+            output->releaseAll();
+        }
+    }
+    kept_.clear();
+}
+
 void OnlineFrontEnd::detach() {
     if (engine_ != nullptr) {
+        finish();
         engine_->setInputTap({});
         engine_ = nullptr;
     }
 }
 
 // Whatever this machine posts, whenever it does, is its player's input for
-// the session; the session hands both players' input back in lockstep.
+// the session; the session hands both players' input back.
 void OnlineFrontEnd::attach(Engine& engine) {
     engine_ = &engine;
     engine.addObserver(session_);
@@ -34,16 +57,111 @@ void OnlineFrontEnd::attach(Engine& engine) {
     });
 }
 
+void OnlineFrontEnd::stepStarting(Engine& engine) {
+    session_.stepStarting(engine.nowMicros());
+    if (!engine.replaying()) {
+        keepTime(engine);
+    }
+    Kept kept{engine.snapshot(), {}, stepsDone_++};
+    for (HeldBackOutput* output : engine.heldOutputs()) {
+        output->hold();
+        kept.marks.push_back(output->mark());
+    }
+    kept_.push_back(std::move(kept));
+    confirm(engine);
+}
+
+// A step kept at or before the other player's frontier is the confirmed
+// game: nothing before it is played again.
+void OnlineFrontEnd::confirm(Engine& engine) {
+    const std::int64_t frontier = session_.remoteFrontier();
+    auto last = kept_.end();
+    for (auto it = kept_.begin(); it != kept_.end() && it->snapshot.micros <= frontier; ++it) {
+        if (it->stepsDone > stepsConfirmed_) {
+            stepsConfirmed_ = it->stepsDone;
+            session_.stepConfirmed(it->stepsDone, [&] { return it->snapshot.digest(); });
+        }
+        last = it;
+    }
+    if (last == kept_.end()) {
+        return;
+    }
+    const auto& outputs = engine.heldOutputs();
+    for (std::size_t i = 0; i < last->marks.size() && i < outputs.size(); ++i) {
+        outputs[i]->releaseTo(last->marks[i]);
+    }
+    session_.confirmedThrough(last->snapshot.micros);
+    kept_.erase(kept_.begin(), last);
+}
+
+// The machine ahead waits a little, so that neither guesses far ahead of
+// what it can confirm.
+void OnlineFrontEnd::keepTime(Engine& engine) {
+    if (pacing_ == Pacing::none || ++stepsSinceKeepingTime_ < stepsBetweenKeepingTime) {
+        return;
+    }
+    const std::int64_t ahead = session_.aheadMicros();
+    if (ahead <= aheadAllowed) {
+        return;
+    }
+    stepsSinceKeepingTime_ = 0;
+    const std::int64_t wait = std::min(ahead, longestWaitToKeepTime);
+    if (pacing_ == Pacing::own) {
+        session_.holdBack(wait);
+        pacer_.anchor(heartbeatAfter(engine.nowMicros()), real_.nowMicros());
+    } else {
+        // The window's own pacing goes on from the step before: a heartbeat later.
+        session_.holdBack(std::max<std::int64_t>(0, wait - heartbeatMicros));
+        local_.clockStoodStill();
+    }
+}
+
+void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
+    // The last step kept before the late input: the one kept at or before
+    // the frontier always is.
+    auto from = kept_.end();
+    for (auto it = kept_.begin(); it != kept_.end() && it->snapshot.micros < lateStamp; ++it) {
+        from = it;
+    }
+    if (from == kept_.end()) {
+        from = kept_.begin();
+    }
+    session_.rewindTo(from->snapshot.micros);
+    const auto& outputs = engine.heldOutputs();
+    for (std::size_t i = 0; i < from->marks.size() && i < outputs.size(); ++i) {
+        outputs[i]->dropFrom(from->marks[i]);
+    }
+    stepsDone_ = from->stepsDone;
+    Rewind rewind{std::move(from->snapshot), engine.nowMicros()};
+    kept_.erase(from, kept_.end());
+    if (!replayBegan_) {
+        replayBegan_ = real_.nowMicros();
+        replayLength_ = 0;
+    }
+    replayLength_ = std::max(replayLength_, rewind.upTo - rewind.from.micros);
+    throw rewind;
+}
+
 void OnlineFrontEnd::collectInput(Engine& engine) {
     local_.collectInput(engine);
     if (stopAsked_) {
         session_.leaveBefore(engine.nowMicros());
         engine.stopRun();
     }
-    session_.deliver(engine);
+    if (replayBegan_ && !engine.replaying()) {
+        session_.countRollback(replayLength_, real_.nowMicros() - *replayBegan_);
+        replayBegan_.reset();
+    }
+    if (const auto late = session_.deliver(engine)) {
+        rewind(engine, *late);
+    }
 }
 
 void OnlineFrontEnd::paceTo(std::int64_t virtualMicros) {
+    // A game played again runs without pause up to where it was.
+    if (engine_ != nullptr && engine_->replaying()) {
+        return;
+    }
     session_.pacingTowards(virtualMicros);
     switch (pacing_) {
     case Pacing::local:
@@ -93,10 +211,10 @@ void OnlineFrontEnd::endProgram() {
 }
 
 void OnlineFrontEnd::deliveryPointDone(bool insideWait) {
-    if (!insideWait && engine_ != nullptr) {
-        session_.mainLoopStepDone([this] { return engine_->snapshot().digest(); });
+    // Nothing of a game played again is shown before it is where it was.
+    if (engine_ == nullptr || !engine_->replaying()) {
+        local_.deliveryPointDone(insideWait);
     }
-    local_.deliveryPointDone(insideWait);
 }
 
 } // namespace gloob::net

@@ -17,6 +17,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <fstream>
@@ -63,10 +64,23 @@ std::unique_ptr<net::Link> openOnlineLink(const OnlineOptions& options, std::ost
 
 namespace {
 
+std::int64_t percentile99(std::vector<std::int64_t> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    const std::size_t at = values.size() * 99 / 100;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(at),
+                     values.end());
+    return values[at];
+}
+
 void writeStats(std::ostream& out, const net::OnlineSession& session, double seconds) {
     const net::SessionStats& s = session.stats();
     const net::LinkStats& link = session.linkStats();
     out << "delay=" << session.inputDelay() << " rtt_us=" << session.roundTripMicros()
+        << " rollbacks=" << s.rollbacks << " longest_rollback_us=" << s.longestRollbackMicros
+        << " replay_us_p99=" << percentile99(s.replayMicros)
+        << " keeping_time_us=" << s.keepingTimeMicros << " stalls_in_waits=" << s.stallsInWaits
         << " stalls=" << s.stalls << " longest_stall_us=" << s.longestStallMicros
         << " stalled_us=" << s.stalledMicros << " sent=" << link.bytesSent
         << " received=" << link.bytesReceived << " seconds=" << seconds
@@ -204,7 +218,8 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     const net::Agreement agreement = handshake.agreement();
     net::OnlineSession session(std::move(link), agreement, handshake.takeLeftovers(), {});
 
-    TraceWriter writer(trace);
+    HeldBackOutput heldTrace(trace);
+    TraceWriter writer(heldTrace);
     ScriptSource script(events);
     HeadlessFrontEnd local(script.inputSource());
     net::OnlineFrontEnd front(local, session,
@@ -220,6 +235,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     engine.setHeldKeys(1, true);
     engine.setHeldKeys(2, true);
     engine.addObserver(writer);
+    engine.addHeldOutput(heldTrace);
     run->watch(engine);
     const auto playing = std::chrono::steady_clock::now();
     const bool ranOut = playToTheEnd(engine, script.stopMicros(), [&] {
@@ -233,6 +249,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     if (ranOut) {
         session.leave();
     }
+    front.finish();
     trace.flush();
     if (options.stats != nullptr) {
         writeStats(
