@@ -5,6 +5,7 @@
 #include "app/heartbeat.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gloob::net {
 
@@ -72,9 +73,11 @@ void OnlineFrontEnd::stepStarting(Engine& engine) {
 }
 
 // A step kept at or before the other player's frontier is the confirmed
-// game: nothing before it is played again.
+// game (unless input came too late for it): nothing before it is played again.
 void OnlineFrontEnd::confirm(Engine& engine) {
-    const std::int64_t frontier = session_.remoteFrontier();
+    // Input that came too late for a step played already makes that step wrong.
+    const std::int64_t frontier =
+        std::min(session_.remoteFrontier(), session_.lateStamp().value_or(INT64_MAX) - 1);
     auto last = kept_.end();
     for (auto it = kept_.begin(); it != kept_.end() && it->snapshot.micros <= frontier; ++it) {
         if (it->stepsDone > stepsConfirmed_) {

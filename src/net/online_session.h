@@ -83,6 +83,9 @@ public:
     void rewindTo(std::int64_t micros) { buffer_.rewindTo(micros); }
     // The game up to `micros` is confirmed: its input is forgotten.
     void confirmedThrough(std::int64_t micros) { buffer_.forgetThrough(micros); }
+    // The stamp of the other player's input that came too late for the game
+    // played so far, if any.
+    std::optional<std::int64_t> lateStamp() const { return buffer_.lateStamp(); }
     // The time up to which the other player's input is all known.
     std::int64_t remoteFrontier() const { return buffer_.remoteFrontier(); }
     // A new step of the main loop begins; a step in which a Help box or an
