@@ -14,6 +14,8 @@ namespace {
 // While it waits for the other machine, the window still answers: at most
 // this long between looks at the network.
 constexpr int idleMillis = 5;
+// The director looks every 10 ms; the title changes at most every quarter second.
+constexpr int looksBetweenTitles = 25;
 } // namespace
 
 std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local, Changed changed,
@@ -52,6 +54,12 @@ OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString wh
 bool OnlinePlay::advance() {
     if (session_) {
         session_->service();
+        // How far the game here guesses ahead, as the title says it, now and then.
+        const auto predicting = static_cast<int>(session_->predictingMicros() / heartbeatMicros);
+        if (++looks_ % looksBetweenTitles == 0 && predicting != shownPredicting_) {
+            shownPredicting_ = predicting;
+            changed_();
+        }
         return false;
     }
     if (!handshake_) {
@@ -100,10 +108,11 @@ QString OnlinePlay::describe() const {
         return {};
     }
     const int delay = session_->inputDelay();
-    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms)")
+    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms), predicting %4")
                        .arg(localSide())
                        .arg(delay)
-                       .arg(delay * heartbeatMicros / 1000);
+                       .arg(delay * heartbeatMicros / 1000)
+                       .arg(shownPredicting_);
     if (!status_.isEmpty()) {
         text += QStringLiteral(" - ") + status_;
     }

@@ -65,6 +65,8 @@ private:
     QString failure_;
     QString status_;
     std::int64_t startAfter_ = 0;
+    int looks_ = 0;
+    int shownPredicting_ = 0; // heartbeats guessed ahead of the other player's input
 };
 
 } // namespace gloob
