@@ -20,11 +20,16 @@ constexpr std::int64_t longestWaitToKeepTime = 4 * heartbeatMicros;
 
 OnlineFrontEnd::OnlineFrontEnd(FrontEnd& local, OnlineSession& session, Pacing pacing)
     : local_(local), session_(session), pacing_(pacing) {
-    pacer_.anchor(0, real_.nowMicros());
+    pacer_.anchor(0, realNow());
+}
+
+void OnlineFrontEnd::setClockPercent(int percent) {
+    clockPercent_ = percent;
+    pacer_.anchor(0, realNow());
 }
 
 void OnlineFrontEnd::startAfter(std::int64_t micros) {
-    pacer_.anchor(0, real_.nowMicros() + micros);
+    pacer_.anchor(0, realNow() + micros);
 }
 
 void OnlineFrontEnd::finish() {
@@ -111,7 +116,7 @@ void OnlineFrontEnd::keepTime(Engine& engine) {
     const std::int64_t wait = std::min(ahead, longestWaitToKeepTime);
     if (pacing_ == Pacing::own) {
         session_.holdBack(wait);
-        pacer_.anchor(heartbeatAfter(engine.nowMicros()), real_.nowMicros());
+        pacer_.anchor(heartbeatAfter(engine.nowMicros()), realNow());
     } else {
         // The window's own pacing goes on from the step before: a heartbeat later.
         session_.holdBack(std::max<std::int64_t>(0, wait - heartbeatMicros));
@@ -138,7 +143,7 @@ void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
     Rewind rewind{std::move(from->snapshot), engine.nowMicros()};
     kept_.erase(from, kept_.end());
     if (!replayBegan_) {
-        replayBegan_ = real_.nowMicros();
+        replayBegan_ = realNow();
         replayLength_ = 0;
     }
     replayLength_ = std::max(replayLength_, rewind.upTo - rewind.from.micros);
@@ -152,7 +157,7 @@ void OnlineFrontEnd::collectInput(Engine& engine) {
         engine.stopRun();
     }
     if (replayBegan_ && !engine.replaying()) {
-        session_.countRollback(replayLength_, real_.nowMicros() - *replayBegan_);
+        session_.countRollback(replayLength_, realNow() - *replayBegan_);
         replayBegan_.reset();
     }
     if (const auto late = session_.deliver(engine)) {
@@ -179,10 +184,10 @@ void OnlineFrontEnd::paceTo(std::int64_t virtualMicros) {
 }
 
 void OnlineFrontEnd::waitForRealTime(std::int64_t virtualMicros) {
-    while (real_.nowMicros() < pacer_.realMicrosOf(virtualMicros)) {
+    while (realNow() < pacer_.realMicrosOf(virtualMicros)) {
         session_.service(1);
     }
-    pacer_.reached(virtualMicros, real_.nowMicros());
+    pacer_.reached(virtualMicros, realNow());
 }
 
 // Both games stop here: the player who asked reads, the other waits.
@@ -198,7 +203,7 @@ void OnlineFrontEnd::showMessage(std::string_view text) {
 
 void OnlineFrontEnd::clockStoodStill() {
     if (pacing_ == Pacing::own && engine_ != nullptr) {
-        pacer_.anchor(engine_->nowMicros(), real_.nowMicros());
+        pacer_.anchor(engine_->nowMicros(), realNow());
     }
     local_.clockStoodStill();
 }

@@ -48,6 +48,9 @@ public:
     // With own pacing: the first heartbeat falls this much later than now,
     // so that both machines begin together.
     void startAfter(std::int64_t micros);
+    // With own pacing: this machine's clock runs this many percent of the
+    // real one's pace (tests of two machines whose clocks differ).
+    void setClockPercent(int percent);
     // With own pacing: returns once the real clock has reached virtual time.
     void waitForRealTime(std::int64_t virtualMicros);
 
@@ -88,7 +91,10 @@ private:
     // A game being played again: since when, and how much of it.
     std::optional<std::int64_t> replayBegan_;
     std::int64_t replayLength_ = 0;
+    std::int64_t realNow() const { return real_.nowMicros() * clockPercent_ / 100; }
+
     SteadyClock real_;
+    int clockPercent_ = 100;
     RealTimePacer pacer_;
 };
 

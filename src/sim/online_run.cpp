@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <thread>
@@ -225,6 +226,10 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     net::OnlineFrontEnd front(local, session,
                               options.paced ? net::OnlineFrontEnd::Pacing::own
                                             : net::OnlineFrontEnd::Pacing::none);
+    // A clock that runs fast or slow, for the tests of two machines' time-keeping.
+    if (const char* percent = std::getenv("GLOOB_CLOCK_PERCENT"); percent != nullptr) {
+        front.setClockPercent(std::clamp(std::atoi(percent), 50, 200));
+    }
     if (options.hosting) {
         front.startAfter(agreement.startAfterMicros);
     }
