@@ -107,21 +107,24 @@ struct Figures {
     int inputDelay = 0;
     double rollbacksPerSecond = 0;
     int maxRollback = 0;
+    int maxReplayed = 0;
     double replayP99Micros = 0;
     int stalls = 0;
     double longestStallMs = 0;
     int stallsAtPoints = 0;
+    int stallsForCommands = 0;
     double bytesPerSecond = 0;
     double cpuPercent = 0;
 };
 
 void printJson(const Figures& f) {
     std::printf("{\"rtt_ms\":%d,\"input_delay\":%d,\"rollbacks_per_s\":%.2f,"
-                "\"max_rollback\":%d,\"resim_us_p99\":%.0f,\"stalls\":%d,"
-                "\"longest_stall_ms\":%.1f,\"stalls_at_points\":%d,\"bytes_per_s\":%.0f,"
-                "\"cpu_percent\":%.1f}\n",
-                f.rttMs, f.inputDelay, f.rollbacksPerSecond, f.maxRollback, f.replayP99Micros,
-                f.stalls, f.longestStallMs, f.stallsAtPoints, f.bytesPerSecond, f.cpuPercent);
+                "\"max_rollback\":%d,\"max_replayed\":%d,\"resim_us_p99\":%.0f,\"stalls\":%d,"
+                "\"longest_stall_ms\":%.1f,\"stalls_at_points\":%d,\"stalls_for_commands\":%d,"
+                "\"bytes_per_s\":%.0f,\"cpu_percent\":%.1f}\n",
+                f.rttMs, f.inputDelay, f.rollbacksPerSecond, f.maxRollback, f.maxReplayed,
+                f.replayP99Micros, f.stalls, f.longestStallMs, f.stallsAtPoints,
+                f.stallsForCommands, f.bytesPerSecond, f.cpuPercent);
     std::fflush(stdout);
 }
 
@@ -203,10 +206,15 @@ int main(int argc, char** argv) {
                 static_cast<int>((std::max(h["longest_rollback_us"], j["longest_rollback_us"]) +
                                   heartbeatMicros - 1) /
                                  heartbeatMicros),
+            .maxReplayed = static_cast<int>(
+                (std::max(h["longest_replay_us"], j["longest_replay_us"]) + heartbeatMicros - 1) /
+                heartbeatMicros),
             .replayP99Micros = std::max(h["replay_us_p99"], j["replay_us_p99"]),
             .stalls = static_cast<int>(h["stalls"] + j["stalls"]),
             .longestStallMs = std::max(h["longest_stall_us"], j["longest_stall_us"]) / 1000,
             .stallsAtPoints = static_cast<int>(h["stalls_in_waits"] + j["stalls_in_waits"]),
+            .stallsForCommands =
+                static_cast<int>(h["stalls_for_commands"] + j["stalls_for_commands"]),
             .bytesPerSecond = std::max(h["sent"], j["sent"]) / played,
             .cpuPercent = 100 * std::max(cpuSeconds(hostUsage), cpuSeconds(joinUsage)) / played,
         };

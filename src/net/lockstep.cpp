@@ -46,7 +46,8 @@ void LockstepBuffer::promiseQuietUntil(std::int64_t next) {
         return;
     }
     const std::int64_t quietUntil =
-        std::min({next, lastTaken_ + maxPointGap, remoteFrontier_ + maxPointGap});
+        std::min({next, lastTaken_ + maxPointGap,
+                  remoteFrontier_ + maxPredictedHeartbeats * heartbeatMicros + maxPointGap});
     localFrontier_ = std::max(localFrontier_, quietUntil - 1 + delay_ * heartbeatMicros);
 }
 

@@ -144,8 +144,9 @@ void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
     kept_.erase(from, kept_.end());
     if (!replayBegan_) {
         replayBegan_ = realNow();
-        replayLength_ = 0;
+        wrongLength_ = replayLength_ = 0;
     }
+    wrongLength_ = std::max(wrongLength_, rewind.upTo - lateStamp);
     replayLength_ = std::max(replayLength_, rewind.upTo - rewind.from.micros);
     throw rewind;
 }
@@ -157,7 +158,7 @@ void OnlineFrontEnd::collectInput(Engine& engine) {
         engine.stopRun();
     }
     if (replayBegan_ && !engine.replaying()) {
-        session_.countRollback(replayLength_, realNow() - *replayBegan_);
+        session_.countRollback(wrongLength_, replayLength_, realNow() - *replayBegan_);
         replayBegan_.reset();
     }
     if (const auto late = session_.deliver(engine)) {

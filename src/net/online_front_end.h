@@ -90,6 +90,7 @@ private:
     int stepsSinceKeepingTime_ = 0;
     // A game being played again: since when, and how much of it.
     std::optional<std::int64_t> replayBegan_;
+    std::int64_t wrongLength_ = 0;
     std::int64_t replayLength_ = 0;
     std::int64_t realNow() const { return real_.nowMicros() * clockPercent_ / 100; }
 

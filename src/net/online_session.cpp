@@ -122,7 +122,7 @@ std::optional<std::int64_t> OnlineSession::deliver(Engine& engine) {
     }
     if (!buffer_.ready(point) && mustConfirm(point)) {
         waitForPeer([&] { return buffer_.ready(point) || !mustConfirm(point); },
-                    point % heartbeatMicros != 0);
+                    point % heartbeatMicros != 0, sealed_ || buffer_.commandDue(point));
         if (const auto late = buffer_.lateStamp()) {
             return late;
         }
@@ -144,7 +144,8 @@ std::optional<std::int64_t> OnlineSession::deliver(Engine& engine) {
     return std::nullopt;
 }
 
-void OnlineSession::waitForPeer(const std::function<bool()>& done, bool insideWait) {
+void OnlineSession::waitForPeer(const std::function<bool()>& done, bool insideWait,
+                                bool forCommand) {
     const auto began = Clock::now();
     bool shown = false;
     // Its input up to its goodbye came before the goodbye: what is still
@@ -165,6 +166,7 @@ void OnlineSession::waitForPeer(const std::function<bool()>& done, bool insideWa
     const int stall = waited >= 1000 ? 1 : 0;
     stats_.stalls += stall;
     stats_.stallsInWaits += insideWait ? stall : 0;
+    stats_.stallsForCommands += forCommand ? stall : 0;
     stats_.stalledMicros += waited;
     stats_.longestStallMicros = std::max(stats_.longestStallMicros, waited);
     stopIfEnded();
@@ -190,7 +192,7 @@ std::optional<std::int64_t> OnlineSession::backToWherePeerStopped(std::int64_t p
 
 void OnlineSession::stepStarting(std::int64_t now) {
     if (sealed_ && active()) {
-        waitForPeer([&] { return buffer_.remoteFrontier() >= now; }, true);
+        waitForPeer([&] { return buffer_.remoteFrontier() >= now; }, true, true);
     }
     sealed_ = false;
 }
@@ -208,9 +210,11 @@ void OnlineSession::holdBack(std::int64_t waitMicros) {
     stats_.keepingTimeMicros += waitMicros;
 }
 
-void OnlineSession::countRollback(std::int64_t virtualMicros, std::int64_t realMicros) {
+void OnlineSession::countRollback(std::int64_t wrongMicros, std::int64_t replayedMicros,
+                                  std::int64_t realMicros) {
     ++stats_.rollbacks;
-    stats_.longestRollbackMicros = std::max(stats_.longestRollbackMicros, virtualMicros);
+    stats_.longestRollbackMicros = std::max(stats_.longestRollbackMicros, wrongMicros);
+    stats_.longestReplayMicros = std::max(stats_.longestReplayMicros, replayedMicros);
     stats_.replayMicros.push_back(realMicros);
 }
 

@@ -35,8 +35,10 @@ struct SessionStats {
     std::int64_t longestStallMicros = 0;
     std::int64_t stalledMicros = 0;
     int framesRefused = 0;
+    int stallsForCommands = 0;              // of them, waits for a command to be confirmed
     int rollbacks = 0;                      // the game played again after a wrong guess
-    std::int64_t longestRollbackMicros = 0; // of virtual time played again
+    std::int64_t longestRollbackMicros = 0; // guessed wrong: from the late input to where it was
+    std::int64_t longestReplayMicros = 0;   // played again: from the step kept before it
     std::vector<std::int64_t> replayMicros; // the real time each took
     std::int64_t keepingTimeMicros = 0;     // waited to keep the two clocks together
 };
@@ -100,7 +102,8 @@ public:
     std::int64_t predictingMicros() const {
         return std::max<std::int64_t>(0, lastPoint_ - buffer_.remoteFrontier());
     }
-    void countRollback(std::int64_t virtualMicros, std::int64_t realMicros);
+    void countRollback(std::int64_t wrongMicros, std::int64_t replayedMicros,
+                       std::int64_t realMicros);
     // The front end paces towards virtual time `next`, where the next
     // delivery point is at the earliest: the peer hears so at once when that
     // is further than a heartbeat away, as in a paced wait.
@@ -158,7 +161,7 @@ private:
     bool mustConfirm(std::int64_t point) const;
     std::optional<std::int64_t> backToWherePeerStopped(std::int64_t point);
     // Waits until `done`, or the other player's input came too late.
-    void waitForPeer(const std::function<bool()>& done, bool insideWait);
+    void waitForPeer(const std::function<bool()>& done, bool insideWait, bool forCommand);
 
     std::unique_ptr<Link> link_;
     std::uint32_t session_;

@@ -80,6 +80,8 @@ void writeStats(std::ostream& out, const net::OnlineSession& session, double sec
     const net::LinkStats& link = session.linkStats();
     out << "delay=" << session.inputDelay() << " rtt_us=" << session.roundTripMicros()
         << " rollbacks=" << s.rollbacks << " longest_rollback_us=" << s.longestRollbackMicros
+        << " longest_replay_us=" << s.longestReplayMicros
+        << " stalls_for_commands=" << s.stallsForCommands
         << " replay_us_p99=" << percentile99(s.replayMicros)
         << " keeping_time_us=" << s.keepingTimeMicros << " stalls_in_waits=" << s.stallsInWaits
         << " stalls=" << s.stalls << " longest_stall_us=" << s.longestStallMicros
