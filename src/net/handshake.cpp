@@ -143,7 +143,9 @@ void Handshake::hostHears(const Message& message) {
         return;
     }
     agreement_.roundTripMicros = *std::max_element(roundTrips_.begin(), roundTrips_.end());
-    agreement_.inputDelay = inputDelayFor(agreement_.roundTripMicros);
+    agreement_.inputDelay =
+        std::clamp(fixedDelay_.value_or(inputDelayFor(agreement_.roundTripMicros)), minInputDelay,
+                   maxInputDelay);
     agreement_.startAfterMicros = agreement_.roundTripMicros / 2;
     link_.send(Start{agreement_.session, static_cast<std::uint8_t>(agreement_.inputDelay)}, true);
     state_ = State::agreed;

@@ -46,6 +46,10 @@ public:
     // `hostName` names the host in the joiner's messages ("192.0.2.7:27960").
     Handshake(Link& link, bool hosting, std::string hostName = {});
 
+    // The host's choice: a fixed input delay, or none for the one the round
+    // trip calls for.
+    void setInputDelay(std::optional<int> heartbeats) { fixedDelay_ = heartbeats; }
+
     // Goes on with what the link brings, waiting at most `waitMillis`.
     State advance(int waitMillis);
     State state() const { return state_; }
@@ -75,6 +79,7 @@ private:
     Clock::time_point pingSent_{};
     std::vector<std::int64_t> roundTrips_;
     std::vector<Message> leftovers_;
+    std::optional<int> fixedDelay_;
 };
 
 } // namespace gloob::net

@@ -125,6 +125,8 @@ void OnlineFrontEnd::keepTime(Engine& engine) {
 }
 
 void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
+    // The heartbeats handed over on a wrong guess, the late input's own included.
+    const std::int64_t wrong = session_.lastHandedOver() - lateStamp + heartbeatMicros;
     // The last step kept before the late input: the one kept at or before
     // the frontier always is.
     auto from = kept_.end();
@@ -146,7 +148,7 @@ void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
         replayBegan_ = realNow();
         wrongLength_ = replayLength_ = 0;
     }
-    wrongLength_ = std::max(wrongLength_, rewind.upTo - lateStamp);
+    wrongLength_ = std::max(wrongLength_, wrong);
     replayLength_ = std::max(replayLength_, rewind.upTo - rewind.from.micros);
     throw rewind;
 }

@@ -115,8 +115,11 @@ std::optional<std::int64_t> OnlineSession::deliver(Engine& engine) {
         localInput_.clear();
         sendFrame();
     }
-    service();
-    stopIfEnded();
+    // A game played again looks at nothing new until it is where it was.
+    if (!engine.replaying()) {
+        service();
+        stopIfEnded();
+    }
     if (const auto late = buffer_.lateStamp()) {
         return late;
     }

@@ -88,6 +88,8 @@ public:
     // The stamp of the other player's input that came too late for the game
     // played so far, if any.
     std::optional<std::int64_t> lateStamp() const { return buffer_.lateStamp(); }
+    // The latest delivery point handed over.
+    std::int64_t lastHandedOver() const { return buffer_.lastHandedOver(); }
     // The time up to which the other player's input is all known.
     std::int64_t remoteFrontier() const { return buffer_.remoteFrontier(); }
     // A new step of the main loop begins; a step in which a Help box or an

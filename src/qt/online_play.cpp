@@ -19,7 +19,7 @@ constexpr int looksBetweenTitles = 25;
 } // namespace
 
 std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local, Changed changed,
-                                             QString& error) {
+                                             QString& error, std::optional<int> inputDelay) {
     std::string why;
     auto link = net::Link::listen(port, why);
     if (!link) {
@@ -27,8 +27,10 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local
         return nullptr;
     }
     const QString where = QStringLiteral("UDP port %1").arg(link->port());
-    return std::unique_ptr<OnlinePlay>(
+    auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
+    play->handshake_->setInputDelay(inputDelay);
+    return play;
 }
 
 std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, FrontEnd& local,

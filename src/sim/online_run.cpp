@@ -202,6 +202,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     }
     const std::string hostName = options.address + ":" + std::to_string(options.port);
     net::Handshake handshake(*link, options.hosting, hostName);
+    handshake.setInputDelay(options.inputDelay);
     const auto began = std::chrono::steady_clock::now();
     while (handshake.advance(20) == net::Handshake::State::waiting) {
         if (options.alongside) {
