@@ -192,10 +192,10 @@ std::optional<std::int64_t> LockstepBuffer::lateStamp() const {
     return std::nullopt;
 }
 
-void LockstepBuffer::rewindTo(std::int64_t micros) {
+void LockstepBuffer::rewindTo(std::int64_t micros, std::int64_t handedThrough) {
     localLog_.rewindTo(micros);
     remoteLog_.rewindTo(micros);
-    lastHandedOver_ = std::min(lastHandedOver_, micros);
+    lastHandedOver_ = std::min(lastHandedOver_, handedThrough);
 }
 
 void LockstepBuffer::forgetThrough(std::int64_t micros) {

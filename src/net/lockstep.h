@@ -70,9 +70,10 @@ public:
     // The stamp of the first of the other player's events that came after a
     // delivery point at or after it was handed over: the guess went wrong there.
     std::optional<std::int64_t> lateStamp() const;
-    // The game goes back to time `micros`: the events handed over after it
-    // are due again.
-    void rewindTo(std::int64_t micros);
+    // The game goes back to time `micros`, where the latest delivery point
+    // handed over was `handedThrough`: the events handed over after it are
+    // due again.
+    void rewindTo(std::int64_t micros, std::int64_t handedThrough);
     // The game up to `micros` is confirmed and never played again: the
     // events handed over up to there are forgotten.
     void forgetThrough(std::int64_t micros);

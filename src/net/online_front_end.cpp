@@ -64,11 +64,11 @@ void OnlineFrontEnd::attach(Engine& engine) {
 }
 
 void OnlineFrontEnd::stepStarting(Engine& engine) {
-    session_.stepStarting(engine.nowMicros());
+    session_.stepStarting();
     if (!engine.replaying()) {
         keepTime(engine);
     }
-    Kept kept{engine.snapshot(), {}, stepsDone_++};
+    Kept kept{engine.snapshot(), {}, stepsDone_++, session_.lastHandedOver()};
     for (HeldBackOutput* output : engine.heldOutputs()) {
         output->hold();
         kept.marks.push_back(output->mark());
@@ -77,14 +77,15 @@ void OnlineFrontEnd::stepStarting(Engine& engine) {
     confirm(engine);
 }
 
-// A step kept at or before the other player's frontier is the confirmed
-// game (unless input came too late for it): nothing before it is played again.
+// A step kept when every delivery point before it was within the other
+// player's frontier is the confirmed game (unless input came too late for
+// one of them): nothing before it is played again.
 void OnlineFrontEnd::confirm(Engine& engine) {
     // Input that came too late for a step played already makes that step wrong.
     const std::int64_t frontier =
         std::min(session_.remoteFrontier(), session_.lateStamp().value_or(INT64_MAX) - 1);
     auto last = kept_.end();
-    for (auto it = kept_.begin(); it != kept_.end() && it->snapshot.micros <= frontier; ++it) {
+    for (auto it = kept_.begin(); it != kept_.end() && it->handedThrough <= frontier; ++it) {
         if (it->stepsDone > stepsConfirmed_) {
             stepsConfirmed_ = it->stepsDone;
             session_.stepConfirmed(it->stepsDone, [&] { return it->snapshot.digest(); });
@@ -98,7 +99,7 @@ void OnlineFrontEnd::confirm(Engine& engine) {
     for (std::size_t i = 0; i < last->marks.size() && i < outputs.size(); ++i) {
         outputs[i]->releaseTo(last->marks[i]);
     }
-    session_.confirmedThrough(last->snapshot.micros);
+    session_.confirmedThrough(last->handedThrough);
     kept_.erase(kept_.begin(), last);
 }
 
@@ -127,16 +128,16 @@ void OnlineFrontEnd::keepTime(Engine& engine) {
 void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
     // The heartbeats handed over on a wrong guess, the late input's own included.
     const std::int64_t wrong = session_.lastHandedOver() - lateStamp + heartbeatMicros;
-    // The last step kept before the late input: the one kept at or before
-    // the frontier always is.
+    // The last step kept before the delivery point the late input was due
+    // at: the confirmed one always is.
     auto from = kept_.end();
-    for (auto it = kept_.begin(); it != kept_.end() && it->snapshot.micros < lateStamp; ++it) {
+    for (auto it = kept_.begin(); it != kept_.end() && it->handedThrough < lateStamp; ++it) {
         from = it;
     }
     if (from == kept_.end()) {
         from = kept_.begin();
     }
-    session_.rewindTo(from->snapshot.micros);
+    session_.rewindTo(from->snapshot.micros, from->handedThrough);
     const auto& outputs = engine.heldOutputs();
     for (std::size_t i = 0; i < from->marks.size() && i < outputs.size(); ++i) {
         outputs[i]->dropFrom(from->marks[i]);

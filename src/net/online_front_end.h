@@ -74,6 +74,7 @@ private:
         GameSnapshot snapshot;
         std::vector<std::uint64_t> marks;
         std::uint32_t stepsDone = 0;
+        std::int64_t handedThrough = 0; // the latest delivery point before it
     };
     void confirm(Engine& engine);
     void keepTime(Engine& engine);

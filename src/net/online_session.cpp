@@ -193,13 +193,6 @@ std::optional<std::int64_t> OnlineSession::backToWherePeerStopped(std::int64_t p
     return std::nullopt;
 }
 
-void OnlineSession::stepStarting(std::int64_t now) {
-    if (sealed_ && active()) {
-        waitForPeer([&] { return buffer_.remoteFrontier() >= now; }, true, true);
-    }
-    sealed_ = false;
-}
-
 std::int64_t OnlineSession::aheadMicros() const {
     return (predictingMicros() - peersAheadMicros_) / 2;
 }

@@ -80,9 +80,11 @@ public:
     // late, when it did: the game must go back before it. Throws RunEnded
     // once the session has ended, here or while waiting.
     std::optional<std::int64_t> deliver(Engine& engine);
-    // The game went back to time `micros`: what was handed over after it is
-    // due again.
-    void rewindTo(std::int64_t micros) { buffer_.rewindTo(micros); }
+    // The game went back to time `micros`, where the latest delivery point
+    // handed over was `handedThrough`: what was handed over after it is due again.
+    void rewindTo(std::int64_t micros, std::int64_t handedThrough) {
+        buffer_.rewindTo(micros, handedThrough);
+    }
     // The game up to `micros` is confirmed: its input is forgotten.
     void confirmedThrough(std::int64_t micros) { buffer_.forgetThrough(micros); }
     // The stamp of the other player's input that came too late for the game
@@ -92,9 +94,9 @@ public:
     std::int64_t lastHandedOver() const { return buffer_.lastHandedOver(); }
     // The time up to which the other player's input is all known.
     std::int64_t remoteFrontier() const { return buffer_.remoteFrontier(); }
-    // A new step of the main loop begins; a step in which a Help box or an
-    // Exit was handed over is confirmed first, so that it is never played again.
-    void stepStarting(std::int64_t now);
+    // A new step of the main loop begins: what sealed the last one (a Help
+    // box or an Exit handed over) seals no more.
+    void stepStarting() { sealed_ = false; }
     // How far this machine's clock runs ahead of the other's, as the two
     // machines' guesses show it.
     std::int64_t aheadMicros() const;
