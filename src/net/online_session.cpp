@@ -181,6 +181,11 @@ std::optional<std::int64_t> OnlineSession::backToWherePeerStopped(std::int64_t p
     if (!peersLastPoint_) {
         return std::nullopt;
     }
+    // Its last input (an Exit, say) may have come too late for a point
+    // already handed over: that point is played again first.
+    if (const auto late = buffer_.lateStamp()) {
+        return late;
+    }
     const std::int64_t last = std::min(*peersLastPoint_, buffer_.remoteFrontier());
     if (point <= last) {
         return std::nullopt;
