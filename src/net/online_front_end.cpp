@@ -157,6 +157,9 @@ void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
 void OnlineFrontEnd::collectInput(Engine& engine) {
     local_.collectInput(engine);
     if (stopAsked_) {
+        if (const auto late = session_.settle()) {
+            rewind(engine, *late); // and back here, to leave
+        }
         session_.leaveBefore(engine.nowMicros());
         engine.stopRun();
     }

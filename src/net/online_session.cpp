@@ -396,6 +396,11 @@ void OnlineSession::sayGoodbye(ByeReason reason) {
     link_->close(farewellMillis);
 }
 
+std::optional<std::int64_t> OnlineSession::settle() {
+    waitForPeer([&] { return buffer_.remoteFrontier() >= buffer_.lastHandedOver(); }, false, false);
+    return buffer_.lateStamp();
+}
+
 void OnlineSession::leaveBefore(std::int64_t now) {
     if (now == lastPoint_) {
         lastPoint_ = now - 1; // nothing of this point was handed over yet

@@ -131,6 +131,10 @@ public:
 
     // This machine leaves after the last delivery point it handled.
     void leave(ByeReason reason = ByeReason::left);
+    // Waits until the other player's input is known up to the last delivery
+    // point handed over, so that a machine that leaves ends its game where
+    // the other will. Returns the stamp of input that came too late, if any.
+    std::optional<std::int64_t> settle();
     // This machine leaves before the delivery point at `now`.
     void leaveBefore(std::int64_t now);
     // The match is over for this machine, as when the other player's Exit
