@@ -255,6 +255,14 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
         }
     });
     if (ranOut) {
+        // What was played on a guess is confirmed before this machine
+        // leaves, as when its player stops the game: both games end alike.
+        engine.post(GameEvent::of(EventKind::end));
+        try {
+            engine.runHeartbeat();
+        } catch (const RunEnded&) {
+            // The end this machine asked for.
+        }
         session.leave();
     }
     front.finish();
