@@ -5,6 +5,8 @@
 #include "heartbeat.h"
 #include "key_bindings.h"
 
+#include <algorithm>
+
 namespace gloob {
 
 namespace {
@@ -36,6 +38,35 @@ void Engine::start() {
 }
 
 void Engine::runHeartbeat() {
+    try {
+        step();
+    } catch (const Rewind& rewind) {
+        replay(rewind);
+    }
+}
+
+// Played again from the snapshot; input that comes late while it is may send
+// it back once more.
+void Engine::replay(Rewind rewind) {
+    for (;;) {
+        try {
+            restore(rewind.from);
+            replayUntil_ = std::max(replayUntil_, rewind.upTo);
+            for (EngineObserver* observer : observers_) {
+                observer->rewound();
+            }
+            do {
+                step();
+            } while (clock_.nowMicros() < replayUntil_);
+            return;
+        } catch (const Rewind& again) {
+            rewind = again;
+        }
+    }
+}
+
+void Engine::step() {
+    front_.stepStarting(*this);
     const Depth depth(depth_);
     // A handler that waited has moved the clock on; the heartbeat this step
     // went to is still dispatched, though nothing is due there any more.

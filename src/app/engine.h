@@ -8,6 +8,7 @@
 #include "front_end.h"
 #include "game_event.h"
 #include "game_snapshot.h"
+#include "held_back_output.h"
 #include "held_keys.h"
 #include "host.h"
 
@@ -37,6 +38,9 @@ public:
     virtual void programEnded(std::int64_t /*micros*/) {}
     // The run is stopped (a script's `end`), before that delivery point's handlers.
     virtual void runStopped(std::int64_t /*micros*/) {}
+    // The running handlers were unwound and the game went back to an earlier
+    // step, to be played again.
+    virtual void rewound() {}
 };
 
 // The game on its virtual clock: the window object, the input waiting for the
@@ -96,7 +100,17 @@ public:
     void setProgramMaker(ProgramMaker maker) { makeProgram_ = std::move(maker); }
     bool underComputer(int player) const { return autopilots_[player == 1 ? 0 : 1] != nullptr; }
     // One step of the main loop: to the next heartbeat, its input, its timers.
+    // When the front end finds the game went wrong earlier (online, a guess
+    // at the other player's keys), the steps since are played again first.
     void runHeartbeat();
+    // Whether the game is being played again up to where it was: nothing of
+    // it is to be heard or waited for.
+    bool replaying() const { return clock_.nowMicros() < replayUntil_; }
+
+    // Output that may show only the game both machines agreed on: online
+    // play holds it back until then.
+    void addHeldOutput(HeldBackOutput& output) { heldOutputs_.push_back(&output); }
+    const std::vector<HeldBackOutput*>& heldOutputs() const { return heldOutputs_; }
     // Stops the run here, as a script's `end` does: the observers hear of it,
     // and every running handler is unwound.
     [[noreturn]] void stopRun();
@@ -138,6 +152,9 @@ private:
     void timerEntered(TimerId timer) override;
     void timerHandled(TimerId timer) override;
 
+    void step();
+    void replay(Rewind rewind);
+
     enum class Source { outside, autopilot };
     void deliver(const GameEvent& event, Source source = Source::outside);
     void pressHeldKeysAgain();
@@ -155,6 +172,8 @@ private:
     std::array<std::unique_ptr<Autopilot>, 2> autopilots_;
     std::vector<EngineObserver*> observers_;
     int depth_ = 0;
+    std::int64_t replayUntil_ = 0;
+    std::vector<HeldBackOutput*> heldOutputs_;
     FrmGloob frm_;
 };
 

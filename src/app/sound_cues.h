@@ -44,6 +44,7 @@ public:
         lastMainTick_ = {};
     }
 
+    void rewound() override { reset(); }
     void handlerStarting(std::int64_t micros, const FrmGloob& frm) override;
     void handlerReturned(std::int64_t micros, const Handler& handler, const FrmGloob& frm) override;
 

@@ -4,6 +4,7 @@
 
 #include "app/heartbeat.h"
 #include "app/version.h"
+#include "lockstep.h"
 
 #include <algorithm>
 #include <cctype>
@@ -58,8 +59,8 @@ std::optional<HostAddress> parseHostAddress(std::string_view text) {
 
 int inputDelayFor(std::int64_t roundTripMicros) {
     const std::int64_t oneWay = std::max<std::int64_t>(0, roundTripMicros) / 2;
-    const auto heartbeats = static_cast<int>((oneWay + heartbeatMicros - 1) / heartbeatMicros) + 1;
-    return std::clamp(heartbeats, minInputDelay, maxInputDelay);
+    const auto crossing = static_cast<int>((oneWay + heartbeatMicros - 1) / heartbeatMicros) + 1;
+    return std::clamp(crossing - (maxPredictedHeartbeats - 2), minInputDelay, maxInputDelay);
 }
 
 Handshake::Handshake(Link& link, bool hosting, std::string hostName)
@@ -142,7 +143,9 @@ void Handshake::hostHears(const Message& message) {
         return;
     }
     agreement_.roundTripMicros = *std::max_element(roundTrips_.begin(), roundTrips_.end());
-    agreement_.inputDelay = inputDelayFor(agreement_.roundTripMicros);
+    agreement_.inputDelay =
+        std::clamp(fixedDelay_.value_or(inputDelayFor(agreement_.roundTripMicros)), minInputDelay,
+                   maxInputDelay);
     agreement_.startAfterMicros = agreement_.roundTripMicros / 2;
     link_.send(Start{agreement_.session, static_cast<std::uint8_t>(agreement_.inputDelay)}, true);
     state_ = State::agreed;

@@ -31,8 +31,9 @@ struct HostAddress {
 };
 std::optional<HostAddress> parseHostAddress(std::string_view text);
 
-// The input delay for a round trip: enough heartbeats for a frame to cross
-// one way with one heartbeat to spare, from 2 to 8.
+// The input delay for a round trip: none while the guesses at the other
+// player's keys reach as far as a frame takes to cross one way, with two
+// heartbeats to spare; beyond, what they cannot reach, up to 8.
 int inputDelayFor(std::int64_t roundTripMicros);
 
 // Introductions over a new link: the joiner says which protocol it speaks,
@@ -44,6 +45,10 @@ public:
 
     // `hostName` names the host in the joiner's messages ("192.0.2.7:27960").
     Handshake(Link& link, bool hosting, std::string hostName = {});
+
+    // The host's choice: a fixed input delay, or none for the one the round
+    // trip calls for.
+    void setInputDelay(std::optional<int> heartbeats) { fixedDelay_ = heartbeats; }
 
     // Goes on with what the link brings, waiting at most `waitMillis`.
     State advance(int waitMillis);
@@ -74,6 +79,7 @@ private:
     Clock::time_point pingSent_{};
     std::vector<std::int64_t> roundTrips_;
     std::vector<Message> leftovers_;
+    std::optional<int> fixedDelay_;
 };
 
 } // namespace gloob::net

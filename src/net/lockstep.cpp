@@ -24,14 +24,16 @@ bool LockstepBuffer::takeLocal(std::int64_t now, const std::vector<GameEvent>& e
         return true;
     }
     lastTaken_ = now;
-    const std::int64_t stamp = now + delay_ * heartbeatMicros;
+    // After the game went back, a point may fall within what was promised
+    // quiet before: its input follows the promise.
+    const std::int64_t stamp = std::max(now + delay_ * heartbeatMicros, localFrontier_ + 1);
     const std::size_t kept = std::min(events.size(), maxEventsPerPoint);
     for (std::size_t i = 0; i < kept; ++i) {
         GameEvent event = events[i];
         event.origin = localSide_;
         const StampedEvent stamped{nextSequence_++, stamp, event};
         outbox_.push_back(stamped);
-        localDue_.push_back(stamped);
+        localLog_.events.push_back({stamped});
     }
     localFrontier_ = std::max(localFrontier_, stamp);
     return outbox_.size() <= maxUnacknowledged;
@@ -44,7 +46,8 @@ void LockstepBuffer::promiseQuietUntil(std::int64_t next) {
         return;
     }
     const std::int64_t quietUntil =
-        std::min({next, lastTaken_ + maxPointGap, remoteFrontier_ + maxPointGap});
+        std::min({next, lastTaken_ + maxPointGap,
+                  remoteFrontier_ + maxPredictedHeartbeats * heartbeatMicros + maxPointGap});
     localFrontier_ = std::max(localFrontier_, quietUntil - 1 + delay_ * heartbeatMicros);
 }
 
@@ -75,10 +78,12 @@ LockstepBuffer::Verdict LockstepBuffer::receive(const InputFrame& frame) {
         if (frame.ack >= nextSequence_) {
             return refuse("acknowledges events never sent");
         }
-        // The peer cannot hand over a delivery point past this machine's
-        // frontier, so it takes input at most one step of the main loop or
-        // of a wait beyond it, and stamps that D heartbeats later.
-        const std::int64_t reach = localFrontier_ + maxPointGap + delay_ * heartbeatMicros;
+        // The peer cannot hand over a delivery point further than its guesses
+        // go past this machine's frontier, so it takes input at most one step
+        // of the main loop or of a wait beyond that, and stamps it D
+        // heartbeats later.
+        const std::int64_t reach = localFrontier_ + maxPredictedHeartbeats * heartbeatMicros +
+                                   maxPointGap + delay_ * heartbeatMicros;
         if (frame.frontier > reach) {
             return refuse("frontier beyond the lockstep's reach");
         }
@@ -110,7 +115,7 @@ LockstepBuffer::Verdict LockstepBuffer::receive(const InputFrame& frame) {
     for (const StampedEvent& e : frame.events) {
         fresh += e.sequence > received_ ? 1 : 0;
     }
-    if (inbox_.size() + fresh > maxWaitingFromPeer) {
+    if (remoteLog_.events.size() + fresh > maxWaitingFromPeer) {
         refusal_ = "too many events waiting";
         return Verdict::overflow;
     }
@@ -118,7 +123,7 @@ LockstepBuffer::Verdict LockstepBuffer::receive(const InputFrame& frame) {
         if (e.sequence > received_) {
             StampedEvent kept = e;
             kept.event.origin = remoteSide();
-            inbox_.push_back(kept);
+            remoteLog_.events.push_back({kept});
             received_ = e.sequence;
         }
     }
@@ -129,22 +134,73 @@ LockstepBuffer::Verdict LockstepBuffer::receive(const InputFrame& frame) {
     return Verdict::accepted;
 }
 
+void LockstepBuffer::Log::take(std::int64_t point, std::vector<GameEvent>& due) {
+    while (next < events.size() && events[next].stamped.stamp <= point) {
+        due.push_back(events[next].stamped.event);
+        events[next++].handedAt = point;
+    }
+}
+
+void LockstepBuffer::Log::rewindTo(std::int64_t micros) {
+    while (next > 0 && events[next - 1].handedAt > micros) {
+        events[--next].handedAt = -1;
+    }
+}
+
+void LockstepBuffer::Log::forgetThrough(std::int64_t micros) {
+    while (next > 0 && events.front().handedAt <= micros) {
+        events.pop_front();
+        --next;
+    }
+}
+
 std::vector<GameEvent> LockstepBuffer::takeDue(std::int64_t point) {
     std::vector<GameEvent> due;
-    const auto takeFrom = [&](std::deque<StampedEvent>& queue) {
-        while (!queue.empty() && queue.front().stamp <= point) {
-            due.push_back(queue.front().event);
-            queue.pop_front();
-        }
-    };
     if (localSide_ == 1) {
-        takeFrom(localDue_);
-        takeFrom(inbox_);
+        localLog_.take(point, due);
+        remoteLog_.take(point, due);
     } else {
-        takeFrom(inbox_);
-        takeFrom(localDue_);
+        remoteLog_.take(point, due);
+        localLog_.take(point, due);
     }
+    lastHandedOver_ = std::max(lastHandedOver_, point);
     return due;
+}
+
+bool LockstepBuffer::commandDue(std::int64_t point) const {
+    for (const Log* log : {&localLog_, &remoteLog_}) {
+        for (std::size_t i = log->next; i < log->events.size(); ++i) {
+            const StampedEvent& e = log->events[i].stamped;
+            if (e.stamp > point) {
+                break;
+            }
+            if (e.event.kind != EventKind::keyDown && e.event.kind != EventKind::keyUp) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::optional<std::int64_t> LockstepBuffer::lateStamp() const {
+    if (remoteLog_.next < remoteLog_.events.size()) {
+        const std::int64_t stamp = remoteLog_.events[remoteLog_.next].stamped.stamp;
+        if (stamp <= lastHandedOver_) {
+            return stamp;
+        }
+    }
+    return std::nullopt;
+}
+
+void LockstepBuffer::rewindTo(std::int64_t micros, std::int64_t handedThrough) {
+    localLog_.rewindTo(micros);
+    remoteLog_.rewindTo(micros);
+    lastHandedOver_ = std::min(lastHandedOver_, handedThrough);
+}
+
+void LockstepBuffer::forgetThrough(std::int64_t micros) {
+    localLog_.forgetThrough(micros);
+    remoteLog_.forgetThrough(micros);
 }
 
 } // namespace gloob::net

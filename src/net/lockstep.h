@@ -6,17 +6,24 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace gloob::net {
 
+// The most heartbeats a machine plays on guessing the other player's keys
+// (about 156 ms); beyond, it waits for them.
+constexpr int maxPredictedHeartbeats = 10;
+
 // Both machines' events on their way to the engine. Each machine stamps its
 // own player's events with the delivery point D heartbeats after the one it
-// took them at, and hands every event over at the first delivery point at or
-// after its stamp, on both machines alike. A delivery point may be handed
-// over only once both frontiers have reached it: a frontier is the time up to
-// which a player's events are all known.
+// took them at (D may be 0), and hands every event over at the first delivery
+// point at or after its stamp, on both machines alike. A frontier is the time
+// up to which a player's events are all known: a delivery point up to the
+// other player's frontier is confirmed; one beyond it may be handed over
+// with a guess (no new keys of theirs), and is handed over again once their
+// events show the guess was wrong. Events stay kept until confirmed.
 class LockstepBuffer {
 public:
     // Bounds on what a session holds; a peer that would need more is dropped.
@@ -56,18 +63,47 @@ public:
 
     // Whether every event due at this delivery point is known.
     bool ready(std::int64_t point) const { return remoteFrontier_ >= point; }
-    // The events due at this delivery point, player 1's first, each player's
-    // in the order they were taken; each marked with its player as origin.
+    // The events due at this delivery point not handed over yet, player 1's
+    // first, each player's in the order they were taken; each marked with its
+    // player as origin.
     std::vector<GameEvent> takeDue(std::int64_t point);
+    // The stamp of the first of the other player's events that came after a
+    // delivery point at or after it was handed over: the guess went wrong there.
+    std::optional<std::int64_t> lateStamp() const;
+    // The game goes back to time `micros`, where the latest delivery point
+    // handed over was `handedThrough`: the events handed over after it are
+    // due again.
+    void rewindTo(std::int64_t micros, std::int64_t handedThrough);
+    // The game up to `micros` is confirmed and never played again: the
+    // events handed over up to there are forgotten.
+    void forgetThrough(std::int64_t micros);
+    // Whether anything but a key is due at this delivery point, of either
+    // player's events known.
+    bool commandDue(std::int64_t point) const;
+    // The latest delivery point handed over.
+    std::int64_t lastHandedOver() const { return lastHandedOver_; }
 
     std::int64_t localFrontier() const { return localFrontier_; }
     std::int64_t remoteFrontier() const { return remoteFrontier_; }
     std::size_t unacknowledged() const { return outbox_.size(); }
-    std::size_t waitingFromPeer() const { return inbox_.size(); }
+    std::size_t waitingFromPeer() const { return remoteLog_.events.size(); }
     // What was wrong with the last refused frame.
     std::string_view refusal() const { return refusal_; }
 
 private:
+    // An event with the delivery point it was handed over at, if it was.
+    struct Logged {
+        StampedEvent stamped;
+        std::int64_t handedAt = -1;
+    };
+    // What a player's events are while they may still be handed over again.
+    struct Log {
+        std::deque<Logged> events;
+        std::size_t next = 0; // the first not handed over
+        void take(std::int64_t point, std::vector<GameEvent>& due);
+        void rewindTo(std::int64_t micros);
+        void forgetThrough(std::int64_t micros);
+    };
     bool refuse(std::string_view why);
 
     int localSide_;
@@ -76,10 +112,11 @@ private:
     std::int64_t localFrontier_;
     std::int64_t remoteFrontier_;
     std::uint32_t nextSequence_ = 1;
-    std::uint32_t received_ = 0;        // the peer's events arrived, all up to this one
-    std::deque<StampedEvent> outbox_;   // sent, not yet acknowledged
-    std::deque<StampedEvent> localDue_; // the local player's, not yet handed over
-    std::deque<StampedEvent> inbox_;    // the peer's, not yet handed over
+    std::uint32_t received_ = 0; // the peer's events arrived, all up to this one
+    std::int64_t lastHandedOver_ = 0;
+    std::deque<StampedEvent> outbox_; // sent, not yet acknowledged
+    Log localLog_;
+    Log remoteLog_;
     std::string_view refusal_;
 };
 

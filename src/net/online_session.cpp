@@ -5,6 +5,8 @@
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
 
+#include <limits>
+
 namespace gloob::net {
 
 namespace {
@@ -74,55 +76,65 @@ void OnlineSession::stopIfEnded() {
     }
 }
 
-void OnlineSession::deliver(Engine& engine) {
+namespace {
+// Commands that cannot be taken back: a Help box shown, the program left.
+bool irreversible(const GameEvent& event) {
+    switch (event.kind) {
+    case EventKind::clickExit:
+        return true;
+    case EventKind::menu:
+        return event.menuItem == MenuId::mnuExit || event.menuItem == MenuId::mnuInstructions ||
+               event.menuItem == MenuId::mnuAbout;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+// Only keys are guessed: anything else is handed over on both players'
+// known input, and so is the rest of a step that showed a box or left.
+bool OnlineSession::mustConfirm(std::int64_t point) const {
+    return sealed_ || buffer_.commandDue(point) ||
+           point - buffer_.remoteFrontier() > maxPredictedHeartbeats * heartbeatMicros;
+}
+
+std::optional<std::int64_t> OnlineSession::deliver(Engine& engine) {
     engine_ = &engine;
     stopIfEnded();
     const std::int64_t point = engine.nowMicros();
-    if (point == lastPoint_) {
+    if (const auto back = backToWherePeerStopped(point)) {
+        return back;
+    }
+    if (point > lastPoint_) {
+        lastPoint_ = point;
+        if (!buffer_.takeLocal(point, localInput_)) {
+            end(SessionEnd::peerFault);
+            leave(ByeReason::fault);
+            stopIfEnded();
+        }
+        localInput_.clear();
+        sendFrame();
+    }
+    // A game played again looks at nothing new until it is where it was.
+    if (!engine.replaying()) {
         service();
         stopIfEnded();
-        return; // everything due here was posted at its first call
     }
-    if (peersLastPoint_ && point > *peersLastPoint_) {
-        end(SessionEnd::peerLeft);
-        stopIfEnded();
+    if (const auto late = buffer_.lateStamp()) {
+        return late;
     }
-    lastPoint_ = point;
-    if (!buffer_.takeLocal(point, localInput_)) {
-        end(SessionEnd::peerFault);
-        leave(ByeReason::fault);
-        stopIfEnded();
-    }
-    localInput_.clear();
-    sendFrame();
-    service();
-    if (!buffer_.ready(point)) {
-        const auto began = Clock::now();
-        bool shown = false;
-        while (active() && !buffer_.ready(point)) {
-            service(1);
-            // Its input up to its goodbye came before the goodbye: what is
-            // still missing will never come.
-            if (peersLastPoint_ && !buffer_.ready(point)) {
-                end(SessionEnd::peerLeft);
-            }
-            surroundings_.idle();
-            if (!shown && Clock::now() - began > waitShownAfter) {
-                surroundings_.status("Waiting for the other player...");
-                shown = true;
-            }
+    if (!buffer_.ready(point) && mustConfirm(point)) {
+        waitForPeer([&] { return buffer_.ready(point) || !mustConfirm(point); },
+                    point % heartbeatMicros != 0, sealed_ || buffer_.commandDue(point));
+        if (const auto late = buffer_.lateStamp()) {
+            return late;
         }
-        if (shown) {
-            surroundings_.status("");
+        if (const auto back = backToWherePeerStopped(point)) {
+            return back;
         }
-        const std::int64_t waited = micros(Clock::now() - began);
-        // Shorter than a millisecond, nobody sees it.
-        stats_.stalls += waited >= 1000 ? 1 : 0;
-        stats_.stalledMicros += waited;
-        stats_.longestStallMicros = std::max(stats_.longestStallMicros, waited);
-        stopIfEnded();
     }
     for (const GameEvent& event : buffer_.takeDue(point)) {
+        sealed_ = sealed_ || irreversible(event);
         if (stopAtPeersExit_ && event.origin == remoteSide() && endsTheProgram(event) &&
             engine.window().handles(event)) {
             // Handed over in its turn, after what came before it here.
@@ -132,6 +144,79 @@ void OnlineSession::deliver(Engine& engine) {
         }
         engine.postAgreed(event);
     }
+    return std::nullopt;
+}
+
+void OnlineSession::waitForPeer(const std::function<bool()>& done, bool insideWait,
+                                bool forCommand) {
+    const auto began = Clock::now();
+    bool shown = false;
+    // Its input up to its goodbye came before the goodbye: what is still
+    // missing will never come.
+    while (active() && !done() && !buffer_.lateStamp() && !peersLastPoint_) {
+        service(1);
+        surroundings_.idle();
+        if (!shown && Clock::now() - began > waitShownAfter) {
+            surroundings_.status("Waiting for the other player...");
+            shown = true;
+        }
+    }
+    if (shown) {
+        surroundings_.status("");
+    }
+    const std::int64_t waited = micros(Clock::now() - began);
+    // Shorter than a millisecond, nobody sees it.
+    const int stall = waited >= 1000 ? 1 : 0;
+    stats_.stalls += stall;
+    stats_.stallsInWaits += insideWait ? stall : 0;
+    stats_.stallsForCommands += forCommand ? stall : 0;
+    stats_.stalledMicros += waited;
+    stats_.longestStallMicros = std::max(stats_.longestStallMicros, waited);
+    stopIfEnded();
+}
+
+// The game ends after the last point the other player's input reached, as
+// it does on that machine; a game guessed further goes back there first.
+std::optional<std::int64_t> OnlineSession::backToWherePeerStopped(std::int64_t point) {
+    if (!peersLastPoint_) {
+        return std::nullopt;
+    }
+    // Its last input (an Exit, say) may have come too late for a point
+    // already handed over: that point is played again first.
+    if (const auto late = buffer_.lateStamp()) {
+        return late;
+    }
+    const std::int64_t last = std::min(*peersLastPoint_, buffer_.remoteFrontier());
+    if (point <= last) {
+        return std::nullopt;
+    }
+    if (buffer_.lastHandedOver() > last) {
+        return last + 1;
+    }
+    end(SessionEnd::peerLeft);
+    stopIfEnded();
+    return std::nullopt;
+}
+
+std::int64_t OnlineSession::aheadMicros() const {
+    return (predictingMicros() - peersAheadMicros_) / 2;
+}
+
+void OnlineSession::holdBack(std::int64_t waitMicros) {
+    const auto until = Clock::now() + std::chrono::microseconds(waitMicros);
+    while (active() && Clock::now() < until) {
+        service(1);
+        surroundings_.idle();
+    }
+    stats_.keepingTimeMicros += waitMicros;
+}
+
+void OnlineSession::countRollback(std::int64_t wrongMicros, std::int64_t replayedMicros,
+                                  std::int64_t realMicros) {
+    ++stats_.rollbacks;
+    stats_.longestRollbackMicros = std::max(stats_.longestRollbackMicros, wrongMicros);
+    stats_.longestReplayMicros = std::max(stats_.longestReplayMicros, replayedMicros);
+    stats_.replayMicros.push_back(realMicros);
 }
 
 bool OnlineSession::service(int waitMillis) {
@@ -175,7 +260,9 @@ void OnlineSession::pacingTowards(std::int64_t next) {
 }
 
 void OnlineSession::sendFrame() {
-    const InputFrame frame = buffer_.frame(session_);
+    InputFrame frame = buffer_.frame(session_);
+    frame.aheadMillis = static_cast<std::int16_t>(std::min<std::int64_t>(
+        predictingMicros() / 1000, std::numeric_limits<std::int16_t>::max()));
     link_->send(frame, false);
     lastSentFrontier_ = frame.frontier;
     lastFrameSent_ = Clock::now();
@@ -190,6 +277,7 @@ void OnlineSession::hear(const Message& message) {
         switch (buffer_.receive(*frame)) {
         case LockstepBuffer::Verdict::accepted:
             lastHeard_ = Clock::now();
+            peersAheadMicros_ = std::int64_t{frame->aheadMillis} * 1000;
             break;
         case LockstepBuffer::Verdict::refused:
             ++stats_.framesRefused;
@@ -208,9 +296,6 @@ void OnlineSession::hear(const Message& message) {
             // Its input up to there is all here (it came before, in order):
             // play on up to where it stopped.
             peersLastPoint_ = bye->lastPoint;
-            if (lastPoint_ > bye->lastPoint) {
-                end(SessionEnd::peerLeft);
-            }
         } else {
             end(bye->reason == ByeReason::outOfStep ? SessionEnd::outOfStep
                                                     : SessionEnd::peerFault);
@@ -237,8 +322,9 @@ void OnlineSession::hearHash(const StateHash& hash) {
     }
 }
 
-void OnlineSession::mainLoopStepDone(const std::function<std::uint64_t()>& gameDigest) {
-    ++steps_;
+void OnlineSession::stepConfirmed(std::uint32_t step,
+                                  const std::function<std::uint64_t()>& gameDigest) {
+    steps_ = step;
     if (!active() || steps_ % hashEverySteps != 0) {
         return;
     }
@@ -308,6 +394,11 @@ void OnlineSession::sayGoodbye(ByeReason reason) {
     link_->send(buffer_.frame(session_), true);
     link_->send(Bye{session_, reason, std::max<std::int64_t>(lastPoint_, 0)}, true);
     link_->close(farewellMillis);
+}
+
+std::optional<std::int64_t> OnlineSession::settle() {
+    waitForPeer([&] { return buffer_.remoteFrontier() >= buffer_.lastHandedOver(); }, false, false);
+    return buffer_.lateStamp();
 }
 
 void OnlineSession::leaveBefore(std::int64_t now) {

@@ -30,10 +30,17 @@ constexpr std::uint32_t hashEverySteps = 64;
 enum class SessionEnd { none, peerLeft, peerSilent, connectionLost, outOfStep, peerFault, left };
 
 struct SessionStats {
-    int stalls = 0; // delivery points that had to wait for the other machine
+    int stalls = 0;        // delivery points that had to wait for the other machine
+    int stallsInWaits = 0; // of them, the pumps of a paced wait (a point's pause, Play!'s)
     std::int64_t longestStallMicros = 0;
     std::int64_t stalledMicros = 0;
     int framesRefused = 0;
+    int stallsForCommands = 0;              // of them, waits for a command to be confirmed
+    int rollbacks = 0;                      // the game played again after a wrong guess
+    std::int64_t longestRollbackMicros = 0; // guessed wrong: from the late input to where it was
+    std::int64_t longestReplayMicros = 0;   // played again: from the step kept before it
+    std::vector<std::int64_t> replayMicros; // the real time each took
+    std::int64_t keepingTimeMicros = 0;     // waited to keep the two clocks together
 };
 
 // One online match on this machine: the link to the other machine, the
@@ -65,19 +72,52 @@ public:
     void postLocal(const GameEvent& event);
 
     // A delivery point at the engine's time: the local input is taken once
-    // per time, then this waits until the other machine's input up to here
-    // is known and posts what is due. Throws RunEnded once the session has
-    // ended, here or while waiting.
-    void deliver(Engine& engine);
+    // per time, and what is due here is posted, guessing that the other
+    // player pressed nothing new unless their input is known. It waits for
+    // that input when the guesses would go too far, when a command other
+    // than a key is due, and after a Help box or an Exit until the step
+    // ends. Returns the stamp of the other player's input that came too
+    // late, when it did: the game must go back before it. Throws RunEnded
+    // once the session has ended, here or while waiting.
+    std::optional<std::int64_t> deliver(Engine& engine);
+    // The game went back to time `micros`, where the latest delivery point
+    // handed over was `handedThrough`: what was handed over after it is due again.
+    void rewindTo(std::int64_t micros, std::int64_t handedThrough) {
+        buffer_.rewindTo(micros, handedThrough);
+    }
+    // The game up to `micros` is confirmed: its input is forgotten.
+    void confirmedThrough(std::int64_t micros) { buffer_.forgetThrough(micros); }
+    // The stamp of the other player's input that came too late for the game
+    // played so far, if any.
+    std::optional<std::int64_t> lateStamp() const { return buffer_.lateStamp(); }
+    // The latest delivery point handed over.
+    std::int64_t lastHandedOver() const { return buffer_.lastHandedOver(); }
+    // The time up to which the other player's input is all known.
+    std::int64_t remoteFrontier() const { return buffer_.remoteFrontier(); }
+    // A new step of the main loop begins: what sealed the last one (a Help
+    // box or an Exit handed over) seals no more.
+    void stepStarting() { sealed_ = false; }
+    // How far this machine's clock runs ahead of the other's, as the two
+    // machines' guesses show it.
+    std::int64_t aheadMicros() const;
+    // Waits a while for the other machine, looking at the network.
+    void holdBack(std::int64_t micros);
+    // How far the latest delivery point is past the other player's input.
+    std::int64_t predictingMicros() const {
+        return std::max<std::int64_t>(0, lastPoint_ - buffer_.remoteFrontier());
+    }
+    void countRollback(std::int64_t wrongMicros, std::int64_t replayedMicros,
+                       std::int64_t realMicros);
     // The front end paces towards virtual time `next`, where the next
     // delivery point is at the earliest: the peer hears so at once when that
     // is further than a heartbeat away, as in a paced wait.
     void pacingTowards(std::int64_t next);
     // Keeps the link alive between delivery points. False once ended.
     bool service(int waitMillis = 0);
-    // After every step of the main loop: now and then the game's digest is
-    // asked for and compared with the other machine's.
-    void mainLoopStepDone(const std::function<std::uint64_t()>& gameDigest);
+    // Each step of the main loop once it is confirmed, counted from 1: now
+    // and then the game's digest is asked for and compared with the other
+    // machine's.
+    void stepConfirmed(std::uint32_t step, const std::function<std::uint64_t()>& gameDigest);
 
     // A message box opens on both machines. Returns whether this machine's
     // player asked for it (and so shows it); when not, `waitForPeersBox`
@@ -91,6 +131,10 @@ public:
 
     // This machine leaves after the last delivery point it handled.
     void leave(ByeReason reason = ByeReason::left);
+    // Waits until the other player's input is known up to the last delivery
+    // point handed over, so that a machine that leaves ends its game where
+    // the other will. Returns the stamp of input that came too late, if any.
+    std::optional<std::int64_t> settle();
     // This machine leaves before the delivery point at `now`.
     void leaveBefore(std::int64_t now);
     // The match is over for this machine, as when the other player's Exit
@@ -122,6 +166,10 @@ private:
     void end(SessionEnd why);
     // Ends the run through the engine, so that a recording says so.
     void stopIfEnded();
+    bool mustConfirm(std::int64_t point) const;
+    std::optional<std::int64_t> backToWherePeerStopped(std::int64_t point);
+    // Waits until `done`, or the other player's input came too late.
+    void waitForPeer(const std::function<bool()>& done, bool insideWait, bool forCommand);
 
     std::unique_ptr<Link> link_;
     std::uint32_t session_;
@@ -135,6 +183,8 @@ private:
     Clock::time_point lastHeard_;
     Clock::time_point lastFrameSent_;
     std::int64_t lastSentFrontier_ = 0;
+    std::int64_t peersAheadMicros_ = 0;
+    bool sealed_ = false;
     std::uint32_t steps_ = 0;
     std::uint32_t boxes_ = 0;
     std::uint32_t peersBoxesClosed_ = 0;

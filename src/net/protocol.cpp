@@ -166,6 +166,7 @@ std::vector<std::uint8_t> encodeFrame(const InputFrame& frame) {
         w.u32(static_cast<std::uint32_t>(frame.frontier - e.stamp));
         writeEvent(w, e.event);
     }
+    w.u16(static_cast<std::uint16_t>(frame.aheadMillis));
     return w.take();
 }
 
@@ -195,6 +196,7 @@ std::optional<Message> decodeFrame(Reader& r) {
         frame.events.push_back({static_cast<std::uint32_t>(first + i),
                                 frame.frontier - static_cast<std::int64_t>(behind), *event});
     }
+    frame.aheadMillis = static_cast<std::int16_t>(r.u16());
     return frame;
 }
 

@@ -18,7 +18,10 @@ namespace gloob::net {
 // Raised whenever a message changes its meaning; a machine refuses a peer
 // that speaks another.
 // 2: the games compare digests of their snapshots, no longer of trace lines.
-// 3: the host's rule of who serves travels with its match length.
+// 3: each machine plays on guessing the other's keys and plays again when
+//    they come (rollback): an input delay from 0, and frames say how far
+//    their sender runs ahead; the host's rule of who serves travels with its
+//    match length.
 constexpr std::uint16_t protocolVersion = 3;
 // The port a host listens on unless told otherwise (UDP).
 constexpr std::uint16_t defaultPort = 27960;
@@ -81,7 +84,7 @@ struct Pong {
 };
 
 // The match begins with the input delay the host chose, in heartbeats.
-constexpr int minInputDelay = 2;
+constexpr int minInputDelay = 0;
 constexpr int maxInputDelay = 8;
 struct Start {
     std::uint32_t session = 0;
@@ -105,6 +108,9 @@ struct InputFrame {
     std::uint32_t ack = 0; // every peer event up to this sequence has arrived
     std::int64_t frontier = 0;
     std::vector<StampedEvent> events; // consecutive sequences, stamps not decreasing
+    // How far the sender's game ran ahead of the receiver's input it had, in
+    // milliseconds: the two machines' clocks are kept together by it.
+    std::int16_t aheadMillis = 0;
     bool operator==(const InputFrame&) const = default;
 };
 

@@ -20,8 +20,9 @@ bool GameSession::traceTo(const std::filesystem::path& path) {
     if (!traceFile_) {
         return false;
     }
-    trace_ = std::make_unique<TraceWriter>(traceFile_, true);
+    trace_ = std::make_unique<TraceWriter>(heldTrace_, true);
     engine_.addObserver(*trace_);
+    engine_.addHeldOutput(heldTrace_);
     return true;
 }
 
@@ -32,8 +33,9 @@ bool GameSession::recordTo(const std::filesystem::path& path, bool onlyWithAMatc
     }
     recordPath_ = path;
     onlyWithAMatch_ = onlyWithAMatch;
-    recorder_ = std::make_unique<Recorder>(recordFile_, gameVersion, recordingDate());
+    recorder_ = std::make_unique<Recorder>(heldRecording_, gameVersion, recordingDate());
     engine_.addObserver(*recorder_);
+    engine_.addHeldOutput(heldRecording_);
     return true;
 }
 
@@ -68,6 +70,8 @@ bool GameSession::replayOver() const {
 }
 
 void GameSession::close() {
+    heldTrace_.releaseAll();
+    heldRecording_.releaseAll();
     if (traceFile_.is_open()) {
         traceFile_.close();
     }

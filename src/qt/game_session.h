@@ -51,8 +51,11 @@ public:
 
 private:
     std::ofstream traceFile_;
+    // Online, the files show only the game both machines agreed on.
+    HeldBackOutput heldTrace_{traceFile_};
     std::unique_ptr<TraceWriter> trace_;
     std::ofstream recordFile_;
+    HeldBackOutput heldRecording_{recordFile_};
     std::unique_ptr<Recorder> recorder_;
     std::filesystem::path recordPath_;
     bool onlyWithAMatch_ = false;

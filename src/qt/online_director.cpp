@@ -5,7 +5,10 @@
 #include "host_addresses.h"
 #include "player_choices.h"
 
+#include "app/heartbeat.h"
+
 #include <QAction>
+#include <QActionGroup>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -39,11 +42,35 @@ OnlineDirector::OnlineDirector(QWidget& window, QMenu& gameMenu, FrontEnd& local
     });
     leave_ = gameMenu.addAction(QStringLiteral("Leave Online Match"));
     QObject::connect(leave_, &QAction::triggered, &window_, [this] { leave(); });
+    addInputDelays(gameMenu);
     QObject::connect(&timer_, &QTimer::timeout, &window_, [this] { service(); });
     showState();
 }
 
 OnlineDirector::~OnlineDirector() = default;
+
+// The host's choice: Automatic guesses at the other player's keys as far as
+// the round trip needs; a fixed delay hands every input over that much later
+// on both machines, and guesses only beyond it.
+void OnlineDirector::addInputDelays(QMenu& gameMenu) {
+    inputDelays_ = gameMenu.addMenu(QObject::tr("Input Delay"));
+    auto* group = new QActionGroup(inputDelays_);
+    const auto add = [&](const QString& text, std::optional<int> delay) {
+        QAction* action = inputDelays_->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(delay == inputDelay_);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, &window_,
+                         [this, delay] { inputDelay_ = delay; });
+    };
+    add(QObject::tr("Automatic"), std::nullopt);
+    for (int heartbeats = net::minInputDelay; heartbeats <= net::maxInputDelay; ++heartbeats) {
+        const auto millis = static_cast<int>(heartbeats * heartbeatMicros / 1000);
+        add(heartbeats == 1 ? QObject::tr("1 heartbeat (%1 ms)").arg(millis)
+                            : QObject::tr("%1 heartbeats (%2 ms)").arg(heartbeats).arg(millis),
+            heartbeats);
+    }
+}
 
 bool OnlineDirector::inMatchGame() const {
     return play_ && play_->inMatch() && game_ == &hooks_.engine();
@@ -97,7 +124,7 @@ void OnlineDirector::launch(const LaunchOptions& options) {
 bool OnlineDirector::host(std::uint16_t port) {
     QString error;
     auto play = OnlinePlay::host(
-        port, local_, [this] { hooks_.changed(); }, error);
+        port, local_, [this] { hooks_.changed(); }, error, inputDelay_);
     return start(std::move(play), error);
 }
 
@@ -207,6 +234,7 @@ void OnlineDirector::showState() {
     host_->setEnabled(!play_);
     join_->setEnabled(!play_);
     leave_->setEnabled(play_ != nullptr);
+    inputDelays_->setEnabled(!play_);
 }
 
 } // namespace gloob

@@ -89,6 +89,7 @@ private:
     void end();
     bool canEndNow() const;
     void showState();
+    void addInputDelays(QMenu& gameMenu);
 
     QWidget& window_;
     FrontEnd& local_;
@@ -99,6 +100,9 @@ private:
     QAction* host_ = nullptr;
     QAction* join_ = nullptr;
     QAction* leave_ = nullptr;
+    QMenu* inputDelays_ = nullptr;
+    // The input delay a hosted match is played with; none: the round trip's.
+    std::optional<int> inputDelay_;
 };
 
 } // namespace gloob

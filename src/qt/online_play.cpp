@@ -14,10 +14,12 @@ namespace {
 // While it waits for the other machine, the window still answers: at most
 // this long between looks at the network.
 constexpr int idleMillis = 5;
+// The director looks every 10 ms; the title changes at most every quarter second.
+constexpr int looksBetweenTitles = 25;
 } // namespace
 
 std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local, Changed changed,
-                                             QString& error) {
+                                             QString& error, std::optional<int> inputDelay) {
     std::string why;
     auto link = net::Link::listen(port, why);
     if (!link) {
@@ -25,8 +27,10 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local
         return nullptr;
     }
     const QString where = QStringLiteral("UDP port %1").arg(link->port());
-    return std::unique_ptr<OnlinePlay>(
+    auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
+    play->handshake_->setInputDelay(inputDelay);
+    return play;
 }
 
 std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, FrontEnd& local,
@@ -52,6 +56,12 @@ OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString wh
 bool OnlinePlay::advance() {
     if (session_) {
         session_->service();
+        // How far the game here guesses ahead, as the title says it, now and then.
+        const auto predicting = static_cast<int>(session_->predictingMicros() / heartbeatMicros);
+        if (++looks_ % looksBetweenTitles == 0 && predicting != shownPredicting_) {
+            shownPredicting_ = predicting;
+            changed_();
+        }
         return false;
     }
     if (!handshake_) {
@@ -100,10 +110,11 @@ QString OnlinePlay::describe() const {
         return {};
     }
     const int delay = session_->inputDelay();
-    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms)")
+    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms), predicting %4")
                        .arg(localSide())
                        .arg(delay)
-                       .arg(delay * heartbeatMicros / 1000);
+                       .arg(delay * heartbeatMicros / 1000)
+                       .arg(shownPredicting_);
     if (!status_.isEmpty()) {
         text += QStringLiteral(" - ") + status_;
     }

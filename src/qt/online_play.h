@@ -22,8 +22,11 @@ public:
 
     // Both nothing, with `error` said, when the link cannot be opened.
     // The match's game runs through `local`, the window's own front end.
+    // The host hands input over `inputDelay` heartbeats after it was taken,
+    // or after the delay the round trip calls for when none is given.
     static std::unique_ptr<OnlinePlay> host(std::uint16_t port, FrontEnd& local, Changed changed,
-                                            QString& error);
+                                            QString& error,
+                                            std::optional<int> inputDelay = std::nullopt);
     static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
                                             Changed changed, QString& error);
 
@@ -65,6 +68,8 @@ private:
     QString failure_;
     QString status_;
     std::int64_t startAfter_ = 0;
+    int looks_ = 0;
+    int shownPredicting_ = 0; // heartbeats guessed ahead of the other player's input
 };
 
 } // namespace gloob

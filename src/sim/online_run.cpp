@@ -17,8 +17,10 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <thread>
@@ -63,10 +65,25 @@ std::unique_ptr<net::Link> openOnlineLink(const OnlineOptions& options, std::ost
 
 namespace {
 
+std::int64_t percentile99(std::vector<std::int64_t> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    const std::size_t at = values.size() * 99 / 100;
+    std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(at),
+                     values.end());
+    return values[at];
+}
+
 void writeStats(std::ostream& out, const net::OnlineSession& session, double seconds) {
     const net::SessionStats& s = session.stats();
     const net::LinkStats& link = session.linkStats();
     out << "delay=" << session.inputDelay() << " rtt_us=" << session.roundTripMicros()
+        << " rollbacks=" << s.rollbacks << " longest_rollback_us=" << s.longestRollbackMicros
+        << " longest_replay_us=" << s.longestReplayMicros
+        << " stalls_for_commands=" << s.stallsForCommands
+        << " replay_us_p99=" << percentile99(s.replayMicros)
+        << " keeping_time_us=" << s.keepingTimeMicros << " stalls_in_waits=" << s.stallsInWaits
         << " stalls=" << s.stalls << " longest_stall_us=" << s.longestStallMicros
         << " stalled_us=" << s.stalledMicros << " sent=" << link.bytesSent
         << " received=" << link.bytesReceived << " seconds=" << seconds
@@ -190,6 +207,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     }
     const std::string hostName = options.address + ":" + std::to_string(options.port);
     net::Handshake handshake(*link, options.hosting, hostName);
+    handshake.setInputDelay(options.inputDelay);
     const auto began = std::chrono::steady_clock::now();
     while (handshake.advance(20) == net::Handshake::State::waiting) {
         if (options.alongside) {
@@ -209,12 +227,17 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     const net::Agreement agreement = handshake.agreement();
     net::OnlineSession session(std::move(link), agreement, handshake.takeLeftovers(), {});
 
-    TraceWriter writer(trace);
+    HeldBackOutput heldTrace(trace);
+    TraceWriter writer(heldTrace);
     ScriptSource script(events);
     HeadlessFrontEnd local(script.inputSource());
     net::OnlineFrontEnd front(local, session,
                               options.paced ? net::OnlineFrontEnd::Pacing::own
                                             : net::OnlineFrontEnd::Pacing::none);
+    // A clock that runs fast or slow, for the tests of two machines' time-keeping.
+    if (const char* percent = std::getenv("GLOOB_CLOCK_PERCENT"); percent != nullptr) {
+        front.setClockPercent(std::clamp(std::atoi(percent), 50, 200));
+    }
     if (options.hosting) {
         front.startAfter(agreement.startAfterMicros);
     }
@@ -225,6 +248,7 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
     engine.setHeldKeys(1, true);
     engine.setHeldKeys(2, true);
     engine.addObserver(writer);
+    engine.addHeldOutput(heldTrace);
     run->watch(engine);
     const auto playing = std::chrono::steady_clock::now();
     const bool ranOut = playToTheEnd(engine, script.stopMicros(), [&] {
@@ -236,8 +260,17 @@ int runOnline(const OnlineOptions& options, const std::vector<ScriptEvent>& even
         }
     });
     if (ranOut) {
+        // What was played on a guess is confirmed before this machine
+        // leaves, as when its player stops the game: both games end alike.
+        engine.post(GameEvent::of(EventKind::end));
+        try {
+            engine.runHeartbeat();
+        } catch (const RunEnded&) {
+            // The end this machine asked for.
+        }
         session.leave();
     }
+    front.finish();
     trace.flush();
     if (options.stats != nullptr) {
         writeStats(

@@ -26,8 +26,11 @@ struct OnlineOptions {
     bool hosting = false;
     std::string address;    // the host to join
     std::uint16_t port = 0; // hosting: 0 lets the system pick one (it is printed)
-    // Runs at the window's pace rather than as fast as the lockstep allows.
+    // Runs at the window's pace rather than as fast as the other machine allows.
     bool paced = false;
+    // Hosting: a fixed input delay in heartbeats, or none for the one the
+    // round trip calls for.
+    std::optional<int> inputDelay;
     // Where a summary of the connection goes at the end, if anywhere.
     std::ostream* stats = nullptr;
     // Hosting: the name the host answers probes of the local network with

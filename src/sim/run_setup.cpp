@@ -20,6 +20,7 @@ constexpr std::size_t shownPathBytes = 256;
 void RunSetUp::watch(Engine& engine) {
     if (recorder) {
         engine.addObserver(*recorder);
+        engine.addHeldOutput(*heldRecording);
     }
 }
 
@@ -32,7 +33,9 @@ std::unique_ptr<RunSetUp> setUpRun(const std::string& recordPath, std::ostream& 
                    << quotedWord(recordPath, shownPathBytes) << '\n';
             return nullptr;
         }
-        run->recorder = std::make_unique<Recorder>(run->recordFile, gameVersion, recordingDate());
+        run->heldRecording = std::make_unique<HeldBackOutput>(run->recordFile);
+        run->recorder =
+            std::make_unique<Recorder>(*run->heldRecording, gameVersion, recordingDate());
     }
     run->app = guiApplicationForRun();
     try {

@@ -21,6 +21,8 @@ namespace gloob::sim {
 struct RunSetUp {
     std::unique_ptr<QGuiApplication> app;
     std::ofstream recordFile;
+    // Online, the recording holds only the game both machines agreed on.
+    std::unique_ptr<HeldBackOutput> heldRecording;
     std::unique_ptr<Recorder> recorder;
     // The recorder, if any, watching the engine.
     void watch(Engine& engine);

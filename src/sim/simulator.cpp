@@ -233,8 +233,10 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     const QCommandLineOption say(QStringLiteral("say"), QString(), QStringLiteral("TEXT"));
     const QCommandLineOption paced(QStringLiteral("paced"));
     const QCommandLineOption find(QStringLiteral("find"));
-    parser.addOptions(
-        {help, version, record, host, join, lobby, name, offer, meet, say, paced, find});
+    const QCommandLineOption inputDelay(QStringLiteral("input-delay"), QString(),
+                                        QStringLiteral("HEARTBEATS"));
+    parser.addOptions({help, version, record, host, join, lobby, name, offer, meet, say, paced,
+                       find, inputDelay});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -297,6 +299,15 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     } else if (parser.isSet(name)) {
         extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
     }
+    if (parser.isSet(inputDelay)) {
+        bool number = false;
+        const int heartbeats = parser.value(inputDelay).toInt(&number);
+        if (!extra.online || !extra.online->hosting || !number || heartbeats < net::minInputDelay ||
+            heartbeats > net::maxInputDelay) {
+            return refuse("--input-delay goes with --host: a number of heartbeats from 0 to 8");
+        }
+        extra.online->inputDelay = heartbeats;
+    }
     if (parser.isSet(find)) {
         if (extra.online || extra.lobby || !parser.positionalArguments().isEmpty()) {
             return refuse("--find lists the games on this network and plays none");
@@ -330,8 +341,8 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
 
 namespace {
 constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
-       gloob-sim [--record FILE] [--paced] [--host PORT [--name NAME] |
-                 --join ADDRESS[:PORT]] [SCRIPT]
+       gloob-sim [--record FILE] [--paced] [--host PORT [--name NAME]
+                 [--input-delay HEARTBEATS] | --join ADDRESS[:PORT]] [SCRIPT]
        gloob-sim --find
        gloob-sim [--record FILE] [--paced] --lobby ADDRESS[:PORT] --name NAME
                  [--say TEXT]... --offer | --meet OTHER [SCRIPT]
@@ -344,6 +355,11 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
   --host PORT             play player 1 of an online match with the machine that
                           joins on UDP PORT (0: any free port, named on standard
                           error)
+  --input-delay HEARTBEATS
+                          hosting: hand each player's input over this many
+                          heartbeats (0 to 8) after it was taken, guessing at
+                          the other player's beyond; without it, the round
+                          trip decides
   --join ADDRESS[:PORT]   play player 2 of the match hosted there (port 27960
                           unless given)
   --lobby ADDRESS[:PORT]  meet the other player in the lobby there (an XMPP

@@ -21,6 +21,7 @@ GameSounds::GameSounds(const SoundEffects::Report& report)
 
 void GameSounds::watch(Engine& engine) {
     cues_.reset();
+    engine_ = &engine;
     engine.addObserver(cues_);
 }
 
@@ -43,7 +44,8 @@ void GameSounds::setMuted(bool muted) {
 }
 
 void GameSounds::play(std::int64_t micros, const Handler& handler, const std::vector<Cue>& cues) {
-    if (!enabled_ || muted_) {
+    // A game played again after a wrong guess was heard the first time.
+    if (!enabled_ || muted_ || (engine_ != nullptr && engine_->replaying())) {
         return;
     }
     // The last point's chimes are the game-over jingle's first notes.

@@ -30,6 +30,7 @@ private:
 
     SoundEffects effects_;
     SoundCues cues_;
+    const Engine* engine_ = nullptr;
     bool enabled_ = true;
     bool muted_ = false;
     // When each effect started, on standard error, for bench/measure_sound.sh.

@@ -109,9 +109,9 @@ ok "the host's window waits for the other player on UDP port $PORT"
 
 launch join --join "127.0.0.1:$PORT"
 JOIN_PID=${PIDS[-1]}
-JOIN_WID=$(window_titled "Online: Player 2, input delay [2-8]") ||
+JOIN_WID=$(window_titled "Online: Player 2, input delay [0-8]") ||
     fatal "the joining window plays player 2" "$(tail -3 "$WORK/join.log")"
-window_titled "Online: Player 1, input delay [2-8]" >/dev/null ||
+window_titled "Online: Player 1, input delay [0-8]" >/dev/null ||
     fatal "the host's window plays player 1" "$(xdotool getwindowname "$HOST_WID")"
 ok "both windows show the match, its side and its input delay"
 

@@ -147,7 +147,7 @@ TEST_F(OnlineWindow, AnAddressThatIsNoneIsRefusedWithAMessage) {
 
 TEST_F(OnlineWindow, TheJoiningPlayerPlaysTheHostsMatch) {
     joinTheHost();
-    EXPECT_NE(title().find("input delay 2 (31 ms)"), std::string::npos) << title();
+    EXPECT_NE(title().find("input delay 0 (0 ms)"), std::string::npos) << title();
     EXPECT_FALSE(enabled(window->menuAction(MenuId::mnuNumberBalls)));
     EXPECT_FALSE(enabled(window->menuAction(MenuId::mnuBackround)));
     EXPECT_FALSE(enabled(window->pauseAction()));

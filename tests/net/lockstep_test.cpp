@@ -141,7 +141,10 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AnAckOfEventsNeverSent", [](InputFrame& f) { f.ack = 2; },
                 "acknowledges events never sent"},
         Refusal{"AFrontierBeyondTheLocksteps",
-                [](InputFrame& f) { f.frontier = (1 + delay) * H + 100'000 + delay * H + 1; },
+                [](InputFrame& f) {
+                    f.frontier =
+                        (1 + delay) * H + maxPredictedHeartbeats * H + 100'000 + delay * H + 1;
+                },
                 "frontier beyond the lockstep's reach"},
         Refusal{"ANewEventBehindTheFrontier",
                 [](InputFrame& f) { f.events[0].stamp = f.events[1].stamp = delay * H; },

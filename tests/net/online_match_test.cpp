@@ -30,8 +30,9 @@ using namespace std::chrono_literals;
 
 // A gloob-sim process with its standard output and error in files.
 struct SimProcess : ChildProcess {
-    SimProcess(const std::vector<std::string>& args, const fs::path& out, const fs::path& err)
-        : ChildProcess(GLOOB_SIM_BINARY, args, out, err) {}
+    SimProcess(const std::vector<std::string>& args, const fs::path& out, const fs::path& err,
+               const std::vector<std::string>& environment = {})
+        : ChildProcess(GLOOB_SIM_BINARY, args, out, err, environment) {}
 };
 
 // The port the host names on its standard error.
@@ -95,6 +96,10 @@ const std::string joinScript = R"(2200 keydown 68
 struct MatchCase {
     const char* name;
     Impairment impairment;
+    // At the window's pace, so that each machine guesses ahead of the
+    // other's input and plays again when it comes.
+    bool paced = true;
+    int joinerClockPercent = 100;
 };
 void PrintTo(const MatchCase& row, std::ostream* out) {
     *out << row.name;
@@ -113,16 +118,25 @@ TEST_P(OnlineMatches, BothTracesAreTheSameAndReplayFromEitherRecording) {
     writeFile(dir / "host.script", hostScript + exitAt + " menu exit\n");
     writeFile(dir / "join.script", joinScript);
 
-    SimProcess host(
-        {"--host", "0", "--record", (dir / "host.rec").string(), (dir / "host.script").string()},
-        dir / "host.trace", dir / "host.err");
+    const auto args = [&](std::vector<std::string> first, const char* name) {
+        if (GetParam().paced) {
+            first.push_back("--paced");
+        }
+        for (const std::string& more :
+             {std::string("--record"), (dir / (std::string(name) + ".rec")).string(),
+              (dir / (std::string(name) + ".script")).string()}) {
+            first.push_back(more);
+        }
+        return first;
+    };
+    SimProcess host(args({"--host", "0"}, "host"), dir / "host.trace", dir / "host.err", {});
     const auto port = hostPort(dir / "host.err");
     ASSERT_TRUE(port.has_value()) << readFile(dir / "host.err");
     Relay relay(*port, GetParam().impairment, 7);
     std::thread relaying([&] { relay.run(); });
-    SimProcess join({"--join", "127.0.0.1:" + std::to_string(relay.port()), "--record",
-                     (dir / "join.rec").string(), (dir / "join.script").string()},
-                    dir / "join.trace", dir / "join.err");
+    SimProcess join(args({"--join", "127.0.0.1:" + std::to_string(relay.port())}, "join"),
+                    dir / "join.trace", dir / "join.err",
+                    {"GLOOB_CLOCK_PERCENT=" + std::to_string(GetParam().joinerClockPercent)});
     const int hostStatus = host.wait(45s);
     const int joinStatus = join.wait(10s);
     relay.stop();
@@ -161,12 +175,18 @@ TEST_P(OnlineMatches, BothTracesAreTheSameAndReplayFromEitherRecording) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Relay, OnlineMatches,
-                         ::testing::Values(MatchCase{"NoDelay", {0ms, 2ms, 0.05, 0.0, false}},
-                                           MatchCase{"Delay50ms", {50ms, 10ms, 0.05, 0.0, false}},
-                                           MatchCase{"Delay150ms", {150ms, 20ms, 0.05, 0.0, false}},
-                                           MatchCase{"Hostile", {20ms, 5ms, 0.05, 0.05, true}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Relay, OnlineMatches,
+    ::testing::Values(MatchCase{"RoundTrip0ms", {0ms, 2ms, 0.05, 0.0, false}},
+                      MatchCase{"RoundTrip50ms", {25ms, 5ms, 0.05, 0.0, false}},
+                      MatchCase{"RoundTrip100ms", {50ms, 8ms, 0.05, 0.0, false}},
+                      MatchCase{"RoundTrip150ms", {75ms, 10ms, 0.05, 0.0, false}},
+                      MatchCase{"RoundTrip250ms", {125ms, 15ms, 0.05, 0.0, false}},
+                      MatchCase{
+                          "JoinersClock1PercentFast", {50ms, 8ms, 0.05, 0.0, false}, true, 101},
+                      MatchCase{"Unpaced300ms", {150ms, 20ms, 0.05, 0.0, false}, false},
+                      MatchCase{"Hostile", {20ms, 5ms, 0.05, 0.05, true}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 // The host's rule of who serves holds on both machines: the joiner's game

@@ -118,10 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"HelloVersionWithAControlByte", [] { return patched(hello(), 8, {27}); }},
         Malformed{"RefuseForNoReason", [] { return patched(encode(Refuse{}), 1, {0}); }},
         Malformed{"WelcomeCutShort", [] { return cut(encode(Welcome{1}), 2); }},
-        Malformed{"StartWithDelayOne",
-                  [] {
-                      return patched(encode(Start{1, 2}), 5, {1});
-                  }},
         Malformed{"StartWithDelayNine",
                   [] {
                       return patched(encode(Start{1, 2}), 5, {9});

@@ -85,10 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct GoodbyeCase {
     const char* name;
-    // What arrives at the first look while heartbeat 3 waits for the peer.
+    // What arrives at the first look while a heartbeat waits for the peer.
     std::vector<Message> arrive;
     bool thenLost;
     std::int64_t stopsAtHeartbeat;
+    bool player2Walks = false; // the key player 2 pressed was handed over
 };
 
 class Goodbyes : public ::testing::TestWithParam<GoodbyeCase> {};
@@ -117,24 +118,35 @@ TEST_P(Goodbyes, EndTheMatchWhereThePeerStoppedAndNoLater) {
     EXPECT_EQ(host.session->endMessage(), "The other player left the game.");
     EXPECT_EQ(host.engine->nowMicros(), GetParam().stopsAtHeartbeat * heartbeatMicros);
     EXPECT_LT(VirtualNetTime::elapsed(), 100ms) << "the end comes at once";
+    EXPECT_EQ(host.engine->window().state.player2SpeedX != 0, GetParam().player2Walks);
 }
 
 constexpr std::int64_t farAway = std::int64_t{1} << 43;
 
-INSTANTIATE_TEST_SUITE_P(Table, Goodbyes,
-                         ::testing::Values(
-                             // Its input never reached heartbeat 3, whatever it says.
-                             GoodbyeCase{"FarLastPointThenSilence",
-                                         {Bye{sessionId, ByeReason::left, farAway}},
-                                         false,
-                                         3},
-                             // Its input covers heartbeats 3 to 5: all of them are played.
-                             GoodbyeCase{"LastFrameGoodbyeAndDisconnectInOneLook",
-                                         {InputFrame{sessionId, 0, 5 * heartbeatMicros, {}},
-                                          Bye{sessionId, ByeReason::left, 5 * heartbeatMicros}},
-                                         true,
-                                         6}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, Goodbyes,
+    ::testing::Values(
+        // Its input never reached heartbeat 1, whatever it says.
+        GoodbyeCase{
+            "FarLastPointThenSilence", {Bye{sessionId, ByeReason::left, farAway}}, false, 1},
+        // Its input covers heartbeats 3 to 5: all of them are played.
+        GoodbyeCase{"LastFrameGoodbyeAndDisconnectInOneLook",
+                    {InputFrame{sessionId, 0, 5 * heartbeatMicros, {}},
+                     Bye{sessionId, ByeReason::left, 5 * heartbeatMicros}},
+                    true,
+                    6},
+        // Its last frame holds a key for a heartbeat the host
+        // played on a guess: played again with it, up to 5.
+        GoodbyeCase{"ALateKeyThenGoodbye",
+                    {InputFrame{sessionId,
+                                0,
+                                5 * heartbeatMicros,
+                                {{1, 3 * heartbeatMicros, GameEvent::keyDown(65)}}},
+                     Bye{sessionId, ByeReason::left, 5 * heartbeatMicros}},
+                    true,
+                    6,
+                    true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gloob::net::testing

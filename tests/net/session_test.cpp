@@ -70,7 +70,7 @@ TEST_P(StateHashes, EndTheMatchOnBothMachinesWhenTheGamesDiffer) {
     for (std::int64_t step = 1; step <= hashEverySteps; ++step) {
         for (auto [session, game] :
              {std::pair{pair.host.get(), &hostGame}, std::pair{pair.join.get(), &joinGame}}) {
-            session->mainLoopStepDone([&, game = game] {
+            session->stepConfirmed(static_cast<std::uint32_t>(step), [&, game = game] {
                 GameSnapshot snapshot;
                 snapshot.micros = step * heartbeatMicros;
                 snapshot.scene = game->frm.scene;
