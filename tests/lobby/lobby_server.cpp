@@ -49,13 +49,15 @@ bool prosodyInstalled() {
     return std::system("command -v prosody >/dev/null 2>&1") == 0;
 }
 
-LobbyServer::LobbyServer() {
+LobbyServer::LobbyServer(std::uint16_t port) : port_(port) {
     dir_ =
         fs::path(::testing::TempDir()) / ("lobby_" + std::to_string(getpid()) + "_" +
                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::remove_all(dir_);
     fs::create_directories(dir_ / "certs");
-    loopbackSocket(0, &port_);
+    if (port_ == 0) {
+        loopbackSocket(0, &port_);
+    }
     server_ = std::make_unique<net::testing::ChildProcess>(
         "prosody", std::vector<std::string>{"-F", "--config", GLOOB_LOBBY_CONFIG},
         dir_ / "prosody.out", dir_ / "prosody.log",

@@ -24,7 +24,8 @@ bool prosodyInstalled();
 // free port, with a data folder of its own removed at the end.
 class LobbyServer {
 public:
-    LobbyServer();
+    // On `port`, or on a free one.
+    explicit LobbyServer(std::uint16_t port = 0);
     ~LobbyServer();
     LobbyServer(const LobbyServer&) = delete;
     LobbyServer& operator=(const LobbyServer&) = delete;

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#pragma once
+
+#include "lobby_client.h"
+#include "sign_in_backoff.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gloob::lobby {
+
+// A player's stay in the lobby, as a window sees it: signed in until told
+// to leave, and signed in again with back-off whenever the lobby goes away;
+// hosting, joining and playing said in the player's presence, and the
+// introductions between a host and a joiner carried out. The match itself
+// is the caller's: this only says where to find the other machine.
+class LobbySession {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    struct Event {
+        enum class Kind {
+            line,     // a line for the player: text
+            chat,     // `from` said text in the room
+            roster,   // the list of players changed
+            accepted, // this host took the joiner `from`; the match is theirs
+            meet,     // the host `from` accepted: connect to `where`
+        };
+        Kind kind = Kind::line;
+        std::string from; // the room's name of the occupant
+        std::string text;
+        Candidate where;
+    };
+
+    LobbySession(LobbyAddress address, std::string name, std::uint16_t version);
+    ~LobbySession();
+    LobbySession(const LobbySession&) = delete;
+    LobbySession& operator=(const LobbySession&) = delete;
+
+    // Handles what the lobby brought, and signs in again when it is time.
+    void poll(Clock::time_point now);
+    std::vector<Event> takeEvents();
+
+    bool inRoom() const;
+    bool encrypted() const;
+    // The name the room knows this player by, once in it.
+    std::string nick() const;
+    // When the next try to sign in is due, while the lobby is away.
+    std::optional<Clock::time_point> retryAt() const { return retryAt_; }
+    // The players in the room, this one not among them; empty while away.
+    const std::map<std::string, Occupant>& roster() const;
+    const PlayerState& state() const { return state_; }
+    // The name an occupant is shown by.
+    std::string shownName(const std::string& nick) const;
+    // Whether this player may ask to join the occupant's match now.
+    bool joinable(const std::string& nick) const;
+
+    bool say(std::string_view text);
+    // Hosts a match of `balls` points whose machine listens on `port`: the
+    // first player who asks to join is taken, any later one declined.
+    void host(int balls, std::uint16_t port);
+    // Asks a hosting player to be let into their match; the answer comes
+    // as an event (meet) or a line.
+    bool join(const std::string& nick, Clock::time_point now);
+    void playing(const std::string& with);
+    void waiting();
+    // Out of the room, and no more tries.
+    void leave(int waitMillis);
+
+private:
+    struct Asked {
+        std::string host;
+        std::string secret;
+        Clock::time_point until;
+    };
+    void signIn();
+    void handle(LobbyEvent event);
+    void answerJoin(const std::string& from, const Introduction& asked);
+    void answerToMe(const std::string& from, const Introduction& answer);
+    void setState(PlayerState state);
+    void line(std::string text);
+
+    LobbyAddress address_;
+    std::string name_;
+    std::uint16_t version_;
+    PlayerState state_;
+    std::unique_ptr<LobbyClient> client_;
+    SignInBackoff backoff_;
+    std::optional<Clock::time_point> retryAt_;
+    bool wasInRoom_ = false;
+    std::uint16_t hostPort_ = 0;
+    std::optional<std::string> taken_;
+    std::optional<Asked> asked_;
+    std::vector<Event> events_;
+};
+
+} // namespace gloob::lobby
