@@ -84,14 +84,15 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     choices_->setPrograms(&menus_->programs());
     online_ = std::make_unique<OnlineDirector>(
         *this, menus_->gameMenu(), *this,
-        OnlineDirector::Hooks{.engine = [this]() -> Engine& { return engine(); },
-                              .settings = [this]() -> const GameSettings& { return settings(); },
-                              .hold = [this](bool on) { setPaused(on); },
-                              .stopGame = [this] { sessions_->stop(); },
-                              .startNextGame = [this] { sessions_->startNext(); },
-                              .changed = [this] { showState(); },
-                              .message = message});
-
+        OnlineDirector::Hooks{
+            .engine = [this]() -> Engine& { return engine(); },
+            .settings = [this]() -> const GameSettings& { return settings(); },
+            .settingsChosen = [this](const GameSettings& s) { choices_->apply(s); },
+            .hold = [this](bool on) { setPaused(on); },
+            .stopGame = [this] { sessions_->stop(); },
+            .startNextGame = [this] { sessions_->startNext(); },
+            .changed = [this] { showState(); },
+            .message = message});
     court_ = new CourtView(game().scene, game().compositor(), this);
     court_->onPainted = [this] {
         driver_->timing().framePainted();

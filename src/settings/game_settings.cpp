@@ -34,6 +34,10 @@ const QString heldKeysKey = QStringLiteral("options/heldKeys");
 const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
+const QString lobbyNameKey = QStringLiteral("lobby/name");
+const QString lobbyServerKey = QStringLiteral("lobby/server");
+// Longer than any name or server the lobby takes: a damaged file's.
+constexpr qsizetype maxLobbyText = 255;
 
 // A value as a warning shows it: cut short, with every control character as
 // \xNN, so that a damaged file can neither break the line nor steer the
@@ -138,6 +142,18 @@ void readVolume(QSettings& store, int& into, const SettingsWarning& warn) {
     ignoring(volumeKey, *text, warn);
 }
 
+void readText(QSettings& store, const QString& key, QString& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, key);
+    if (!text) {
+        return;
+    }
+    if (text->size() <= maxLobbyText && !text->contains(QLatin1Char('\n'))) {
+        into = *text;
+        return;
+    }
+    ignoring(key, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -200,10 +216,12 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     }
     readFlag(store, soundKey, settings.sound, warn);
     readVolume(store, settings.volume, warn);
+    readText(store, lobbyNameKey, settings.lobbyName, warn);
+    readText(store, lobbyServerKey, settings.lobbyServer, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey, padsSwappedKey,
-                      playerKeyOf(1), playerKeyOf(2), soundKey,    volumeKey};
+    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey, playerKeyOf(1),
+                      playerKeyOf(2), soundKey,      volumeKey,   lobbyNameKey,   lobbyServerKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -237,6 +255,8 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     }
     store.setValue(soundKey, flagText(settings.sound));
     store.setValue(volumeKey, settings.volume);
+    store.setValue(lobbyNameKey, settings.lobbyName);
+    store.setValue(lobbyServerKey, settings.lobbyServer);
     store.sync();
 }
 

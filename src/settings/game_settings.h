@@ -32,6 +32,9 @@ struct GameSettings {
     std::array<std::optional<BotStrength>, 2> computer{};
     bool sound = true;
     int volume = 100; // one of soundVolumes
+    // The lobby: the name the player goes by there, and the server.
+    QString lobbyName;
+    QString lobbyServer = QStringLiteral("localhost");
 
     bool operator==(const GameSettings&) const = default;
 };

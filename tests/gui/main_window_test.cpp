@@ -207,6 +207,7 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Game > Host Online Match...",
         "Game > Join Online Match...",
         "Game > Leave Online Match",
+        "Game > Online Lobby...",
         "Help ",
         "Help  > Instructions",
         "Help  > About",
