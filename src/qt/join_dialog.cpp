@@ -32,7 +32,13 @@ QString foundGameLine(const lobby::FoundGame& found, std::uint16_t version) {
     return QObject::tr("%1 at %2, %3 balls").arg(name, where).arg(found.game.balls);
 }
 
-JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent) {
+JoinDialog::JoinDialog(QWidget* parent, Search searchGames)
+    : QDialog(parent), searchGames_(std::move(searchGames)) {
+    if (!searchGames_) {
+        searchGames_ = [](std::string& error) {
+            return lobby::findLanGames(net::protocolVersion, net::defaultPort, answerWait, error);
+        };
+    }
     setWindowTitle(QObject::tr("Join Online Match"));
     auto* layout = new QVBoxLayout(this);
     auto* gamesLabel = new QLabel(QObject::tr("&Games on this network:"), this);
@@ -58,7 +64,7 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent) {
 
     QObject::connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    QObject::connect(again_, &QPushButton::clicked, this, [this] { search(); });
+    QObject::connect(again_, &QPushButton::clicked, this, [this] { this->search(); });
     QObject::connect(games_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr && (item->flags() & Qt::ItemIsEnabled)) {
             address_->setText(item->data(Qt::UserRole).toString());
@@ -72,7 +78,7 @@ JoinDialog::JoinDialog(QWidget* parent) : QDialog(parent) {
     });
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { collect(); });
     address_->setFocus();
-    search();
+    this->search();
 }
 
 // A search still under way is waited for: it ends within a second.
@@ -89,10 +95,9 @@ void JoinDialog::search() {
     }
     again_->setEnabled(false);
     note_->setText(QObject::tr("Looking for games on this network..."));
-    search_ = std::async(std::launch::async, [] {
+    search_ = std::async(std::launch::async, [games = searchGames_] {
         Found found;
-        found.games =
-            lobby::findLanGames(net::protocolVersion, net::defaultPort, answerWait, found.error);
+        found.games = games(found.error);
         return found;
     });
     timer_.start(50);

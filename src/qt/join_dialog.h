@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <future>
 #include <string>
 #include <vector>
@@ -26,7 +27,10 @@ QString foundGameLine(const lobby::FoundGame& found, std::uint16_t version);
 // this machine's networks as they answer: choosing one fills in its address.
 class JoinDialog final : public QDialog {
 public:
-    explicit JoinDialog(QWidget* parent);
+    // Looks for games on the network; what went wrong in `error`.
+    using Search = std::function<std::vector<lobby::FoundGame>(std::string& error)>;
+    // By default the hosts on this machine's networks are asked, for a second.
+    explicit JoinDialog(QWidget* parent, Search searchGames = {});
     ~JoinDialog() override;
 
     QString address() const;
@@ -42,6 +46,7 @@ private:
     };
     void collect();
 
+    Search searchGames_;
     QLineEdit* address_ = nullptr;
     QListWidget* games_ = nullptr;
     QLabel* note_ = nullptr;

@@ -4,7 +4,8 @@
 # End-to-end test of the lobby's window: the game's own lobby runs on
 # loopback, two game windows sign in to it from their lobby windows, see
 # each other, chat, and play a match that one hosts and the other joins
-# from there; after it both wait again. Screenshots of each step stay in
+# from there. The lobby stops during the match and starts again: the match
+# goes on, and both sign in again. After it both wait again. Screenshots of each step stay in
 # BUILD_DIR/lobby-e2e-shots for a person to look at.
 #
 # usage: lobby_test.sh GLOOB_BINARY BUILD_DIR SOURCE_DIR GLOOB_SIM_BINARY
@@ -75,13 +76,18 @@ ok "a virtual X server and a window manager run on :$DISPLAY_NUMBER"
 
 # The lobby on a free port of loopback, as a player would run it.
 LOBBY_PORT=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-TMPDIR="$WORK" bash "$SOURCE_DIR/scripts/run-lobby.sh" "$LOBBY_PORT" 127.0.0.1 >"$WORK/lobby.log" 2>&1 </dev/null &
-PIDS+=($!)
-deadline=$(($(now_ms) + 30000))
-until (echo >"/dev/tcp/127.0.0.1/$LOBBY_PORT") 2>/dev/null; do
-    (($(now_ms) < deadline)) || fatal "the lobby listens on 127.0.0.1:$LOBBY_PORT" "$(tail -5 "$WORK/lobby.log")"
-    sleep 0.2
-done
+start_lobby() {
+    TMPDIR="$WORK" bash "$SOURCE_DIR/scripts/run-lobby.sh" "$LOBBY_PORT" 127.0.0.1 \
+        >>"$WORK/lobby.log" 2>&1 </dev/null &
+    PIDS+=($!)
+    LOBBY_PID=$!
+    local deadline=$(($(now_ms) + 30000))
+    until (echo >"/dev/tcp/127.0.0.1/$LOBBY_PORT") 2>/dev/null; do
+        (($(now_ms) < deadline)) || return 1
+        sleep 0.2
+    done
+}
+start_lobby || fatal "the lobby listens on 127.0.0.1:$LOBBY_PORT" "$(tail -5 "$WORK/lobby.log")"
 ok "the lobby listens on 127.0.0.1:$LOBBY_PORT"
 
 # Each player's machine has its own settings, with the name they went by
@@ -184,17 +190,40 @@ sleep 1
 shot 2-playing
 
 # Play! on Ann's window starts the match; a three-ball match where nobody
-# returns the ball lasts some 12 s. Bob walks a step at 18 s: the
-# recordings hold the match up to then.
+# returns the ball lasts some 12 s. The lobby stops 2 s into it and is back
+# 4 s later: the windows say so and sign in again, and the match goes on.
+# Bob walks a step at 18 s: the recordings hold the match up to then.
 focus "$ANN_GAME"
 xdotool key Return
-sleep 18
+sleep 2
+stop_process "$LOBBY_PID"
+for side in ann bob; do
+    logged "$side" "gloob: lobby: signing in again in" ||
+        not_ok "${side^}'s window says the lobby went away" "$(tail -3 "$WORK/$side.log")"
+done
+shot 3-lobby-gone
+sleep 2
+start_lobby || fatal "the lobby starts again" "$(tail -5 "$WORK/lobby.log")"
+for side in ann bob; do
+    deadline=$(($(now_ms) + 20000))
+    until (($(grep -c "gloob: lobby: in the lobby as ${side^}" "$WORK/$side.log") >= 2)); do
+        (($(now_ms) < deadline)) || break
+        sleep 0.2
+    done
+done
+if (($(grep -c "in the lobby as Ann" "$WORK/ann.log") >= 2 &&
+    $(grep -c "in the lobby as Bob" "$WORK/bob.log") >= 2)); then
+    ok "both windows said the lobby went away and signed in again when it came back"
+else
+    not_ok "both windows signed in again when the lobby came back" "$(tail -3 "$WORK/ann.log")"
+fi
+sleep 11
 focus "$BOB_GAME"
 xdotool keydown d
 sleep 0.2
 xdotool keyup d
 sleep 1
-shot 3-game-over
+shot 4-game-over
 
 # Bob leaves the match from his lobby window: both wait again.
 focus "$BOB_LOBBY"
@@ -205,7 +234,7 @@ logged ann "gloob: lobby: Bob - waiting" && logged bob "gloob: lobby: Ann - wait
     ok "after the match each lobby window lists the other as waiting" ||
     not_ok "after the match each lobby window lists the other as waiting" "$(tail -3 "$WORK/bob.log")"
 sleep 1
-shot 4-waiting-again
+shot 5-waiting-again
 window_of "$BOB_PID" '^Gloob Volleyballl$' >/dev/null &&
     ok "Bob's game window is back on a game of its own" ||
     not_ok "Bob's game window is back on a game of its own"

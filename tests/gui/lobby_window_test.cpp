@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "net/protocol.h"
+#include "qt/join_dialog.h"
 #include "qt/lobby_window.h"
 
 #include <QLabel>
@@ -123,6 +124,26 @@ TEST(LobbyWindow, SaysWhenTheLobbyIsGoneAndTriesAgain) {
     s.window->signOut();
     EXPECT_EQ(s.window->session(), nullptr);
     EXPECT_TRUE(s.window->nameField()->isEnabled());
+}
+
+// The games that answered, one a line; one of another version cannot be
+// chosen; choosing a game fills in its address, and activating it joins.
+TEST(JoinDialog, ListsTheGamesOnTheNetworkToChooseFrom) {
+    const std::uint16_t v = net::protocolVersion;
+    JoinDialog dialog(nullptr, [v](std::string&) {
+        return std::vector<lobby::FoundGame>{
+            {{v, 8, "Ann"}, "198.51.100.1", 27960},
+            {{static_cast<std::uint16_t>(v + 1), 5, "Old"}, "198.51.100.2", 27960}};
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.games()->count() == 2; }, 5000));
+    EXPECT_EQ(dialog.games()->item(0)->text().toStdString(), "Ann at 198.51.100.1:27960, 8 balls");
+    EXPECT_EQ(dialog.games()->item(1)->text().toStdString(),
+              "Old at 198.51.100.2:27960, another version of the game");
+    EXPECT_FALSE(dialog.games()->item(1)->flags() & Qt::ItemIsEnabled);
+    dialog.games()->setCurrentRow(0);
+    EXPECT_EQ(dialog.address().toStdString(), "198.51.100.1:27960");
+    emit dialog.games()->itemActivated(dialog.games()->item(0));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 } // namespace
