@@ -9,8 +9,10 @@ namespace gloob::lobby {
 
 namespace {
 
-// How long a joiner waits for the host's answer.
+// How long a joiner waits for the host's answer, and a player who is asked
+// has to answer (less: the answer must still find the asker waiting).
 constexpr auto answerLimit = std::chrono::seconds(20);
+constexpr auto askedLimit = std::chrono::seconds(15);
 
 std::uint32_t freshSeed() {
     std::random_device random;
@@ -53,6 +55,14 @@ std::string LobbySession::shownName(const std::string& nick) const {
     return found != roster().end() ? found->second.name : cleanName(nick);
 }
 
+bool LobbySession::challengeable(const std::string& nick) const {
+    const auto found = roster().find(nick);
+    return inRoom() && state_.activity == Activity::waiting && !asked_ && !pending_ &&
+           found != roster().end() && found->second.state &&
+           found->second.state->version == version_ &&
+           found->second.state->activity == Activity::waiting;
+}
+
 bool LobbySession::joinable(const std::string& nick) const {
     const auto found = roster().find(nick);
     return inRoom() && state_.activity == Activity::waiting && !asked_ && found != roster().end() &&
@@ -61,6 +71,12 @@ bool LobbySession::joinable(const std::string& nick) const {
 }
 
 void LobbySession::poll(Clock::time_point now) {
+    now_ = now;
+    if (pending_ && now >= pending_->until) {
+        const std::string from = pending_->from;
+        line(shownName(from) + " was not answered in time and was declined");
+        decline(from);
+    }
     if (!client_) {
         if (!retryAt_ || now < *retryAt_) {
             return;
@@ -89,6 +105,10 @@ void LobbySession::poll(Clock::time_point now) {
         client_.reset();
         wasInRoom_ = false;
         asked_.reset();
+        if (pending_) {
+            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}});
+            pending_.reset();
+        }
         retryAt_ = backoff_.failed(now);
         const auto wait = std::chrono::ceil<std::chrono::seconds>(*retryAt_ - now);
         line("signing in again in " + std::to_string(wait.count()) + " s");
@@ -116,11 +136,18 @@ void LobbySession::handle(LobbyEvent event) {
             line(cleanName(event.from) + " left the lobby");
             asked_.reset();
         }
+        if (pending_ && pending_->from == event.from && !event.occupant) {
+            line(cleanName(event.from) + " left the lobby");
+            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}});
+            pending_.reset();
+        }
         events_.push_back({Event::Kind::roster, std::move(event.from), {}, {}});
         break;
     case LobbyEvent::Kind::introduction:
         if (event.introduction.kind == IntroductionKind::join) {
             answerJoin(event.from, event.introduction);
+        } else if (event.introduction.kind == IntroductionKind::challenge) {
+            answerChallenge(event.from, event.introduction);
         } else {
             answerToMe(event.from, event.introduction);
         }
@@ -139,6 +166,13 @@ void LobbySession::answerJoin(const std::string& from, const Introduction& asked
         why = "another version of the game";
     } else if (!address) {
         why = "this machine has no address the lobby reaches";
+    } else if (askFirst_ && pending_) {
+        why = "this player is answering another request";
+    } else if (askFirst_) {
+        pending_ = Pending{from, asked, now_ + askedLimit};
+        line(shown + " asks to join your match");
+        events_.push_back({Event::Kind::asking, from, "join", {}});
+        return;
     } else {
         answer.kind = IntroductionKind::accept;
         answer.candidates = {Candidate{*address, hostPort_}};
@@ -151,6 +185,56 @@ void LobbySession::answerJoin(const std::string& from, const Introduction& asked
     taken_ = from;
     line(shown + " joins the match");
     events_.push_back({Event::Kind::accepted, from, {}, {}});
+}
+
+void LobbySession::answerChallenge(const std::string& from, const Introduction& asked) {
+    const std::string shown = shownName(from);
+    std::string why;
+    if (state_.activity != Activity::waiting || asked_ || pending_) {
+        why = "this player is busy";
+    } else if (asked.version != version_) {
+        why = "another version of the game";
+    } else {
+        pending_ = Pending{from, asked, now_ + askedLimit};
+        line(shown + " challenges you to a match");
+        events_.push_back({Event::Kind::asking, from, "challenge", {}});
+        return;
+    }
+    client_->introduce(from, {IntroductionKind::decline, version_, asked.secret, {}});
+    line(shown + " challenged you; declined: " + why);
+}
+
+bool LobbySession::accept(const std::string& nick, std::uint16_t port) {
+    if (!pending_ || pending_->from != nick || !client_) {
+        return false;
+    }
+    const Pending answered = *pending_;
+    pending_.reset();
+    const bool challenge = answered.asked.kind == IntroductionKind::challenge;
+    const std::uint16_t at = challenge ? port : hostPort_;
+    const auto address = client_->localAddress();
+    if (!address || at == 0 ||
+        (challenge ? state_.activity != Activity::waiting : state_.activity != Activity::hosting)) {
+        decline(nick);
+        return false;
+    }
+    client_->introduce(
+        nick,
+        {IntroductionKind::accept, version_, answered.asked.secret, {Candidate{*address, at}}});
+    taken_ = nick;
+    line(shownName(nick) + (challenge ? " plays your match" : " joins the match"));
+    return true;
+}
+
+void LobbySession::decline(const std::string& nick) {
+    if (!pending_ || pending_->from != nick) {
+        return;
+    }
+    if (client_) {
+        client_->introduce(nick, {IntroductionKind::decline, version_, pending_->asked.secret, {}});
+    }
+    events_.push_back({Event::Kind::withdrawn, nick, {}, {}});
+    pending_.reset();
 }
 
 void LobbySession::answerToMe(const std::string& from, const Introduction& answer) {
@@ -178,8 +262,9 @@ bool LobbySession::say(std::string_view text) {
     return client_->say(text);
 }
 
-void LobbySession::host(int balls, std::uint16_t port) {
+void LobbySession::host(int balls, std::uint16_t port, bool askFirst) {
     hostPort_ = port;
+    askFirst_ = askFirst;
     taken_.reset();
     asked_.reset();
     setState({version_, Activity::hosting, balls, {}, false});
@@ -189,14 +274,26 @@ bool LobbySession::join(const std::string& nick, Clock::time_point now) {
     if (!joinable(nick)) {
         return false;
     }
+    line("asking " + shownName(nick) + " to let you join");
+    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::join);
+}
+
+bool LobbySession::challenge(const std::string& nick, Clock::time_point now) {
+    if (!challengeable(nick)) {
+        return false;
+    }
+    line("challenging " + shownName(nick) + " to a match");
+    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::challenge);
+}
+
+bool LobbySession::ask(Asked asked, IntroductionKind kind) {
     const auto address = client_->localAddress();
     std::vector<Candidate> candidates;
     if (address) {
         candidates.push_back({*address, 0});
     }
-    asked_ = Asked{nick, newSecret(), now + answerLimit};
-    client_->introduce(nick, {IntroductionKind::join, version_, asked_->secret, candidates});
-    line("asking " + shownName(nick) + " to let you join");
+    asked_ = std::move(asked);
+    client_->introduce(asked_->host, {kind, version_, asked_->secret, candidates});
     return true;
 }
 
@@ -206,7 +303,11 @@ void LobbySession::playing(const std::string& with) {
 }
 
 void LobbySession::waiting() {
+    if (pending_) {
+        decline(pending_->from);
+    }
     hostPort_ = 0;
+    askFirst_ = false;
     taken_.reset();
     asked_.reset();
     setState({version_, Activity::waiting, 5, {}, false});
@@ -219,6 +320,7 @@ void LobbySession::leave(int waitMillis) {
     }
     retryAt_.reset();
     asked_.reset();
+    pending_.reset();
 }
 
 void LobbySession::setState(PlayerState state) {

@@ -24,11 +24,14 @@ public:
 
     struct Event {
         enum class Kind {
-            line,     // a line for the player: text
-            chat,     // `from` said text in the room
-            roster,   // the list of players changed
-            accepted, // this host took the joiner `from`; the match is theirs
-            meet,     // the host `from` accepted: connect to `where`
+            line,      // a line for the player: text
+            chat,      // `from` said text in the room
+            roster,    // the list of players changed
+            accepted,  // this host took the joiner `from`; the match is theirs
+            meet,      // the host `from` accepted: connect to `where`
+            asking,    // `from` asks to join (text "join") or challenges ("challenge"):
+                       // accept() or decline()
+            withdrawn, // the request of `from` is gone unanswered
         };
         Kind kind = Kind::line;
         std::string from; // the room's name of the occupant
@@ -58,14 +61,24 @@ public:
     std::string shownName(const std::string& nick) const;
     // Whether this player may ask to join the occupant's match now.
     bool joinable(const std::string& nick) const;
+    // Whether this player may challenge the occupant, who waits, now.
+    bool challengeable(const std::string& nick) const;
 
     bool say(std::string_view text);
     // Hosts a match of `balls` points whose machine listens on `port`: the
-    // first player who asks to join is taken, any later one declined.
-    void host(int balls, std::uint16_t port);
+    // first player who asks to join is taken, any later one declined; with
+    // `askFirst`, each is put to this player first (an asking event).
+    void host(int balls, std::uint16_t port, bool askFirst = false);
     // Asks a hosting player to be let into their match; the answer comes
     // as an event (meet) or a line.
     bool join(const std::string& nick, Clock::time_point now);
+    // Asks a waiting player to host a match for this one; the answer comes
+    // as for a join.
+    bool challenge(const std::string& nick, Clock::time_point now);
+    // Answers the request put to this player: a join lets the asker into
+    // the match hosted; a challenge accepted is hosted on `port`.
+    bool accept(const std::string& nick, std::uint16_t port = 0);
+    void decline(const std::string& nick);
     void playing(const std::string& with);
     void waiting();
     // Out of the room, and no more tries.
@@ -77,9 +90,17 @@ private:
         std::string secret;
         Clock::time_point until;
     };
+    // A request waiting for this player's answer.
+    struct Pending {
+        std::string from;
+        Introduction asked;
+        Clock::time_point until;
+    };
     void signIn();
     void handle(LobbyEvent event);
     void answerJoin(const std::string& from, const Introduction& asked);
+    void answerChallenge(const std::string& from, const Introduction& asked);
+    bool ask(Asked asked, IntroductionKind kind);
     void answerToMe(const std::string& from, const Introduction& answer);
     void setState(PlayerState state);
     void line(std::string text);
@@ -93,6 +114,9 @@ private:
     std::optional<Clock::time_point> retryAt_;
     bool wasInRoom_ = false;
     std::uint16_t hostPort_ = 0;
+    bool askFirst_ = false;
+    Clock::time_point now_{};
+    std::optional<Pending> pending_;
     std::optional<std::string> taken_;
     std::optional<Asked> asked_;
     std::vector<Event> events_;

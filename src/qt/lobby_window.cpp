@@ -4,12 +4,14 @@
 
 #include "net/protocol.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -93,8 +95,14 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     host_ = new QPushButton(QObject::tr("&Host"), this);
     join_ = new QPushButton(QObject::tr("&Join"), this);
     buttons->addWidget(host_);
+    challenge_ = new QPushButton(QObject::tr("Challen&ge"), this);
+    challenge_->setToolTip(QObject::tr("Ask a waiting player to host a match for you"));
     buttons->addWidget(join_);
+    buttons->addWidget(challenge_);
     grid->addLayout(buttons, 4, 0);
+    askFirst_ = new QCheckBox(QObject::tr("As&k me before a player joins"), this);
+    askFirst_->setChecked(hooks_.settings().lobbyAskFirst);
+    grid->addWidget(askFirst_, 5, 0);
 
     // Plain text only: nothing a stranger writes becomes a link or markup.
     chatView_ = new QPlainTextEdit(this);
@@ -124,6 +132,12 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     QObject::connect(say_, &QPushButton::clicked, this, [this] { say(); });
     QObject::connect(host_, &QPushButton::clicked, this, [this] { toggleHosting(); });
     QObject::connect(join_, &QPushButton::clicked, this, [this] { joinChosen(); });
+    QObject::connect(challenge_, &QPushButton::clicked, this, [this] { challengeChosen(); });
+    QObject::connect(askFirst_, &QCheckBox::toggled, this, [this](bool on) {
+        GameSettings settings = hooks_.settings();
+        settings.lobbyAskFirst = on;
+        hooks_.settingsChosen(settings);
+    });
     QObject::connect(players_, &QListWidget::itemDoubleClicked, this, [this] { joinChosen(); });
     QObject::connect(players_, &QListWidget::currentRowChanged, this, [this] { showState(); });
     // libstrophe is driven from here, a little at a time: the window and
@@ -186,6 +200,7 @@ void LobbyWindow::signOut() {
     if (!session_) {
         return;
     }
+    closeQuestion();
     session_->leave(goodbyeMillis);
     session_.reset();
     timer_.stop();
@@ -222,6 +237,11 @@ void LobbyWindow::poll() {
 
 void LobbyWindow::handle(const lobby::LobbySession::Event& event) {
     using Kind = lobby::LobbySession::Event::Kind;
+    // A message box of the game window's, open meanwhile, may have let the
+    // player sign out.
+    if (!session_) {
+        return;
+    }
     switch (event.kind) {
     case Kind::line:
         tell(fromStd(event.text));
@@ -245,6 +265,12 @@ void LobbyWindow::handle(const lobby::LobbySession::Event& event) {
     }
     case Kind::accepted:
         session_->playing(session_->shownName(event.from));
+        break;
+    case Kind::asking:
+        ask(event);
+        break;
+    case Kind::withdrawn:
+        closeQuestion();
         break;
     case Kind::meet: {
         const QString address =
@@ -286,7 +312,7 @@ void LobbyWindow::toggleHosting() {
     } else if (session_->state().activity == lobby::Activity::waiting && !hooks_.matchOn()) {
         if (const auto port = hooks_.host()) {
             ownMatch_ = true;
-            session_->host(ballsOf(hooks_.settings().matchLength), *port);
+            session_->host(ballsOf(hooks_.settings().matchLength), *port, askFirst_->isChecked());
             tell(QObject::tr("hosting a match on UDP port %1; the first player to join plays it")
                      .arg(*port));
         }
@@ -303,6 +329,77 @@ void LobbyWindow::joinChosen() {
         }
     }
     showState();
+}
+
+void LobbyWindow::challengeChosen() {
+    const QString nick = chosenNick();
+    if (session_ && !nick.isEmpty() && !hooks_.matchOn()) {
+        session_->challenge(nick.toStdString(), lobby::LobbySession::Clock::now());
+        for (const auto& event : session_->takeEvents()) {
+            handle(event);
+        }
+    }
+    showState();
+}
+
+// The question stays open beside the window: the lobby and the game go on
+// while the player thinks.
+void LobbyWindow::ask(const lobby::LobbySession::Event& event) {
+    closeQuestion();
+    const bool challenge = event.text == "challenge";
+    const QString name = fromStd(session_->shownName(event.from));
+    question_ = new QMessageBox(
+        QMessageBox::Question, QObject::tr("A Match?"),
+        challenge ? QObject::tr("%1 challenges you to a match: you would host it, with your "
+                                "match length. Play?")
+                        .arg(name)
+                  : QObject::tr("%1 asks to join your match. Let them in?").arg(name),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question_->setTextFormat(Qt::PlainText);
+    question_->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(question_, &QMessageBox::finished, this,
+                     [this, nick = event.from, challenge, box = question_](int result) {
+                         if (question_ == box) {
+                             question_ = nullptr;
+                             answer(nick, challenge, result == QMessageBox::Yes);
+                         }
+                     });
+    question_->open();
+}
+
+void LobbyWindow::answer(const std::string& nick, bool challenge, bool yes) {
+    if (!session_) {
+        return;
+    }
+    const std::string name = session_->shownName(nick);
+    if (!yes || (challenge && hooks_.matchOn())) {
+        session_->decline(nick);
+    } else if (!challenge) {
+        if (session_->accept(nick)) {
+            session_->playing(name);
+        }
+    } else if (const auto port = hooks_.host()) {
+        if (session_->accept(nick, *port)) {
+            ownMatch_ = true;
+            session_->playing(name);
+        } else {
+            hooks_.leave();
+        }
+    } else {
+        session_->decline(nick);
+    }
+    for (const auto& event : session_->takeEvents()) {
+        handle(event);
+    }
+    showState();
+}
+
+// A question that no longer waits for an answer goes without one.
+void LobbyWindow::closeQuestion() {
+    if (QMessageBox* box = question_) {
+        question_ = nullptr;
+        box->close();
+    }
 }
 
 QString LobbyWindow::chosenNick() const {
@@ -339,8 +436,9 @@ void LobbyWindow::showState() {
     // A match goes on while the lobby is away, and can be left.
     host_->setEnabled(session_ &&
                       (activity != lobby::Activity::waiting || (in && !hooks_.matchOn())));
-    join_->setEnabled(in && !hooks_.matchOn() && !chosenNick().isEmpty() &&
-                      session_->joinable(chosenNick().toStdString()));
+    const bool free = in && !hooks_.matchOn() && !chosenNick().isEmpty();
+    join_->setEnabled(free && session_->joinable(chosenNick().toStdString()));
+    challenge_->setEnabled(free && session_->challengeable(chosenNick().toStdString()));
 
     QString text;
     if (!session_) {

@@ -14,7 +14,9 @@
 #include <memory>
 #include <optional>
 
+class QCheckBox;
 class QLabel;
+class QMessageBox;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -64,6 +66,11 @@ public:
     QPushButton* signInButton() const { return signIn_; }
     QPushButton* hostButton() const { return host_; }
     QPushButton* joinButton() const { return join_; }
+    QPushButton* challengeButton() const { return challenge_; }
+    QCheckBox* askFirstBox() const { return askFirst_; }
+    // The question put to this player when someone asks to join or
+    // challenges them; nothing while none is.
+    QMessageBox* question() const { return question_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +81,10 @@ private:
     void say();
     void toggleHosting();
     void joinChosen();
+    void challengeChosen();
+    void ask(const lobby::LobbySession::Event& event);
+    void answer(const std::string& nick, bool challenge, bool yes);
+    void closeQuestion();
     void showRoster();
     void showState();
     void tell(const QString& text);
@@ -95,6 +106,9 @@ private:
     QPushButton* say_ = nullptr;
     QPushButton* host_ = nullptr;
     QPushButton* join_ = nullptr;
+    QPushButton* challenge_ = nullptr;
+    QCheckBox* askFirst_ = nullptr;
+    QMessageBox* question_ = nullptr;
 };
 
 } // namespace gloob

@@ -36,6 +36,7 @@ const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
 const QString lobbyNameKey = QStringLiteral("lobby/name");
 const QString lobbyServerKey = QStringLiteral("lobby/server");
+const QString lobbyAskFirstKey = QStringLiteral("lobby/askFirst");
 // Longer than any name or server the lobby takes: a damaged file's.
 constexpr qsizetype maxLobbyText = 255;
 
@@ -218,10 +219,12 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readVolume(store, settings.volume, warn);
     readText(store, lobbyNameKey, settings.lobbyName, warn);
     readText(store, lobbyServerKey, settings.lobbyServer, warn);
+    readFlag(store, lobbyAskFirstKey, settings.lobbyAskFirst, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey, playerKeyOf(1),
-                      playerKeyOf(2), soundKey,      volumeKey,   lobbyNameKey,   lobbyServerKey};
+    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey,     padsSwappedKey,
+                      playerKeyOf(1), playerKeyOf(2), soundKey,        volumeKey,
+                      lobbyNameKey,   lobbyServerKey, lobbyAskFirstKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -257,6 +260,7 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     store.setValue(volumeKey, settings.volume);
     store.setValue(lobbyNameKey, settings.lobbyName);
     store.setValue(lobbyServerKey, settings.lobbyServer);
+    store.setValue(lobbyAskFirstKey, flagText(settings.lobbyAskFirst));
     store.sync();
 }
 

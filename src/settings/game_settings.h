@@ -35,6 +35,8 @@ struct GameSettings {
     // The lobby: the name the player goes by there, and the server.
     QString lobbyName;
     QString lobbyServer = QStringLiteral("localhost");
+    // A player who asks to join is put to the host first, not let in at once.
+    bool lobbyAskFirst = false;
 
     bool operator==(const GameSettings&) const = default;
 };

@@ -5,7 +5,8 @@
 # loopback, two game windows sign in to it from their lobby windows, see
 # each other, chat, and play a match that one hosts and the other joins
 # from there. The lobby stops during the match and starts again: the match
-# goes on, and both sign in again. After it both wait again. Screenshots of each step stay in
+# goes on, and both sign in again. After it both wait again; then one
+# challenges the other, who accepts and hosts. Screenshots of each step stay in
 # BUILD_DIR/lobby-e2e-shots for a person to look at.
 #
 # usage: lobby_test.sh GLOOB_BINARY BUILD_DIR SOURCE_DIR GLOOB_SIM_BINARY
@@ -75,7 +76,12 @@ done
 ok "a virtual X server and a window manager run on :$DISPLAY_NUMBER"
 
 # The lobby on a free port of loopback, as a player would run it.
-LOBBY_PORT=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+LOBBY_PORT=""
+for _ in $(seq 1 50); do
+    port=$((30000 + RANDOM % 20000))
+    (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null || { LOBBY_PORT=$port && break; }
+done
+[[ -n $LOBBY_PORT ]] || fatal "a free port on loopback for the lobby"
 start_lobby() {
     TMPDIR="$WORK" bash "$SOURCE_DIR/scripts/run-lobby.sh" "$LOBBY_PORT" 127.0.0.1 \
         >>"$WORK/lobby.log" 2>&1 </dev/null &
@@ -263,4 +269,23 @@ else
     not_ok "both machines recorded the same match" \
         "$(diff <(head -n "$lines" "$WORK/ann.trace") <(head -n "$lines" "$WORK/bob.trace") | head -3)"
 fi
+# Ann, back from the message that Bob left, challenges Bob; he says yes, and
+# hosts the match she joins.
+focus "$(window_of "$ANN_PID" '^Gloob Volleyball$')"
+xdotool key Return
+focus "$ANN_LOBBY"
+xdotool key alt+p Home alt+g
+BOB_QUESTION=$(window_of "$BOB_PID" '^A Match\?$') ||
+    fatal "Bob is asked whether he takes Ann's challenge" "$(tail -3 "$WORK/bob.log")"
+shot 6-challenged
+focus "$BOB_QUESTION"
+xdotool key y
+if window_of "$BOB_PID" "Online: Player 1" >/dev/null && window_of "$ANN_PID" "Online: Player 2" >/dev/null; then
+    ok "a challenge Bob accepts starts a match he hosts and Ann joins"
+else
+    not_ok "a challenge Bob accepts starts a match he hosts and Ann joins" "$(tail -3 "$WORK/ann.log")"
+fi
+focus "$ANN_LOBBY"
+xdotool key alt+l
+logged bob "gloob: lobby: Ann - waiting" || true
 kill -0 "$ANN_PID" && kill -0 "$BOB_PID" && ok "both games still run" || not_ok "both games still run"

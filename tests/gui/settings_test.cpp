@@ -133,6 +133,7 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.volume = 75;
     chosen.lobbyName = QStringLiteral("Zoë");
     chosen.lobbyServer = QStringLiteral("lobby.example.org");
+    chosen.lobbyAskFirst = true;
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);

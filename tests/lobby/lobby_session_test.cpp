@@ -46,7 +46,10 @@ TEST_P(SignInWaits, DoubleUpToAMinute) {
 
 INSTANTIATE_TEST_SUITE_P(Table, SignInWaits,
                          ::testing::Values(Backoff{0, 1s}, Backoff{1, 2s}, Backoff{2, 4s},
-                                           Backoff{5, 32s}, Backoff{6, 60s}, Backoff{40, 60s}));
+                                           Backoff{5, 32s}, Backoff{6, 60s}, Backoff{40, 60s}),
+                         [](const auto& info) {
+                             return "After" + std::to_string(info.param.failures) + "Failures";
+                         });
 
 TEST(SignInBackoff, StartsAgainOnceInTheRoomAndDiffersBetweenPlayers) {
     SignInBackoff first(1);
@@ -148,6 +151,55 @@ TEST(LobbySession, IntroducesAHostAndAJoinerAndOnlyOne) {
         const auto b = stateOf(cid, "Bob");
         return a && b && a->activity == Activity::waiting && b->activity == Activity::waiting;
     }));
+}
+
+// A challenge, and a join to a host who asks first, are put to the player
+// asked, whose answer decides: yes introduces the two, no tells the asker.
+TEST(LobbySession, ChallengesAndJoinsAskedFirstAreThePlayersToAnswer) {
+    if (!prosodyInstalled()) {
+        GTEST_SKIP() << "prosody is not installed (scripts/install-deps.sh test installs it)";
+    }
+    using Kind = LobbySession::Event::Kind;
+    LobbyServer server;
+    ASSERT_EQ(server.failure(), "");
+    LobbySession ann(server.lobbyAddress(), "Ann", net::protocolVersion);
+    LobbySession bob(server.lobbyAddress(), "Bob", net::protocolVersion);
+    Room room{{&ann, &bob}, {}, {}};
+    ASSERT_TRUE(room.until([&] { return ann.challengeable("Bob") && bob.challengeable("Ann"); }))
+        << ::testing::PrintToString(room.lines);
+
+    // Declined: the challenger hears it and may ask again.
+    ASSERT_TRUE(ann.challenge("Bob", Clock::now()));
+    EXPECT_FALSE(ann.challengeable("Bob")) << "one request at a time";
+    ASSERT_TRUE(room.until([&] { return room.find(1, Kind::asking); }));
+    EXPECT_EQ(room.find(1, Kind::asking)->text, "challenge");
+    bob.decline(room.find(1, Kind::asking)->from);
+    ASSERT_TRUE(room.until([&] { return ann.challengeable("Bob"); }))
+        << ::testing::PrintToString(room.lines);
+    EXPECT_EQ(room.find(0, Kind::meet), nullptr);
+
+    // Accepted: the challenged player hosts, and the challenger meets them there.
+    room.events = {};
+    ASSERT_TRUE(ann.challenge("Bob", Clock::now()));
+    ASSERT_TRUE(room.until([&] { return room.find(1, Kind::asking); }));
+    ASSERT_TRUE(bob.accept(room.find(1, Kind::asking)->from, 5151));
+    ASSERT_TRUE(room.until([&] { return room.find(0, Kind::meet); }))
+        << ::testing::PrintToString(room.lines);
+    EXPECT_EQ(room.find(0, Kind::meet)->where, (Candidate{"127.0.0.1", 5151}));
+
+    // A host who asks first: nothing happens until they say yes.
+    ann.waiting();
+    bob.host(5, 6161, true);
+    ASSERT_TRUE(room.until([&] { return ann.joinable("Bob"); }));
+    room.events = {};
+    ASSERT_TRUE(ann.join("Bob", Clock::now()));
+    ASSERT_TRUE(room.until([&] { return room.find(1, Kind::asking); }));
+    EXPECT_EQ(room.find(1, Kind::asking)->text, "join");
+    EXPECT_EQ(room.find(0, Kind::meet), nullptr);
+    ASSERT_TRUE(bob.accept(room.find(1, Kind::asking)->from));
+    ASSERT_TRUE(room.until([&] { return room.find(0, Kind::meet); }))
+        << ::testing::PrintToString(room.lines);
+    EXPECT_EQ(room.find(0, Kind::meet)->where, (Candidate{"127.0.0.1", 6161}));
 }
 
 // The lobby goes away: the player is told, tries again with back-off, and
