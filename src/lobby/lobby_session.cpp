@@ -21,16 +21,18 @@ std::uint32_t freshSeed() {
 
 } // namespace
 
-LobbySession::LobbySession(LobbyAddress address, std::string name, std::uint16_t version)
-    : address_(std::move(address)), name_(std::move(name)),
-      version_(version), state_{version, Activity::waiting, 5, {}, false}, backoff_(freshSeed()) {
+LobbySession::LobbySession(LobbyAddress address, std::string name, std::uint16_t version,
+                           std::optional<Account> account)
+    : address_(std::move(address)), name_(std::move(name)), version_(version),
+      account_(std::move(account)), state_{version, Activity::waiting, 5, {}, false},
+      backoff_(freshSeed()) {
     signIn();
 }
 
 LobbySession::~LobbySession() = default;
 
 void LobbySession::signIn() {
-    client_ = std::make_unique<LobbyClient>(address_, name_, state_);
+    client_ = std::make_unique<LobbyClient>(address_, name_, state_, account_);
 }
 
 bool LobbySession::inRoom() const {
@@ -100,6 +102,7 @@ void LobbySession::poll(Clock::time_point now) {
         events_.push_back({Event::Kind::roster, {}, {}, {}});
     }
     if (status == LobbyClient::Status::closed) {
+        everSignedIn_ = everSignedIn_ || client_->everSignedIn();
         // A running match goes on without the lobby; the presence says it
         // again once back.
         client_.reset();
@@ -108,6 +111,12 @@ void LobbySession::poll(Clock::time_point now) {
         if (pending_) {
             events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}});
             pending_.reset();
+        }
+        // An account the lobby never took would only be refused again.
+        if (account_ && !everSignedIn_) {
+            line("not trying again: sign in with another account or password");
+            events_.push_back({Event::Kind::roster, {}, {}, {}});
+            return;
         }
         retryAt_ = backoff_.failed(now);
         const auto wait = std::chrono::ceil<std::chrono::seconds>(*retryAt_ - now);

@@ -39,7 +39,8 @@ public:
         Candidate where;
     };
 
-    LobbySession(LobbyAddress address, std::string name, std::uint16_t version);
+    LobbySession(LobbyAddress address, std::string name, std::uint16_t version,
+                 std::optional<Account> account = std::nullopt);
     ~LobbySession();
     LobbySession(const LobbySession&) = delete;
     LobbySession& operator=(const LobbySession&) = delete;
@@ -52,6 +53,8 @@ public:
     bool encrypted() const;
     // The name the room knows this player by, once in it.
     std::string nick() const;
+    // The lobby refused to let this player in, and no more tries are made.
+    bool refused() const { return !client_ && !retryAt_; }
     // When the next try to sign in is due, while the lobby is away.
     std::optional<Clock::time_point> retryAt() const { return retryAt_; }
     // The players in the room, this one not among them; empty while away.
@@ -108,6 +111,8 @@ private:
     LobbyAddress address_;
     std::string name_;
     std::uint16_t version_;
+    std::optional<Account> account_;
+    bool everSignedIn_ = false;
     PlayerState state_;
     std::unique_ptr<LobbyClient> client_;
     SignInBackoff backoff_;

@@ -81,16 +81,35 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     signInRow->addWidget(signIn_);
     grid->addLayout(signInRow, 0, 0, 1, 2);
 
+    // Only a lobby that asks for an account needs one.
+    auto* accountRow = new QHBoxLayout;
+    account_ = new QLineEdit(hooks_.settings().lobbyAccount, this);
+    account_->setPlaceholderText(QObject::tr("none: sign in without an account"));
+    password_ = new QLineEdit(hooks_.settings().lobbyPassword, this);
+    password_->setEchoMode(QLineEdit::Password);
+    keepPassword_ = new QCheckBox(QObject::tr("Keep the password"), this);
+    keepPassword_->setChecked(!hooks_.settings().lobbyPassword.isEmpty());
+    auto* accountLabel = new QLabel(QObject::tr("&Account:"), this);
+    accountLabel->setBuddy(account_);
+    auto* passwordLabel = new QLabel(QObject::tr("Pass&word:"), this);
+    passwordLabel->setBuddy(password_);
+    accountRow->addWidget(accountLabel);
+    accountRow->addWidget(account_, 1);
+    accountRow->addWidget(passwordLabel);
+    accountRow->addWidget(password_, 1);
+    accountRow->addWidget(keepPassword_);
+    grid->addLayout(accountRow, 1, 0, 1, 2);
+
     status_ = new QLabel(this);
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
-    grid->addWidget(status_, 1, 0, 1, 2);
+    grid->addWidget(status_, 2, 0, 1, 2);
 
     players_ = new QListWidget(this);
     auto* playersLabel = new QLabel(QObject::tr("&Players"), this);
     playersLabel->setBuddy(players_);
-    grid->addWidget(playersLabel, 2, 0);
-    grid->addWidget(players_, 3, 0);
+    grid->addWidget(playersLabel, 3, 0);
+    grid->addWidget(players_, 4, 0);
     auto* buttons = new QHBoxLayout;
     host_ = new QPushButton(QObject::tr("&Host"), this);
     join_ = new QPushButton(QObject::tr("&Join"), this);
@@ -99,10 +118,10 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     challenge_->setToolTip(QObject::tr("Ask a waiting player to host a match for you"));
     buttons->addWidget(join_);
     buttons->addWidget(challenge_);
-    grid->addLayout(buttons, 4, 0);
+    grid->addLayout(buttons, 5, 0);
     askFirst_ = new QCheckBox(QObject::tr("As&k me before a player joins"), this);
     askFirst_->setChecked(hooks_.settings().lobbyAskFirst);
-    grid->addWidget(askFirst_, 5, 0);
+    grid->addWidget(askFirst_, 6, 0);
 
     // Plain text only: nothing a stranger writes becomes a link or markup.
     chatView_ = new QPlainTextEdit(this);
@@ -110,8 +129,8 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     chatView_->setMaximumBlockCount(keptChatLines);
     chatView_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* chatLabel = new QLabel(QObject::tr("&Chat"), this);
-    grid->addWidget(chatLabel, 2, 1);
-    grid->addWidget(chatView_, 3, 1);
+    grid->addWidget(chatLabel, 3, 1);
+    grid->addWidget(chatView_, 4, 1);
     auto* chatRow = new QHBoxLayout;
     chat_ = new QLineEdit(this);
     chat_->setMaxLength(static_cast<int>(lobby::maxChatCharacters));
@@ -120,7 +139,7 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     say_ = new QPushButton(QObject::tr("Sa&y"), this);
     chatRow->addWidget(chat_, 1);
     chatRow->addWidget(say_);
-    grid->addLayout(chatRow, 4, 1);
+    grid->addLayout(chatRow, 5, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
 
@@ -183,13 +202,20 @@ void LobbyWindow::signIn() {
         server_->setFocus();
         return;
     }
+    const QString account = account_->text().trimmed();
     GameSettings settings = hooks_.settings();
     settings.lobbyName = name;
     settings.lobbyServer = server;
+    settings.lobbyAccount = account;
+    settings.lobbyPassword = keepPassword_->isChecked() ? password_->text() : QString();
     hooks_.settingsChosen(settings);
     serverShown_ = server;
-    session_ =
-        std::make_unique<lobby::LobbySession>(*address, name.toStdString(), net::protocolVersion);
+    std::optional<lobby::Account> signInAs;
+    if (!account.isEmpty()) {
+        signInAs = lobby::Account{account.toStdString(), password_->text().toStdString()};
+    }
+    session_ = std::make_unique<lobby::LobbySession>(*address, name.toStdString(),
+                                                     net::protocolVersion, signInAs);
     timer_.start(pollMillis);
     chat_->setFocus();
     showRoster();
@@ -424,8 +450,10 @@ void LobbyWindow::showRoster() {
 
 void LobbyWindow::showState() {
     const bool in = session_ && session_->inRoom();
-    name_->setEnabled(!session_);
-    server_->setEnabled(!session_);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{name_, server_, account_, password_, keepPassword_}) {
+        field->setEnabled(!session_);
+    }
     signIn_->setText(session_ ? QObject::tr("&Sign Out") : QObject::tr("&Sign In"));
     chat_->setEnabled(in);
     say_->setEnabled(in);
@@ -450,6 +478,10 @@ void LobbyWindow::showState() {
                            "played goes on.")
                    .arg(serverShown_)
                    .arg(std::max<std::int64_t>(0, wait.count()));
+    } else if (session_->refused()) {
+        text = QObject::tr("The lobby at %1 did not let you in. Sign out, then sign in with "
+                           "another account or password.")
+                   .arg(serverShown_);
     } else if (!in) {
         text = QObject::tr("Signing in to %1...").arg(serverShown_);
     } else {

@@ -98,6 +98,9 @@ private:
     QTimer timer_;
     QLineEdit* name_ = nullptr;
     QLineEdit* server_ = nullptr;
+    QLineEdit* account_ = nullptr;
+    QLineEdit* password_ = nullptr;
+    QCheckBox* keepPassword_ = nullptr;
     QPushButton* signIn_ = nullptr;
     QLabel* status_ = nullptr;
     QListWidget* players_ = nullptr;

@@ -37,6 +37,8 @@ const QString volumeKey = QStringLiteral("options/volume");
 const QString lobbyNameKey = QStringLiteral("lobby/name");
 const QString lobbyServerKey = QStringLiteral("lobby/server");
 const QString lobbyAskFirstKey = QStringLiteral("lobby/askFirst");
+const QString lobbyAccountKey = QStringLiteral("lobby/account");
+const QString lobbyPasswordKey = QStringLiteral("lobby/password");
 // Longer than any name or server the lobby takes: a damaged file's.
 constexpr qsizetype maxLobbyText = 255;
 
@@ -220,11 +222,14 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readText(store, lobbyNameKey, settings.lobbyName, warn);
     readText(store, lobbyServerKey, settings.lobbyServer, warn);
     readFlag(store, lobbyAskFirstKey, settings.lobbyAskFirst, warn);
+    readText(store, lobbyAccountKey, settings.lobbyAccount, warn);
+    readText(store, lobbyPasswordKey, settings.lobbyPassword, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey,  heldKeysKey,     padsSwappedKey,
-                      playerKeyOf(1), playerKeyOf(2), soundKey,        volumeKey,
-                      lobbyNameKey,   lobbyServerKey, lobbyAskFirstKey};
+    QStringList known{matchLengthKey,  backgroundKey,  heldKeysKey,      padsSwappedKey,
+                      playerKeyOf(1),  playerKeyOf(2), soundKey,         volumeKey,
+                      lobbyNameKey,    lobbyServerKey, lobbyAskFirstKey, lobbyAccountKey,
+                      lobbyPasswordKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -261,6 +266,13 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     store.setValue(lobbyNameKey, settings.lobbyName);
     store.setValue(lobbyServerKey, settings.lobbyServer);
     store.setValue(lobbyAskFirstKey, flagText(settings.lobbyAskFirst));
+    store.setValue(lobbyAccountKey, settings.lobbyAccount);
+    // A password not asked to be kept leaves no trace in the file.
+    if (settings.lobbyPassword.isEmpty()) {
+        store.remove(lobbyPasswordKey);
+    } else {
+        store.setValue(lobbyPasswordKey, settings.lobbyPassword);
+    }
     store.sync();
 }
 

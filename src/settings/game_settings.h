@@ -35,6 +35,10 @@ struct GameSettings {
     // The lobby: the name the player goes by there, and the server.
     QString lobbyName;
     QString lobbyServer = QStringLiteral("localhost");
+    // An account on a lobby that asks for one (none: anonymous), and its
+    // password, kept only when the player asks for it.
+    QString lobbyAccount;
+    QString lobbyPassword;
     // A player who asks to join is put to the host first, not let in at once.
     bool lobbyAskFirst = false;
 

@@ -134,6 +134,8 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.lobbyName = QStringLiteral("Zoë");
     chosen.lobbyServer = QStringLiteral("lobby.example.org");
     chosen.lobbyAskFirst = true;
+    chosen.lobbyAccount = QStringLiteral("ann");
+    chosen.lobbyPassword = QStringLiteral("s3cret word");
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);

@@ -202,6 +202,27 @@ TEST(LobbySession, ChallengesAndJoinsAskedFirstAreThePlayersToAnswer) {
     EXPECT_EQ(room.find(0, Kind::meet)->where, (Candidate{"127.0.0.1", 6161}));
 }
 
+// A lobby that asks for an account lets in who has one; a wrong password is
+// told once, and not tried again.
+TEST(LobbySession, SignsInWithAnAccountAndStopsWhenRefused) {
+    if (!prosodyInstalled()) {
+        GTEST_SKIP() << "prosody is not installed (scripts/install-deps.sh test installs it)";
+    }
+    LobbyServer server(0, true);
+    ASSERT_EQ(server.failure(), "");
+    ASSERT_TRUE(server.addAccount("ann", "s3cret"));
+    LobbySession ann(server.lobbyAddress(), "Ann", net::protocolVersion, Account{"ann", "s3cret"});
+    LobbySession eve(server.lobbyAddress(), "Eve", net::protocolVersion, Account{"ann", "guessed"});
+    Room room{{&ann, &eve}, {}, {}};
+    ASSERT_TRUE(room.until([&] { return ann.inRoom() && eve.refused(); }))
+        << ::testing::PrintToString(room.lines);
+    EXPECT_NE(std::find(room.lines.begin(), room.lines.end(),
+                        "1: could not sign in to the lobby: is the account or password wrong?"),
+              room.lines.end())
+        << ::testing::PrintToString(room.lines);
+    EXPECT_FALSE(eve.retryAt().has_value());
+}
+
 // The lobby goes away: the player is told, tries again with back-off, and
 // is back in the room, saying what they do, once the lobby is.
 TEST(LobbySession, SignsInAgainWhenTheLobbyComesBack) {
