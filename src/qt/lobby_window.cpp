@@ -335,11 +335,15 @@ void LobbyWindow::toggleHosting() {
         ownMatch_ = false;
         hooks_.leave();
         session_->waiting();
-    } else if (session_->state().activity == lobby::Activity::waiting && !hooks_.matchOn()) {
+    } else if (!hooks_.matchOn()) {
         if (const auto port = hooks_.host()) {
             ownMatch_ = true;
             session_->host(ballsOf(hooks_.settings().matchLength), *port, askFirst_->isChecked());
-            tell(QObject::tr("hosting a match on UDP port %1; the first player to join plays it")
+            tell((askFirst_->isChecked()
+                      ? QObject::tr("hosting a match on UDP port %1; you are asked about each "
+                                    "player who wants to join")
+                      : QObject::tr("hosting a match on UDP port %1; the first player to join "
+                                    "plays it"))
                      .arg(*port));
         }
     }
