@@ -32,10 +32,6 @@ QString fromStd(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int ballsOf(MenuId matchLength) {
-    return matchLength == MenuId::mnu3 ? 3 : matchLength == MenuId::mnu8 ? 8 : 5;
-}
-
 } // namespace
 
 QString occupantLine(const lobby::Occupant& occupant, std::uint16_t version) {
@@ -338,7 +334,8 @@ void LobbyWindow::toggleHosting() {
     } else if (!hooks_.matchOn()) {
         if (const auto port = hooks_.host()) {
             ownMatch_ = true;
-            session_->host(ballsOf(hooks_.settings().matchLength), *port, askFirst_->isChecked());
+            session_->host(pointsToWin(hooks_.settings().matchLength), *port,
+                           askFirst_->isChecked());
             tell((askFirst_->isChecked()
                       ? QObject::tr("hosting a match on UDP port %1; you are asked about each "
                                     "player who wants to join")

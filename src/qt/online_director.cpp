@@ -110,12 +110,10 @@ std::unique_ptr<OnlinePlay> OnlineDirector::openHost(std::uint16_t port, QString
     const GameSettings& settings = hooks_.settings();
     const QString name =
         settings.lobbyName.isEmpty() ? QObject::tr("A Gloob player") : settings.lobbyName;
-    const int balls = settings.matchLength == MenuId::mnu3   ? 3
-                      : settings.matchLength == MenuId::mnu8 ? 8
-                                                             : 5;
     return OnlinePlay::host(
-        port, lobby::LanGame{net::protocolVersion, balls, name.toStdString()}, local_,
-        [this] { hooks_.changed(); }, error);
+        port,
+        lobby::LanGame{net::protocolVersion, pointsToWin(settings.matchLength), name.toStdString()},
+        local_, [this] { hooks_.changed(); }, error);
 }
 
 // The lobby's match: on the game's port when it is free, so that the local

@@ -45,6 +45,11 @@ struct GameSettings {
     bool operator==(const GameSettings&) const = default;
 };
 
+// The points that win a match of the chosen length.
+inline int pointsToWin(MenuId matchLength) {
+    return matchLength == MenuId::mnu3 ? 3 : matchLength == MenuId::mnu8 ? 8 : 5;
+}
+
 // Reports a value that was ignored, in one line.
 using SettingsWarning = std::function<void(const QString&)>;
 
