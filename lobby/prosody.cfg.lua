@@ -12,6 +12,8 @@
 --   GLOOB_LOBBY_INTERFACE  the address to listen on, every one unless given
 --   GLOOB_LOBBY_DOMAIN     the lobby's domain, localhost unless given
 --   GLOOB_LOBBY_CERTS      the certificates' folder, DATA/certs unless given
+--   GLOOB_LOBBY_AUTH       internal_hashed: only players with an account (made
+--                          with prosodyctl register); anonymous unless given
 
 local domain = ENV_GLOOB_LOBBY_DOMAIN or "localhost"
 
@@ -62,7 +64,7 @@ log = {
 }
 
 VirtualHost(domain)
-    authentication = "anonymous"
+    authentication = ENV_GLOOB_LOBBY_AUTH or "anonymous"
     -- An anonymous player exists while signed in; nothing is stored.
     allow_anonymous_s2s = false
 

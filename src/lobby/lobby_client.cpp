@@ -109,7 +109,9 @@ struct Callbacks {
         } else if (error != 0) {
             why += std::string(": ") + std::strerror(error);
         } else if (event == XMPP_CONN_FAIL || client->status_ == LobbyClient::Status::connecting) {
-            why = "could not sign in to the lobby";
+            why = client->withAccount_ && !client->everSignedIn_
+                      ? "could not sign in to the lobby: is the account or password wrong?"
+                      : "could not sign in to the lobby";
         }
         client->disconnected(why);
     }
@@ -148,7 +150,8 @@ std::string roomOf(const std::string& domain) {
     return "gloob-v" + std::to_string(net::protocolVersion) + "@rooms." + domain;
 }
 
-LobbyClient::LobbyClient(LobbyAddress address, std::string name, PlayerState state)
+LobbyClient::LobbyClient(LobbyAddress address, std::string name, PlayerState state,
+                         const std::optional<Account>& account)
     : address_(std::move(address)), room_(roomOf(address_.domain())), name_(cleanName(name)),
       nick_(name_), state_(std::move(state)), chatLimit_(5, std::chrono::seconds(1)),
       introductionLimit_(3, std::chrono::seconds(5)) {
@@ -162,7 +165,13 @@ LobbyClient::LobbyClient(LobbyAddress address, std::string name, PlayerState sta
     flags |= address_.local() ? XMPP_CONN_FLAG_TRUST_TLS : XMPP_CONN_FLAG_MANDATORY_TLS;
     xmpp_conn_set_flags(conn_, flags);
     // A JID of the domain alone signs in anonymously.
-    xmpp_conn_set_jid(conn_, address_.domain().c_str());
+    withAccount_ = account.has_value() && !account->user.empty();
+    if (withAccount_) {
+        xmpp_conn_set_jid(conn_, (account->user + "@" + address_.domain()).c_str());
+        xmpp_conn_set_pass(conn_, account->password.c_str());
+    } else {
+        xmpp_conn_set_jid(conn_, address_.domain().c_str());
+    }
     xmpp_handler_add(conn_, Callbacks::presence, nullptr, "presence", nullptr, this);
     xmpp_handler_add(conn_, Callbacks::message, nullptr, "message", nullptr, this);
     xmpp_handler_add(conn_, Callbacks::iq, nullptr, "iq", nullptr, this);
@@ -287,6 +296,7 @@ std::vector<LobbyEvent> LobbyClient::takeEvents() {
 }
 
 void LobbyClient::connected() {
+    everSignedIn_ = true;
     encrypted_ = xmpp_conn_is_secured(conn_) != 0;
     line("signed in to the lobby at " + address_.host +
          (encrypted_ ? " (encrypted)" : " (not encrypted)"));

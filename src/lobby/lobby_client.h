@@ -37,6 +37,13 @@ std::optional<LobbyAddress> parseLobbyAddress(std::string_view text);
 // The room of the game's protocol version on the lobby's domain.
 std::string roomOf(const std::string& domain);
 
+// An account on a lobby that asks for one; without, the player signs in
+// anonymously.
+struct Account {
+    std::string user;
+    std::string password;
+};
+
 // Someone in the room: their name as it may be shown, and what their
 // presence says of the game (nothing for an ordinary chat client, or one
 // whose presence was not understood).
@@ -69,7 +76,8 @@ class LobbyClient {
 public:
     enum class Status { connecting, inRoom, closed };
 
-    LobbyClient(LobbyAddress address, std::string name, PlayerState state);
+    LobbyClient(LobbyAddress address, std::string name, PlayerState state,
+                const std::optional<Account>& account = std::nullopt);
     ~LobbyClient();
     LobbyClient(const LobbyClient&) = delete;
     LobbyClient& operator=(const LobbyClient&) = delete;
@@ -79,6 +87,9 @@ public:
 
     Status status() const { return status_; }
     bool encrypted() const { return encrypted_; }
+    // Whether the lobby ever let this player in: a try that was refused
+    // from the start is not worth repeating.
+    bool everSignedIn() const { return everSignedIn_; }
     // The name the room knows this player by (with a number after a clash).
     const std::string& nick() const { return nick_; }
     const std::map<std::string, Occupant>& roster() const { return roster_; }
@@ -122,6 +133,8 @@ private:
     PlayerState state_;
     Status status_ = Status::connecting;
     bool encrypted_ = false;
+    bool everSignedIn_ = false;
+    bool withAccount_ = false;
     bool leaving_ = false;
     xmpp_ctx_t* ctx_ = nullptr;
     xmpp_conn_t* conn_ = nullptr;

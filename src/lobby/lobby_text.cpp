@@ -293,7 +293,7 @@ std::variant<PlayerState, std::string> parseState(std::string_view text) {
 }
 
 std::string formatIntroduction(const Introduction& introduction) {
-    static constexpr std::string_view kinds[] = {"join", "accept", "decline"};
+    static constexpr std::string_view kinds[] = {"join", "accept", "decline", "challenge"};
     std::string text = "kind=" + std::string(kinds[static_cast<int>(introduction.kind)]) +
                        " v=" + std::to_string(introduction.version) +
                        " secret=" + introduction.secret;
@@ -321,6 +321,8 @@ std::variant<Introduction, std::string> parseIntroduction(std::string_view text)
         introduction.kind = IntroductionKind::accept;
     } else if (kind == "decline") {
         introduction.kind = IntroductionKind::decline;
+    } else if (kind == "challenge") {
+        introduction.kind = IntroductionKind::challenge;
     } else {
         return std::string("no kind the game knows");
     }

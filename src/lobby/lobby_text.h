@@ -46,9 +46,10 @@ struct Candidate {
     bool operator==(const Candidate&) const = default;
 };
 
-// A joiner's request, and the host's answer to it, both carrying the
-// joiner's secret so that an answer belongs to one request.
-enum class IntroductionKind { join, accept, decline };
+// A joiner's request (or a challenge to a waiting player, who would host),
+// and the answer to it, both carrying the asker's secret so that an answer
+// belongs to one request.
+enum class IntroductionKind { join, accept, decline, challenge };
 struct Introduction {
     IntroductionKind kind = IntroductionKind::join;
     std::uint16_t version = 0;

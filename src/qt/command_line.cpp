@@ -3,6 +3,7 @@
 #include "command_line.h"
 
 #include "app/version.h"
+#include "lobby/lobby_client.h"
 #include "net/handshake.h"
 
 #include <QCommandLineParser>
@@ -53,7 +54,12 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
         QStringLiteral("join"),
         QStringLiteral("Join the online match hosted at ADDRESS and play player 2."),
         QStringLiteral("ADDRESS[:PORT]"));
-    parser.addOptions({help, version, trace, record, replay, host, join});
+    const QCommandLineOption lobbyOption(
+        QStringLiteral("lobby"),
+        QStringLiteral("Open the online lobby at ADDRESS (a domain, localhost or an IPv4 "
+                       "address) and sign in under the name kept from the last time."),
+        QStringLiteral("ADDRESS[:PORT]"));
+    parser.addOptions({help, version, trace, record, replay, host, join, lobbyOption});
     parser.addPositionalArgument(QStringLiteral("PORT"), QStringLiteral("With --host: the port."),
                                  QStringLiteral("[PORT]"));
 
@@ -92,6 +98,13 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
                                   .arg(net::defaultPort));
         return exitUsage;
     }
+    if (parser.isSet(lobbyOption) &&
+        !lobby::parseLobbyAddress(parser.value(lobbyOption).toStdString())) {
+        printError(QStringLiteral("--lobby takes a domain, localhost or an IPv4 address, then "
+                                  "':' and a port unless it is %1.")
+                       .arg(lobby::defaultLobbyPort));
+        return exitUsage;
+    }
     if (!positional.isEmpty()) {
         printError(QStringLiteral("unexpected argument '%1'. Try 'gloob --help'.")
                        .arg(positional.first()));
@@ -108,6 +121,7 @@ std::variant<LaunchOptions, int> readGameCommandLine(int argc, char* argv[]) {
     options.useSound = true;
     options.hostPort = hostPort;
     options.joinAddress = parser.value(join).toStdString();
+    options.lobbyAddress = parser.value(lobbyOption).toStdString();
     return options;
 }
 

@@ -79,7 +79,7 @@ void GameMenus::buildWritten(const Scene& scene) {
         // Qt has already flipped a checkable action by now; the window shows
         // the game's check marks again once the command is handed over.
         QObject::connect(item, &QAction::triggered, &window_,
-                         [this, id = entry.id] { commands_.item(id); });
+                         [this, id = entry.id] { commands_.command(GameEvent::menu(id)); });
     }
 }
 
@@ -187,7 +187,7 @@ void GameMenus::buildOptionsExtras() {
     });
     serveMenu_ = std::make_unique<ServeMenu>(*options, shown_.serve, [this](ServeRule rule) {
         commands_.settingsChosen(changed([rule](GameSettings& s) { s.serve = rule; }));
-        commands_.serveChosen(rule);
+        commands_.command(GameEvent::serve(rule));
     });
     soundMenu_ = std::make_unique<SoundMenu>(*options, shown_, [this](bool on, int volume) {
         commands_.settingsChosen(changed([&](GameSettings& s) {

@@ -31,8 +31,8 @@ class SoundMenu;
 class GameMenus {
 public:
     struct Commands {
-        // A written item was chosen.
-        std::function<void(MenuId)> item;
+        // A command for the game: a written item, or who serves.
+        std::function<void(const GameEvent&)> command;
         // Game > New Match.
         std::function<void()> newMatch;
         // Game > Pause, checked or not.
@@ -42,8 +42,6 @@ public:
         std::function<void(int speed)> replaySpeed;
         std::function<void()> stopReplay;
         std::function<void(const GameSettings&)> settingsChosen;
-        // The rule of who serves, for the game under way as well.
-        std::function<void(ServeRule)> serveChosen;
         // Who plays a side changed: seat them at once.
         std::function<void()> playersChosen;
         // A dialog holds the game while it is open, and then lets it go on

@@ -24,6 +24,8 @@ struct LaunchOptions {
     // Host an online match on this UDP port, or join the one at this address.
     std::optional<std::uint16_t> hostPort;
     std::string joinAddress;
+    // Open the lobby's window at start, signed in to this server.
+    std::string lobbyAddress;
 
     bool launchesOnline() const { return hostPort.has_value() || !joinAddress.empty(); }
 };

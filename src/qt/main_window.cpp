@@ -70,7 +70,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
     menus_ = std::make_unique<GameMenus>(
         *this, game().scene, choices_->settings(),
         GameMenus::Commands{
-            .item = [this](MenuId item) { command(GameEvent::menu(item)); },
+            .command = [this](const GameEvent& event) { command(event); },
             .newMatch = [this] { sessions_->newMatch(); },
             .pauseChosen =
                 [this](bool on) { pausable() ? setPaused(on) : menus_->showPaused(paused()); },
@@ -78,21 +78,21 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
             .replaySpeed = [this](int speed) { setReplaySpeed(speed); },
             .stopReplay = [this] { stopReplay(); },
             .settingsChosen = [this](const GameSettings& s) { choices_->apply(s); },
-            .serveChosen = [this](ServeRule rule) { command(GameEvent::serve(rule)); },
             .playersChosen = [this] { seatComputerPlayers(); },
             .paused = [this] { return paused(); },
             .hold = [this](bool on) { setPaused(on); }});
     choices_->setPrograms(&menus_->programs());
     online_ = std::make_unique<OnlineDirector>(
         *this, menus_->gameMenu(), *this,
-        OnlineDirector::Hooks{.engine = [this]() -> Engine& { return engine(); },
-                              .settings = [this]() -> const GameSettings& { return settings(); },
-                              .hold = [this](bool on) { setPaused(on); },
-                              .stopGame = [this] { sessions_->stop(); },
-                              .startNextGame = [this] { sessions_->startNext(); },
-                              .changed = [this] { showState(); },
-                              .message = message});
-
+        OnlineDirector::Hooks{
+            .engine = [this]() -> Engine& { return engine(); },
+            .settings = [this]() -> const GameSettings& { return settings(); },
+            .settingsChosen = [this](const GameSettings& s) { choices_->apply(s); },
+            .hold = [this](bool on) { setPaused(on); },
+            .stopGame = [this] { sessions_->stop(); },
+            .startNextGame = [this] { sessions_->startNext(); },
+            .changed = [this] { showState(); },
+            .message = message});
     court_ = new CourtView(game().scene, game().compositor(), this);
     court_->onPainted = [this] {
         driver_->timing().framePainted();

@@ -3,6 +3,8 @@
 #include "online_director.h"
 
 #include "host_addresses.h"
+#include "join_dialog.h"
+#include "lobby_window.h"
 #include "player_choices.h"
 
 #include "app/heartbeat.h"
@@ -30,18 +32,15 @@ OnlineDirector::OnlineDirector(QWidget& window, QMenu& gameMenu, FrontEnd& local
     });
     join_ = gameMenu.addAction(QStringLiteral("Join Online Match..."));
     QObject::connect(join_, &QAction::triggered, &window_, [this] {
-        bool ok = false;
-        const QString address = QInputDialog::getText(
-            &window_, QStringLiteral("Join Online Match"),
-            QStringLiteral("You play player 2. The host's address (and :port unless it is %1):")
-                .arg(net::defaultPort),
-            QLineEdit::Normal, QString(), &ok);
-        if (ok && !address.trimmed().isEmpty()) {
-            join(address);
+        JoinDialog dialog(&window_);
+        if (dialog.exec() == QDialog::Accepted && !dialog.address().isEmpty()) {
+            join(dialog.address());
         }
     });
     leave_ = gameMenu.addAction(QStringLiteral("Leave Online Match"));
     QObject::connect(leave_, &QAction::triggered, &window_, [this] { leave(); });
+    lobbyAction_ = gameMenu.addAction(QObject::tr("Online Lobby..."));
+    QObject::connect(lobbyAction_, &QAction::triggered, &window_, [this] { openLobby(); });
     addInputDelays(gameMenu);
     QObject::connect(&timer_, &QTimer::timeout, &window_, [this] { service(); });
     showState();
@@ -112,6 +111,11 @@ std::optional<std::int64_t> OnlineDirector::begin(Engine& engine) {
 }
 
 void OnlineDirector::launch(const LaunchOptions& options) {
+    if (!options.lobbyAddress.empty()) {
+        QTimer::singleShot(0, &window_, [this, address = options.lobbyAddress] {
+            openLobby(QString::fromStdString(address));
+        });
+    }
     if (options.hostPort) {
         QTimer::singleShot(0, &window_, [this, port = *options.hostPort] { host(port); });
     } else if (!options.joinAddress.empty()) {
@@ -123,9 +127,48 @@ void OnlineDirector::launch(const LaunchOptions& options) {
 
 bool OnlineDirector::host(std::uint16_t port) {
     QString error;
-    auto play = OnlinePlay::host(
-        port, local_, [this] { hooks_.changed(); }, error, inputDelay_);
+    auto play = openHost(port, error);
     return start(std::move(play), error);
+}
+
+// A host answers machines looking for games on its network with the name
+// it goes by in the lobby.
+std::unique_ptr<OnlinePlay> OnlineDirector::openHost(std::uint16_t port, QString& error) {
+    const GameSettings& settings = hooks_.settings();
+    const QString name =
+        settings.lobbyName.isEmpty() ? QObject::tr("A Gloob player") : settings.lobbyName;
+    return OnlinePlay::host(
+        port,
+        lobby::LanGame{net::protocolVersion, pointsToWin(settings.matchLength), name.toStdString()},
+        local_, [this] { hooks_.changed(); }, error, inputDelay_);
+}
+
+// The lobby's match: on the game's port when it is free, so that the local
+// network finds it too, else on one the system picks.
+std::optional<std::uint16_t> OnlineDirector::hostForLobby() {
+    QString error;
+    auto play = openHost(net::defaultPort, error);
+    if (!play) {
+        play = openHost(0, error);
+    }
+    if (!start(std::move(play), error)) {
+        return std::nullopt;
+    }
+    return play_->port();
+}
+
+void OnlineDirector::openLobby(const QString& server) {
+    if (!lobby_) {
+        lobby_ = std::make_unique<LobbyWindow>(
+            &window_,
+            LobbyWindow::Hooks{.settings = hooks_.settings,
+                               .settingsChosen = hooks_.settingsChosen,
+                               .host = [this] { return hostForLobby(); },
+                               .join = [this](const QString& address) { return join(address); },
+                               .leave = [this] { leave(); },
+                               .matchOn = [this] { return active(); }});
+    }
+    lobby_->open(server);
 }
 
 bool OnlineDirector::join(const QString& address) {

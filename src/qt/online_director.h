@@ -22,11 +22,14 @@ namespace gloob {
 // The window's online play: its items in the Game menu, the introductions
 // with the other machine, the match's game, and the way back to a game of
 // this machine's own when the match ends.
+class LobbyWindow;
+
 class OnlineDirector final : public GameStarter {
 public:
     struct Hooks {
         std::function<Engine&()> engine; // the running game
         std::function<const GameSettings&()> settings;
+        std::function<void(const GameSettings&)> settingsChosen;
         // The window's pause: the game waits while the other machine is found.
         std::function<void(bool paused)> hold;
         // Ends the running game, for the match's, or after the match.
@@ -46,6 +49,9 @@ public:
     bool host(std::uint16_t port);
     bool join(const QString& address);
     void leave();
+    // The lobby's window, opened; with a server, signed in to it.
+    void openLobby(const QString& server = {});
+    LobbyWindow* lobby() const { return lobby_.get(); }
 
     OnlinePlay* play() const { return play_.get(); }
     // What the window may do on its own; a match with another machine takes
@@ -77,6 +83,7 @@ public:
     QAction* hostAction() const { return host_; }
     QAction* joinAction() const { return join_; }
     QAction* leaveAction() const { return leave_; }
+    QAction* lobbyAction() const { return lobbyAction_; }
 
     FrontEnd& frontEnd() override { return play_->frontEnd(); }
     void prepare(Engine& engine) override;
@@ -84,6 +91,8 @@ public:
     bool isOnlineMatch() const override { return true; }
 
 private:
+    std::unique_ptr<OnlinePlay> openHost(std::uint16_t port, QString& error);
+    std::optional<std::uint16_t> hostForLobby();
     bool start(std::unique_ptr<OnlinePlay> play, const QString& error);
     void service();
     void end();
@@ -103,6 +112,8 @@ private:
     QMenu* inputDelays_ = nullptr;
     // The input delay a hosted match is played with; none: the round trip's.
     std::optional<int> inputDelay_;
+    QAction* lobbyAction_ = nullptr;
+    std::unique_ptr<LobbyWindow> lobby_;
 };
 
 } // namespace gloob

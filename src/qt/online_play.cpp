@@ -18,14 +18,23 @@ constexpr int idleMillis = 5;
 constexpr int looksBetweenTitles = 25;
 } // namespace
 
-std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local, Changed changed,
-                                             QString& error, std::optional<int> inputDelay) {
+std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, const lobby::LanGame& announced,
+                                             FrontEnd& local, Changed changed, QString& error,
+                                             std::optional<int> inputDelay) {
     std::string why;
     auto link = net::Link::listen(port, why);
     if (!link) {
         error = QString::fromStdString(why);
         return nullptr;
     }
+    link->answerStrangers(
+        [answer = lobby::lanAnswer(announced)](
+            std::span<const std::uint8_t> datagram) -> std::optional<std::vector<std::uint8_t>> {
+            if (!lobby::isLanProbe(datagram)) {
+                return std::nullopt;
+            }
+            return answer;
+        });
     const QString where = QStringLiteral("UDP port %1").arg(link->port());
     auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
@@ -51,7 +60,9 @@ OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString wh
                        FrontEnd& local, Changed changed)
     : link_(std::move(link)), hosting_(hosting), where_(std::move(where)),
       changed_(std::move(changed)), local_(local),
-      handshake_(std::make_unique<net::Handshake>(*link_, hosting, where_.toStdString())) {}
+      handshake_(std::make_unique<net::Handshake>(*link_, hosting, where_.toStdString())) {
+    port_ = hosting ? link_->port() : 0;
+}
 
 bool OnlinePlay::advance() {
     if (session_) {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "lobby/lan.h"
 #include "net/handshake.h"
 #include "net/online_front_end.h"
 #include "net/online_session.h"
@@ -21,11 +22,12 @@ public:
     using Changed = std::function<void()>;
 
     // Both nothing, with `error` said, when the link cannot be opened.
-    // The match's game runs through `local`, the window's own front end.
-    // The host hands input over `inputDelay` heartbeats after it was taken,
-    // or after the delay the round trip calls for when none is given.
-    static std::unique_ptr<OnlinePlay> host(std::uint16_t port, FrontEnd& local, Changed changed,
-                                            QString& error,
+    // The match's game runs through `local`, the window's own front end. A
+    // host answers machines on its network looking for games with `announced`,
+    // and hands input over `inputDelay` heartbeats after it was taken, or
+    // after the delay the round trip calls for when none is given.
+    static std::unique_ptr<OnlinePlay> host(std::uint16_t port, const lobby::LanGame& announced,
+                                            FrontEnd& local, Changed changed, QString& error,
                                             std::optional<int> inputDelay = std::nullopt);
     static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
                                             Changed changed, QString& error);
@@ -47,6 +49,8 @@ public:
     // The front end of the match's game, once agreed on.
     net::OnlineFrontEnd& frontEnd() { return *front_; }
     int localSide() const { return hosting_ ? 1 : 2; }
+    // The UDP port a host listens on.
+    std::uint16_t port() const { return port_; }
     // What the title says: the waiting, or who plays with which delay.
     QString describe() const;
 
@@ -59,6 +63,7 @@ private:
 
     std::unique_ptr<net::Link> link_;
     bool hosting_;
+    std::uint16_t port_ = 0;
     QString where_;
     Changed changed_;
     FrontEnd& local_;

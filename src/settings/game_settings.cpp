@@ -35,6 +35,13 @@ const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
 const QString serveKey = QStringLiteral("options/serve");
+const QString lobbyNameKey = QStringLiteral("lobby/name");
+const QString lobbyServerKey = QStringLiteral("lobby/server");
+const QString lobbyAskFirstKey = QStringLiteral("lobby/askFirst");
+const QString lobbyAccountKey = QStringLiteral("lobby/account");
+const QString lobbyPasswordKey = QStringLiteral("lobby/password");
+// Longer than any name or server the lobby takes: a damaged file's.
+constexpr qsizetype maxLobbyText = 255;
 
 // A value as a warning shows it: cut short, with every control character as
 // \xNN, so that a damaged file can neither break the line nor steer the
@@ -152,6 +159,18 @@ void readServe(QSettings& store, ServeRule& into, const SettingsWarning& warn) {
     ignoring(serveKey, *text, warn);
 }
 
+void readText(QSettings& store, const QString& key, QString& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, key);
+    if (!text) {
+        return;
+    }
+    if (text->size() <= maxLobbyText && !text->contains(QLatin1Char('\n'))) {
+        into = *text;
+        return;
+    }
+    ignoring(key, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -215,10 +234,17 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, soundKey, settings.sound, warn);
     readVolume(store, settings.volume, warn);
     readServe(store, settings.serve, warn);
+    readText(store, lobbyNameKey, settings.lobbyName, warn);
+    readText(store, lobbyServerKey, settings.lobbyServer, warn);
+    readFlag(store, lobbyAskFirstKey, settings.lobbyAskFirst, warn);
+    readText(store, lobbyAccountKey, settings.lobbyAccount, warn);
+    readText(store, lobbyPasswordKey, settings.lobbyPassword, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey, playerKeyOf(1),
-                      playerKeyOf(2), soundKey,      volumeKey,   serveKey};
+    QStringList known{matchLengthKey,  backgroundKey,   heldKeysKey,    padsSwappedKey,
+                      playerKeyOf(1),  playerKeyOf(2),  soundKey,       volumeKey,
+                      serveKey,        lobbyNameKey,    lobbyServerKey, lobbyAskFirstKey,
+                      lobbyAccountKey, lobbyPasswordKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -254,6 +280,16 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     store.setValue(volumeKey, settings.volume);
     const std::string_view serve = serveWord(settings.serve);
     store.setValue(serveKey, QString::fromUtf8(serve.data(), static_cast<qsizetype>(serve.size())));
+    store.setValue(lobbyNameKey, settings.lobbyName);
+    store.setValue(lobbyServerKey, settings.lobbyServer);
+    store.setValue(lobbyAskFirstKey, flagText(settings.lobbyAskFirst));
+    store.setValue(lobbyAccountKey, settings.lobbyAccount);
+    // A password not asked to be kept leaves no trace in the file.
+    if (settings.lobbyPassword.isEmpty()) {
+        store.remove(lobbyPasswordKey);
+    } else {
+        store.setValue(lobbyPasswordKey, settings.lobbyPassword);
+    }
     store.sync();
 }
 

@@ -33,9 +33,23 @@ struct GameSettings {
     bool sound = true;
     int volume = 100; // one of soundVolumes
     ServeRule serve = ServeRule::player1;
+    // The lobby: the name the player goes by there, and the server.
+    QString lobbyName;
+    QString lobbyServer = QStringLiteral("localhost");
+    // An account on a lobby that asks for one (none: anonymous), and its
+    // password, kept only when the player asks for it.
+    QString lobbyAccount;
+    QString lobbyPassword;
+    // A player who asks to join is put to the host first, not let in at once.
+    bool lobbyAskFirst = false;
 
     bool operator==(const GameSettings&) const = default;
 };
+
+// The points that win a match of the chosen length.
+inline int pointsToWin(MenuId matchLength) {
+    return matchLength == MenuId::mnu3 ? 3 : matchLength == MenuId::mnu8 ? 8 : 5;
+}
 
 // Reports a value that was ignored, in one line.
 using SettingsWarning = std::function<void(const QString&)>;

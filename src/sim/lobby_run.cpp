@@ -61,7 +61,8 @@ public:
     // Busy: a join is declined, so that its player need not wait for an answer.
     bool service(int waitMillis) {
         return service(waitMillis, [this](const lobby::LobbyEvent& e) {
-            if (e.introduction.kind == lobby::IntroductionKind::join) {
+            if (e.introduction.kind == lobby::IntroductionKind::join ||
+                e.introduction.kind == lobby::IntroductionKind::challenge) {
                 client_.introduce(e.from, {lobby::IntroductionKind::decline,
                                            net::protocolVersion,
                                            e.introduction.secret,

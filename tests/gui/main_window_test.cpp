@@ -211,6 +211,7 @@ TEST_F(GameWindow, MenuCaptionsAreTheGamesOwn) {
         "Game > Host Online Match...",
         "Game > Join Online Match...",
         "Game > Leave Online Match",
+        "Game > Online Lobby...",
         "Game > Input Delay",
         "Game > Input Delay > Automatic",
         "Game > Input Delay > 0 heartbeats (0 ms)",

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -130,6 +134,26 @@ TEST_F(OnlineWindow, HostingWaitsWithNothingAtHandThatWouldSplitTheGames) {
     }
     EXPECT_TRUE(enabled(window->leaveOnlineAction()));
     EXPECT_TRUE(enabled(window->menuAction(MenuId::mnuNumberBalls))) << "the host chooses";
+
+    // A machine looking for games on the network hears of this one, by the
+    // name it goes by in the lobby (none chosen here) and its match length.
+    const int probe = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    to.sin_port = htons(window->online()->port());
+    const auto datagram = lobby::lanProbe(net::protocolVersion);
+    sendto(probe, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    std::vector<std::uint8_t> answer(512);
+    ssize_t got = -1;
+    ASSERT_TRUE(until([&] {
+        got = got > 0 ? got : recv(probe, answer.data(), answer.size(), MSG_DONTWAIT);
+        return got > 0;
+    }));
+    close(probe);
+    answer.resize(static_cast<std::size_t>(got));
+    EXPECT_EQ(lobby::parseLanAnswer(answer),
+              (lobby::LanGame{net::protocolVersion, 5, "A Gloob player"}));
 
     window->leaveOnline();
     EXPECT_EQ(title(), "Gloob Volleyballl");

@@ -34,6 +34,13 @@ GameSettings with(MenuId length, MenuId background, bool held) {
     return settings;
 }
 
+GameSettings withLobby(const char* name, const char* server) {
+    GameSettings settings;
+    settings.lobbyName = QString::fromUtf8(name);
+    settings.lobbyServer = QString::fromUtf8(server);
+    return settings;
+}
+
 GameSettings withSound(bool on, int volume) {
     GameSettings settings;
     settings.sound = on;
@@ -115,6 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"ServeRuleUnknown", "[options]\nserve=winner\n", GameSettings{}, 1},
         BrokenCase{"VolumeThatIsNoNumber", "[options]\nvolume=loud\n", GameSettings{}, 1},
         BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
+        BrokenCase{"LobbyNameAndServer", "[lobby]\nname=Ann\nserver=192.0.2.7:5223\n",
+                   withLobby("Ann", "192.0.2.7:5223"), 0},
+        BrokenCase{"LobbyNameOverlong", "[lobby]\nname=" + std::string(300, 'A') + "\n",
+                   GameSettings{}, 1},
         BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
         BrokenCase{"HugeValue", "[options]\nbackground=" + std::string(100000, 'x') + "\n",
                    GameSettings{}, 1}),
@@ -129,6 +140,11 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.sound = false;
     chosen.volume = 75;
     chosen.serve = ServeRule::alternate;
+    chosen.lobbyName = QStringLiteral("Zoë");
+    chosen.lobbyServer = QStringLiteral("lobby.example.org");
+    chosen.lobbyAskFirst = true;
+    chosen.lobbyAccount = QStringLiteral("ann");
+    chosen.lobbyPassword = QStringLiteral("s3cret word");
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);

@@ -49,19 +49,24 @@ bool prosodyInstalled() {
     return std::system("command -v prosody >/dev/null 2>&1") == 0;
 }
 
-LobbyServer::LobbyServer() {
+LobbyServer::LobbyServer(std::uint16_t port, bool accounts) : port_(port) {
     dir_ =
         fs::path(::testing::TempDir()) / ("lobby_" + std::to_string(getpid()) + "_" +
                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
     fs::remove_all(dir_);
     fs::create_directories(dir_ / "certs");
-    loopbackSocket(0, &port_);
+    if (port_ == 0) {
+        loopbackSocket(0, &port_);
+    }
+    environment_ = {"GLOOB_LOBBY_DATA=" + dir_.string(),
+                    "GLOOB_LOBBY_PORT=" + std::to_string(port_), "GLOOB_LOBBY_INTERFACE=127.0.0.1",
+                    "GLOOB_LOBBY_LOG_LEVEL=warn"};
+    if (accounts) {
+        environment_.push_back("GLOOB_LOBBY_AUTH=internal_hashed");
+    }
     server_ = std::make_unique<net::testing::ChildProcess>(
         "prosody", std::vector<std::string>{"-F", "--config", GLOOB_LOBBY_CONFIG},
-        dir_ / "prosody.out", dir_ / "prosody.log",
-        std::vector<std::string>{"GLOOB_LOBBY_DATA=" + dir_.string(),
-                                 "GLOOB_LOBBY_PORT=" + std::to_string(port_),
-                                 "GLOOB_LOBBY_INTERFACE=127.0.0.1", "GLOOB_LOBBY_LOG_LEVEL=warn"});
+        dir_ / "prosody.out", dir_ / "prosody.log", environment_);
     const auto until = std::chrono::steady_clock::now() + 30s;
     while (server_->started() && !server_->poll() && std::chrono::steady_clock::now() < until) {
         if (loopbackSocket(port_, nullptr) == 0) {
@@ -78,6 +83,16 @@ LobbyServer::~LobbyServer() {
     stop();
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
+}
+
+bool LobbyServer::addAccount(const std::string& user, const std::string& password) {
+    std::string command;
+    for (const std::string& variable : environment_) {
+        command += variable + " ";
+    }
+    command += "prosodyctl --config " GLOOB_LOBBY_CONFIG " register " + user + " localhost " +
+               password + " >" + (dir_ / "prosodyctl.out").string() + " 2>&1";
+    return std::system(command.c_str()) == 0;
 }
 
 void LobbyServer::stop() {

@@ -24,7 +24,9 @@ bool prosodyInstalled();
 // free port, with a data folder of its own removed at the end.
 class LobbyServer {
 public:
-    LobbyServer();
+    // On `port`, or on a free one; with `accounts`, players sign in with
+    // an account rather than anonymously.
+    explicit LobbyServer(std::uint16_t port = 0, bool accounts = false);
     ~LobbyServer();
     LobbyServer(const LobbyServer&) = delete;
     LobbyServer& operator=(const LobbyServer&) = delete;
@@ -34,12 +36,15 @@ public:
     std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
     LobbyAddress lobbyAddress() const { return {"127.0.0.1", port_}; }
     const std::filesystem::path& folder() const { return dir_; }
+    // Makes an account as an operator would (prosodyctl); whether it did.
+    bool addAccount(const std::string& user, const std::string& password);
     // Stops it as an operator would (SIGTERM) and waits for it.
     void stop();
 
 private:
     std::filesystem::path dir_;
     std::uint16_t port_ = 0;
+    std::vector<std::string> environment_;
     std::unique_ptr<net::testing::ChildProcess> server_;
     std::string failure_;
 };

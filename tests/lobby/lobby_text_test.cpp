@@ -75,6 +75,7 @@ TEST(LobbyText, IntroductionsAreReadOrRefused) {
         {"kind=join v=2" + s + " at=127.0.0.1:0", true},
         {"kind=accept v=2" + s + " at=192.0.2.7:27960,10.0.0.1:1", true},
         {"kind=decline v=2" + s, true},
+        {"kind=challenge v=2" + s + " at=127.0.0.1:0", true},
         {"kind=join v=2" + s, false}, // nowhere to be reached
         {"kind=invite v=2" + s + " at=127.0.0.1:1", false},
         {"kind=join" + s + " at=127.0.0.1:1", false},
