@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "game_settings.h"
 
+#include "game_languages.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -35,6 +37,9 @@ const QString padsSwappedKey = QStringLiteral("controls/padsSwapped");
 const QString soundKey = QStringLiteral("options/sound");
 const QString volumeKey = QStringLiteral("options/volume");
 const QString serveKey = QStringLiteral("options/serve");
+const QString languageKey = QStringLiteral("options/language");
+// The language of the system, as the settings file names it.
+const QString systemLanguage = QStringLiteral("system");
 
 // A value as a warning shows it: cut short, with every control character as
 // \xNN, so that a damaged file can neither break the line nor steer the
@@ -152,6 +157,25 @@ void readServe(QSettings& store, ServeRule& into, const SettingsWarning& warn) {
     ignoring(serveKey, *text, warn);
 }
 
+bool isGameLanguage(const QString& code) {
+    return std::any_of(gameLanguages.begin(), gameLanguages.end(), [&](const GameLanguage& l) {
+        return code == QLatin1String(l.code.data(), static_cast<qsizetype>(l.code.size()));
+    });
+}
+
+// Only a language the game has a catalogue for.
+void readLanguage(QSettings& store, QString& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, languageKey);
+    if (!text) {
+        return;
+    }
+    if (*text == systemLanguage || isGameLanguage(*text)) {
+        into = *text == systemLanguage ? QString() : *text;
+        return;
+    }
+    ignoring(languageKey, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -215,10 +239,11 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, soundKey, settings.sound, warn);
     readVolume(store, settings.volume, warn);
     readServe(store, settings.serve, warn);
+    readLanguage(store, settings.language, warn);
 
     // What the game never writes is a damaged file or another program's.
     QStringList known{matchLengthKey, backgroundKey, heldKeysKey, padsSwappedKey, playerKeyOf(1),
-                      playerKeyOf(2), soundKey,      volumeKey,   serveKey};
+                      playerKeyOf(2), soundKey,      volumeKey,   serveKey,       languageKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -254,7 +279,14 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     store.setValue(volumeKey, settings.volume);
     const std::string_view serve = serveWord(settings.serve);
     store.setValue(serveKey, QString::fromUtf8(serve.data(), static_cast<qsizetype>(serve.size())));
+    store.setValue(languageKey, settings.language.isEmpty() ? systemLanguage : settings.language);
     store.sync();
+}
+
+QString chosenLanguage(QSettings& store) {
+    QString language;
+    readLanguage(store, language, [](const QString&) {});
+    return language;
 }
 
 } // namespace gloob

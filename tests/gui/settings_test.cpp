@@ -47,6 +47,12 @@ GameSettings withServe(ServeRule rule) {
     return settings;
 }
 
+GameSettings withLanguage(const char* code) {
+    GameSettings settings;
+    settings.language = QString::fromLatin1(code);
+    return settings;
+}
+
 GameSettings withPlayer2Jump(PhysicalKey key) {
     GameSettings settings;
     settings.keys.bind({2, PlayerAction::jump}, key);
@@ -113,6 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
                    withSound(false, 100), 1},
         BrokenCase{"ServeByTheLoser", "[options]\nserve=loser\n", withServe(ServeRule::loser), 0},
         BrokenCase{"ServeRuleUnknown", "[options]\nserve=winner\n", GameSettings{}, 1},
+        BrokenCase{"LanguageGerman", "[options]\nlanguage=de\n", withLanguage("de"), 0},
+        BrokenCase{"LanguageOfTheSystem", "[options]\nlanguage=system\n", GameSettings{}, 0},
+        BrokenCase{"LanguageWithoutCatalogue", "[options]\nlanguage=xx\n", GameSettings{}, 1},
         BrokenCase{"VolumeThatIsNoNumber", "[options]\nvolume=loud\n", GameSettings{}, 1},
         BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
         BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
@@ -129,9 +138,12 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.sound = false;
     chosen.volume = 75;
     chosen.serve = ServeRule::alternate;
+    chosen.language = QStringLiteral("fr");
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);
+    // Before the window, the language alone.
+    EXPECT_EQ(chosenLanguage(again), QStringLiteral("fr"));
 }
 
 } // namespace
