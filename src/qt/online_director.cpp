@@ -6,6 +6,7 @@
 #include "player_choices.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -15,29 +16,34 @@ namespace gloob {
 
 OnlineDirector::OnlineDirector(QWidget& window, QMenu& gameMenu, FrontEnd& local, Hooks hooks)
     : window_(window), local_(local), hooks_(std::move(hooks)) {
-    host_ = gameMenu.addAction(QStringLiteral("Host Online Match..."));
+    host_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Host Online Match..."));
     QObject::connect(host_, &QAction::triggered, &window_, [this] {
         bool ok = false;
-        const int port = QInputDialog::getInt(&window_, QStringLiteral("Host Online Match"),
-                                              hostPrompt(thisMachinesAddresses()), net::defaultPort,
-                                              1, 65535, 1, &ok);
+        const int port = QInputDialog::getInt(
+            &window_, QCoreApplication::translate("OnlineDirector", "Host Online Match"),
+            hostPrompt(thisMachinesAddresses()), net::defaultPort, 1, 65535, 1, &ok);
         if (ok) {
             host(static_cast<std::uint16_t>(port));
         }
     });
-    join_ = gameMenu.addAction(QStringLiteral("Join Online Match..."));
+    join_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Join Online Match..."));
     QObject::connect(join_, &QAction::triggered, &window_, [this] {
         bool ok = false;
         const QString address = QInputDialog::getText(
-            &window_, QStringLiteral("Join Online Match"),
-            QStringLiteral("You play player 2. The host's address (and :port unless it is %1):")
+            &window_, QCoreApplication::translate("OnlineDirector", "Join Online Match"),
+            QCoreApplication::translate(
+                "OnlineDirector",
+                "You play player 2. The host's address (and :port unless it is %1):")
                 .arg(net::defaultPort),
             QLineEdit::Normal, QString(), &ok);
         if (ok && !address.trimmed().isEmpty()) {
             join(address);
         }
     });
-    leave_ = gameMenu.addAction(QStringLiteral("Leave Online Match"));
+    leave_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Leave Online Match"));
     QObject::connect(leave_, &QAction::triggered, &window_, [this] { leave(); });
     QObject::connect(&timer_, &QTimer::timeout, &window_, [this] { service(); });
     showState();
@@ -104,8 +110,10 @@ bool OnlineDirector::host(std::uint16_t port) {
 bool OnlineDirector::join(const QString& address) {
     const auto parsed = net::parseHostAddress(address.trimmed().toStdString());
     if (!parsed) {
-        hooks_.message(QStringLiteral("'%1' is no address to join: a host name or IPv4 address, "
-                                      "then ':' and the port unless it is %2.")
+        hooks_.message(QCoreApplication::translate("OnlineDirector",
+                                                   "'%1' is no address to join: a host name or "
+                                                   "IPv4 address, then ':' and the port unless it "
+                                                   "is %2.")
                            .arg(address)
                            .arg(net::defaultPort));
         return false;
@@ -118,7 +126,9 @@ bool OnlineDirector::join(const QString& address) {
 
 bool OnlineDirector::start(std::unique_ptr<OnlinePlay> play, const QString& error) {
     if (!play || play_) {
-        hooks_.message(QStringLiteral("The online match cannot begin: %1.").arg(error));
+        hooks_.message(
+            QCoreApplication::translate("OnlineDirector", "The online match cannot begin: %1.")
+                .arg(error));
         return false;
     }
     play_ = std::move(play);

@@ -24,7 +24,8 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, FrontEnd& local
         error = QString::fromStdString(why);
         return nullptr;
     }
-    const QString where = QStringLiteral("UDP port %1").arg(link->port());
+    const QString where =
+        QCoreApplication::translate("OnlinePlay", "UDP port %1").arg(link->port());
     return std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
 }
@@ -92,18 +93,20 @@ QString OnlinePlay::endMessage() const {
 
 QString OnlinePlay::describe() const {
     if (connecting()) {
-        return hosting_
-                   ? QStringLiteral("Hosting on %1: waiting for the other player...").arg(where_)
-                   : QStringLiteral("Joining %1...").arg(where_);
+        return hosting_ ? QCoreApplication::translate(
+                              "OnlinePlay", "Hosting on %1: waiting for the other player...")
+                              .arg(where_)
+                        : QCoreApplication::translate("OnlinePlay", "Joining %1...").arg(where_);
     }
     if (!playing()) {
         return {};
     }
     const int delay = session_->inputDelay();
-    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms)")
-                       .arg(localSide())
-                       .arg(delay)
-                       .arg(delay * heartbeatMicros / 1000);
+    QString text =
+        QCoreApplication::translate("OnlinePlay", "Online: Player %1, input delay %2 (%3 ms)")
+            .arg(localSide())
+            .arg(delay)
+            .arg(delay * heartbeatMicros / 1000);
     if (!status_.isEmpty()) {
         text += QStringLiteral(" - ") + status_;
     }
