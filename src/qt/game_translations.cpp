@@ -30,17 +30,19 @@ QString GameTranslations::install(const QLocale& locale) {
         if (language.language() == QLocale::English || language.language() == QLocale::C) {
             return {};
         }
-        const QString code = QLocale::languageToCode(language.language());
-        if (!game_.load(QStringLiteral("gloob_") + code, QStringLiteral(":/i18n"))) {
+        // de_DE finds gloob_de_DE, else gloob_de: a country's own catalogue
+        // where there is one (pt_BR), the language's where not.
+        const QString name = language.name();
+        if (!game_.load(QStringLiteral("gloob_") + name, QStringLiteral(":/i18n"))) {
             continue;
         }
         QCoreApplication::installTranslator(&game_);
         // Without Qt's catalogues (qt6-translations-l10n) its buttons stay in English.
-        if (qt_.load(QStringLiteral("qtbase_") + code,
+        if (qt_.load(QStringLiteral("qtbase_") + name,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(&qt_);
         }
-        return code;
+        return game_.language();
     }
     return {};
 }
