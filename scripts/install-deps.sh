@@ -15,6 +15,8 @@ build=(
     qt6-base-dev libgl-dev libsdl2-dev
     # sound effects: Qt Multimedia (the PulseAudio client comes with it)
     qt6-multimedia-dev
+    # the game's catalogues, compiled at build time, and Qt's own for its dialogs
+    qt6-l10n-tools qt6-translations-l10n
     # online play, and the lobby: an XMPP client
     libenet-dev libstrophe-dev
     # fonts the score and message labels resolve to

@@ -5,6 +5,7 @@
 #include "key_codes.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -20,7 +21,10 @@ namespace gloob {
 
 namespace {
 
-const QString chooseHint = QStringLiteral("Click a control, then press its new key.");
+QString chooseHint() {
+    return QCoreApplication::translate("ControlsDialog",
+                                       "Click a control, then press its new key.");
+}
 
 QString qstring(const std::string& text) {
     return QString::fromStdString(text);
@@ -29,13 +33,13 @@ QString qstring(const std::string& text) {
 QString padButtonOf(PlayerAction action) {
     switch (action) {
     case PlayerAction::left:
-        return QStringLiteral("D-pad or left stick left");
+        return QCoreApplication::translate("ControlsDialog", "D-pad or left stick left");
     case PlayerAction::right:
-        return QStringLiteral("D-pad or left stick right");
+        return QCoreApplication::translate("ControlsDialog", "D-pad or left stick right");
     case PlayerAction::jump:
         break;
     }
-    return QStringLiteral("South button (A, Cross)");
+    return QCoreApplication::translate("ControlsDialog", "South button (A, Cross)");
 }
 
 // Keys the window keeps for itself: pause and full screen.
@@ -43,16 +47,17 @@ std::optional<QString> reservedFor(int qtKey) {
     switch (qtKey) {
     case Qt::Key_P:
     case Qt::Key_Pause:
-        return QStringLiteral("pauses the game");
+        return QCoreApplication::translate("ControlsDialog", "pauses the game");
     case Qt::Key_F11:
-        return QStringLiteral("switches full screen");
+        return QCoreApplication::translate("ControlsDialog", "switches full screen");
     default:
         return std::nullopt;
     }
 }
 
 QString choosingHint(PlayerControl control) {
-    return QStringLiteral("Press the new key for %1 (Esc keeps the old one).")
+    return QCoreApplication::translate("ControlsDialog",
+                                       "Press the new key for %1 (Esc keeps the old one).")
         .arg(qstring(controlName(control)));
 }
 
@@ -62,10 +67,11 @@ ControlsDialog::ControlsDialog(const KeyBindings& keys, bool padsSwapped, QWidge
     : QDialog(parent), keys_(keys), refusal_([this](const QString& text) {
           QMessageBox::information(this, windowTitle(), text);
       }) {
-    setWindowTitle(QStringLiteral("Controls"));
+    setWindowTitle(QCoreApplication::translate("ControlsDialog", "Controls"));
     table_ = new QTableWidget(static_cast<int>(allControls.size()), 3, this);
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Control"), QStringLiteral("Key"), QStringLiteral("Pad")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("ControlsDialog", "Control"),
+                                       QCoreApplication::translate("ControlsDialog", "Key"),
+                                       QCoreApplication::translate("ControlsDialog", "Pad")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -74,13 +80,15 @@ ControlsDialog::ControlsDialog(const KeyBindings& keys, bool padsSwapped, QWidge
     connect(table_, &QTableWidget::cellClicked, this,
             [this](int row, int) { chooseKeyFor(allControls[static_cast<std::size_t>(row)]); });
 
-    hint_ = new QLabel(chooseHint, this);
-    swapPads_ = new QCheckBox(QStringLiteral("The first game pad plays player 2"), this);
+    hint_ = new QLabel(chooseHint(), this);
+    swapPads_ = new QCheckBox(
+        QCoreApplication::translate("ControlsDialog", "The first game pad plays player 2"), this);
     swapPads_->setChecked(padsSwapped);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* defaults =
-        buttons->addButton(QStringLiteral("Restore Defaults"), QDialogButtonBox::ResetRole);
+        buttons->addButton(QCoreApplication::translate("ControlsDialog", "Restore Defaults"),
+                           QDialogButtonBox::ResetRole);
     connect(defaults, &QPushButton::clicked, this, [this] { restoreDefaults(); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -119,7 +127,7 @@ void ControlsDialog::fitToContents() {
                            table_->verticalHeader()->length() + frame);
     // As wide as the dialog: the Pad column takes what is left.
     table_->horizontalHeader()->setStretchLastSection(true);
-    int widestHint = hint_->fontMetrics().horizontalAdvance(chooseHint);
+    int widestHint = hint_->fontMetrics().horizontalAdvance(chooseHint());
     for (const PlayerControl control : allControls) {
         widestHint =
             std::max(widestHint, hint_->fontMetrics().horizontalAdvance(choosingHint(control)));
@@ -153,7 +161,7 @@ void ControlsDialog::restoreDefaults() {
     keys_ = KeyBindings{};
     swapPads_->setChecked(false);
     choosing_.reset();
-    hint_->setText(chooseHint);
+    hint_->setText(chooseHint());
     showKeys();
 }
 
@@ -168,18 +176,19 @@ bool ControlsDialog::eventFilter(QObject* watched, QEvent* event) {
 void ControlsDialog::takeKey(const QKeyEvent& key) {
     const PlayerControl control = *choosing_;
     choosing_.reset();
-    hint_->setText(chooseHint);
+    hint_->setText(chooseHint());
     if (key.key() == Qt::Key_Escape) {
         return;
     }
     const PhysicalKey physical = physicalKeyOf(key);
     if (const auto reserved = reservedFor(key.key())) {
-        refusal_(QStringLiteral("%1 %2; choose another key for %3.")
+        refusal_(QCoreApplication::translate("ControlsDialog", "%1 %2; choose another key for %3.")
                      .arg(qstring(keyName(physical)), *reserved, qstring(controlName(control))));
         return;
     }
     if (const auto holder = keys_.bind(control, physical)) {
-        refusal_(QStringLiteral("%1 already plays %2; choose another key for %3.")
+        refusal_(QCoreApplication::translate("ControlsDialog",
+                                             "%1 already plays %2; choose another key for %3.")
                      .arg(qstring(keyName(physical)), qstring(controlName(*holder)),
                           qstring(controlName(control))));
         return;

@@ -4,6 +4,7 @@
 
 #include "scene/twips.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
@@ -185,7 +186,7 @@ void CourtView::drawPaused(QPainter& painter, const CourtPlacement& place) const
     font.setPixelSize(48 * place.scale);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(band, Qt::AlignCenter, QStringLiteral("PAUSED"));
+    painter.drawText(band, Qt::AlignCenter, QCoreApplication::translate("CourtView", "PAUSED"));
 }
 
 } // namespace gloob

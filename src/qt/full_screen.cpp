@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -16,7 +17,7 @@ namespace gloob {
 
 FullScreen::FullScreen(QWidget& window, QMenu& menu, QMenuBar& bar)
     : QObject(&window), window_(window), bar_(bar) {
-    action_ = menu.addAction(QStringLiteral("Full Screen\tF11"));
+    action_ = menu.addAction(QCoreApplication::translate("FullScreen", "Full Screen\tF11"));
     action_->setCheckable(true);
     connect(action_, &QAction::triggered, this, [this](bool checked) { set(checked); });
     window_.installEventFilter(this);

@@ -5,12 +5,14 @@
 #include "controls_dialog.h"
 #include "full_screen.h"
 #include "keys_and_options.h"
+#include "language_menu.h"
 #include "program_menu.h"
 #include "recordings.h"
 #include "serve_menu.h"
 #include "sound_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
@@ -36,8 +38,10 @@ constexpr std::array replaySpeeds{1, 2, 4};
 // Each side a person, or the computer at one of three strengths.
 constexpr std::array<std::optional<BotStrength>, 4> playerChoices{
     std::nullopt, BotStrength::easy, BotStrength::normal, BotStrength::hard};
-constexpr std::array<const char*, 4> playerCaptions{"Human", "Computer (Easy)", "Computer (Normal)",
-                                                    "Computer (Hard)"};
+constexpr std::array<const char*, 4> playerCaptions{
+    QT_TRANSLATE_NOOP("GameMenus", "Human"), QT_TRANSLATE_NOOP("GameMenus", "Computer (Easy)"),
+    QT_TRANSLATE_NOOP("GameMenus", "Computer (Normal)"),
+    QT_TRANSLATE_NOOP("GameMenus", "Computer (Hard)")};
 
 bool opensSubmenu(MenuId item) {
     return std::any_of(menuTree.begin(), menuTree.end(),
@@ -86,23 +90,24 @@ void GameMenus::buildWritten(const Scene& scene) {
 // What goes beyond the written game: a new match, pausing and replays, in a
 // menu of its own between Options and Help. Online play adds its items below.
 void GameMenus::buildGameMenu() {
-    gameMenu_ = new QMenu(QStringLiteral("Game"), &window_);
+    gameMenu_ = new QMenu(QCoreApplication::translate("GameMenus", "Game"), &window_);
     window_.menuBar()->insertMenu(action(MenuId::mnuHelp), gameMenu_);
 
     // Straight into a new match, without the way through GAME OVER.
-    newMatch_ = gameMenu_->addAction(QStringLiteral("New Match"));
+    newMatch_ = gameMenu_->addAction(QCoreApplication::translate("GameMenus", "New Match"));
     QObject::connect(newMatch_, &QAction::triggered, &window_, [this] { commands_.newMatch(); });
     // The key is shown, not bound: the window's key routing owns P.
-    pauseAction_ = gameMenu_->addAction(QStringLiteral("Pause\tP"));
+    pauseAction_ = gameMenu_->addAction(QCoreApplication::translate("GameMenus", "Pause\tP"));
     pauseAction_->setCheckable(true);
     QObject::connect(pauseAction_, &QAction::triggered, &window_,
                      [this](bool on) { commands_.pauseChosen(on); });
     fullScreen_ = new FullScreen(window_, *gameMenu_, *window_.menuBar());
     gameMenu_->addSeparator();
 
-    watchReplay_ = gameMenu_->addAction(QStringLiteral("Watch Replay..."));
+    watchReplay_ =
+        gameMenu_->addAction(QCoreApplication::translate("GameMenus", "Watch Replay..."));
     QObject::connect(watchReplay_, &QAction::triggered, &window_, [this] { chooseReplay(); });
-    QMenu* speeds = gameMenu_->addMenu(QStringLiteral("Replay Speed"));
+    QMenu* speeds = gameMenu_->addMenu(QCoreApplication::translate("GameMenus", "Replay Speed"));
     for (std::size_t i = 0; i < replaySpeeds.size(); ++i) {
         const int speed = replaySpeeds[i];
         QAction* item = speeds->addAction(QStringLiteral("%1x").arg(speed));
@@ -112,7 +117,7 @@ void GameMenus::buildGameMenu() {
                          [this, speed] { commands_.replaySpeed(speed); });
         speedActions_[i] = item;
     }
-    stopReplay_ = gameMenu_->addAction(QStringLiteral("Stop Replay"));
+    stopReplay_ = gameMenu_->addAction(QCoreApplication::translate("GameMenus", "Stop Replay"));
     QObject::connect(stopReplay_, &QAction::triggered, &window_,
                      [this] { commands_.stopReplay(); });
     gameMenu_->addSeparator();
@@ -123,7 +128,7 @@ void GameMenus::buildGameMenu() {
 void GameMenus::buildHelpExtras() {
     QMenu* help = action(MenuId::mnuHelp)->menu();
     help->addSeparator();
-    QAction* keys = help->addAction(QStringLiteral("Keys and Options"));
+    QAction* keys = help->addAction(QCoreApplication::translate("GameMenus", "Keys and Options"));
     QObject::connect(keys, &QAction::triggered, &window_, [this] { showKeysAndOptions(); });
 }
 
@@ -136,7 +141,8 @@ void GameMenus::showKeysAndOptions() {
     }
     const bool wasPaused = commands_.paused();
     commands_.hold(true);
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Keys and Options"),
+    QMessageBox box(QMessageBox::NoIcon,
+                    QCoreApplication::translate("GameMenus", "Keys and Options"),
                     keysAndOptionsText(shown_.keys, shown_.padsSwapped, points, shown_.serve),
                     QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::RichText);
@@ -155,19 +161,22 @@ GameSettings GameMenus::changed(const std::function<void(GameSettings&)>& change
 void GameMenus::buildOptionsExtras() {
     QMenu* options = action(MenuId::mnuOptions)->menu();
     options->addSeparator();
-    heldKeysAction_ = options->addAction(QStringLiteral("Held Keys Keep Walking"));
+    heldKeysAction_ =
+        options->addAction(QCoreApplication::translate("GameMenus", "Held Keys Keep Walking"));
     heldKeysAction_->setCheckable(true);
     QObject::connect(heldKeysAction_, &QAction::triggered, &window_, [this](bool on) {
         commands_.settingsChosen(changed([on](GameSettings& s) { s.heldKeys = on; }));
     });
-    QAction* controls = options->addAction(QStringLiteral("Controls..."));
+    QAction* controls = options->addAction(QCoreApplication::translate("GameMenus", "Controls..."));
     QObject::connect(controls, &QAction::triggered, &window_, [this] { editControls(); });
 
-    playersMenu_ = options->addMenu(QStringLiteral("Players"));
+    playersMenu_ = options->addMenu(QCoreApplication::translate("GameMenus", "Players"));
     for (int player : {1, 2}) {
-        QMenu* side = playersMenu_->addMenu(QStringLiteral("Player %1").arg(player));
+        QMenu* side = playersMenu_->addMenu(
+            QCoreApplication::translate("GameMenus", "Player %1").arg(player));
         for (std::size_t i = 0; i < playerChoices.size(); ++i) {
-            QAction* item = side->addAction(QString::fromLatin1(playerCaptions[i]));
+            QAction* item =
+                side->addAction(QCoreApplication::translate("GameMenus", playerCaptions[i]));
             item->setCheckable(true);
             playerActions_[static_cast<std::size_t>(player - 1)][i] = item;
             QObject::connect(item, &QAction::triggered, &window_,
@@ -195,6 +204,10 @@ void GameMenus::buildOptionsExtras() {
             s.volume = volume;
         }));
     });
+    languageMenu_ =
+        std::make_unique<LanguageMenu>(*options, shown_.language, [this](const QString& code) {
+            commands_.settingsChosen(changed([&](GameSettings& s) { s.language = code; }));
+        });
     showSettings(shown_);
 }
 
@@ -204,6 +217,7 @@ void GameMenus::showSettings(const GameSettings& settings) {
     serveMenu_->show(settings.serve);
     showPlayers();
     soundMenu_->show(settings);
+    languageMenu_->show(settings.language);
 }
 
 void GameMenus::showPlayers() {
@@ -276,8 +290,9 @@ void GameMenus::editControls() {
 void GameMenus::chooseReplay() {
     const bool wasPaused = commands_.paused();
     commands_.hold(true);
-    QFileDialog dialog(&window_, QStringLiteral("Watch Replay"), replaysFolder(),
-                       QStringLiteral("Recordings (*.replay *.script);;All files (*)"));
+    QFileDialog dialog(
+        &window_, QCoreApplication::translate("GameMenus", "Watch Replay"), replaysFolder(),
+        QCoreApplication::translate("GameMenus", "Recordings (*.replay *.script);;All files (*)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     showRecordingsWhole(dialog);
     const QString path = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()

@@ -19,6 +19,7 @@ class QString;
 namespace gloob {
 
 class FullScreen;
+class LanguageMenu;
 class ProgramMenu;
 class ServeMenu;
 class SoundMenu;
@@ -72,6 +73,7 @@ public:
     }
     const SoundMenu& soundMenu() const { return *soundMenu_; }
     const ServeMenu& serveMenu() const { return *serveMenu_; }
+    const LanguageMenu& languageMenu() const { return *languageMenu_; }
     FullScreen& fullScreen() const { return *fullScreen_; }
     ProgramMenu& programs() const { return *programs_; }
     QAction* watchReplayAction() const { return watchReplay_; }
@@ -113,6 +115,7 @@ private:
     std::unique_ptr<ProgramMenu> programs_;
     std::unique_ptr<ServeMenu> serveMenu_;
     std::unique_ptr<SoundMenu> soundMenu_;
+    std::unique_ptr<LanguageMenu> languageMenu_;
 };
 
 } // namespace gloob

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "host_addresses.h"
 
+#include <QCoreApplication>
 #include <QNetworkInterface>
 
 namespace gloob {
@@ -31,13 +32,18 @@ QString hostPrompt(const QList<QHostAddress>& addresses) {
         }
     }
     if (joinable.isEmpty()) {
-        return QStringLiteral("You play player 1. This machine is on no network the other player "
-                              "could join it by.\n\nThe UDP port to play at:");
+        return QCoreApplication::translate("HostAddresses",
+                                           "You play player 1. This machine is on no network the "
+                                           "other player could join it by.\n\nThe UDP port to "
+                                           "play at:");
     }
-    return QStringLiteral("You play player 1. The other player joins %1:\n\n    %2\n\nat this UDP "
-                          "port:")
-        .arg(joinable.size() == 1 ? QStringLiteral("this machine's address")
-                                  : QStringLiteral("one of this machine's addresses"),
+    return QCoreApplication::translate(
+               "HostAddresses",
+               "You play player 1. The other player joins %1:\n\n    %2\n\nat this "
+               "UDP port:")
+        .arg(joinable.size() == 1
+                 ? QCoreApplication::translate("HostAddresses", "this machine's address")
+                 : QCoreApplication::translate("HostAddresses", "one of this machine's addresses"),
              joinable.join(QStringLiteral("\n    ")));
 }
 

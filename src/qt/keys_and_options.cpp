@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "keys_and_options.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <utility>
 
@@ -19,22 +21,28 @@ QString keyCell(const KeyBindings& keys, PlayerControl control) {
 QString keysAndOptionsText(const KeyBindings& keys, bool padsSwapped, const QString& points,
                            ServeRule serve) {
     constexpr std::array<std::pair<PlayerAction, const char*>, 3> actions{
-        {{PlayerAction::left, "Walk left"},
-         {PlayerAction::right, "Walk right"},
-         {PlayerAction::jump, "Jump"}}};
+        {{PlayerAction::left, QT_TRANSLATE_NOOP("KeysAndOptions", "Walk left")},
+         {PlayerAction::right, QT_TRANSLATE_NOOP("KeysAndOptions", "Walk right")},
+         {PlayerAction::jump, QT_TRANSLATE_NOOP("KeysAndOptions", "Jump")}}};
     QString rows;
     for (const auto& [action, caption] : actions) {
-        rows += QStringLiteral("<tr><td>%1</td>").arg(QString::fromLatin1(caption)) +
+        rows += QStringLiteral("<tr><td>%1</td>")
+                    .arg(QCoreApplication::translate("KeysAndOptions", caption)) +
                 keyCell(keys, {1, action}) + keyCell(keys, {2, action}) + QStringLiteral("</tr>");
     }
-    const QString pads = padsSwapped
-                             ? QStringLiteral("the first plays player 2, the second player 1")
-                             : QStringLiteral("the first plays player 1, the second player 2");
+    const QString pads =
+        padsSwapped ? QCoreApplication::translate("KeysAndOptions",
+                                                  "the first plays player 2, the second player 1")
+                    : QCoreApplication::translate("KeysAndOptions",
+                                                  "the first plays player 1, the second player 2");
     const QString server =
-        serve == ServeRule::loser       ? QStringLiteral("The player who lost the point serves.")
-        : serve == ServeRule::alternate ? QStringLiteral("The players take turns to serve.")
-                                        : QStringLiteral("Player 1 serves every rally.");
-    return QStringLiteral(
+        serve == ServeRule::loser
+            ? QCoreApplication::translate("KeysAndOptions", "The player who lost the point serves.")
+        : serve == ServeRule::alternate
+            ? QCoreApplication::translate("KeysAndOptions", "The players take turns to serve.")
+            : QCoreApplication::translate("KeysAndOptions", "Player 1 serves every rally.");
+    return QCoreApplication::translate(
+               "KeysAndOptions",
                "<table cellspacing=\"0\" cellpadding=\"3\">"
                "<tr><th></th><th>Player 1 (right)</th><th>Player 2 (left)</th></tr>%1</table>"
                "<p>Game pads: %2. The d-pad or the left stick walks, the south button jumps."

@@ -4,12 +4,15 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "display_failure.h"
+#include "game_translations.h"
 #include "main_window.h"
 #include "qtgui/picture_loader.h"
+#include "settings/game_settings.h"
 #include "startup_timeline.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,6 +70,15 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("gloob-volleyball"));
     // Wayland's app id.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
+    // Every text of the window is made as it is built: the catalogue first.
+    QString language;
+    if (options.useSettings) {
+        QSettings store(QSettings::IniFormat, QSettings::UserScope,
+                        QCoreApplication::organizationName(), QCoreApplication::applicationName());
+        language = gloob::chosenLanguage(store);
+    }
+    gloob::GameTranslations translations;
+    translations.install(gloob::gameLocale(language));
 
     try {
         gloob::MainWindow window(options);

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMenu>
 
@@ -20,24 +21,27 @@ namespace gloob {
 
 OnlineDirector::OnlineDirector(QWidget& window, QMenu& gameMenu, FrontEnd& local, Hooks hooks)
     : window_(window), local_(local), hooks_(std::move(hooks)) {
-    host_ = gameMenu.addAction(QStringLiteral("Host Online Match..."));
+    host_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Host Online Match..."));
     QObject::connect(host_, &QAction::triggered, &window_, [this] {
         bool ok = false;
-        const int port = QInputDialog::getInt(&window_, QStringLiteral("Host Online Match"),
-                                              hostPrompt(thisMachinesAddresses()), net::defaultPort,
-                                              1, 65535, 1, &ok);
+        const int port = QInputDialog::getInt(
+            &window_, QCoreApplication::translate("OnlineDirector", "Host Online Match"),
+            hostPrompt(thisMachinesAddresses()), net::defaultPort, 1, 65535, 1, &ok);
         if (ok) {
             host(static_cast<std::uint16_t>(port));
         }
     });
-    join_ = gameMenu.addAction(QStringLiteral("Join Online Match..."));
+    join_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Join Online Match..."));
     QObject::connect(join_, &QAction::triggered, &window_, [this] {
         JoinDialog dialog(&window_);
         if (dialog.exec() == QDialog::Accepted && !dialog.address().isEmpty()) {
             join(dialog.address());
         }
     });
-    leave_ = gameMenu.addAction(QStringLiteral("Leave Online Match"));
+    leave_ =
+        gameMenu.addAction(QCoreApplication::translate("OnlineDirector", "Leave Online Match"));
     QObject::connect(leave_, &QAction::triggered, &window_, [this] { leave(); });
     lobbyAction_ = gameMenu.addAction(QObject::tr("Online Lobby..."));
     QObject::connect(lobbyAction_, &QAction::triggered, &window_, [this] { openLobby(); });
@@ -174,8 +178,10 @@ void OnlineDirector::openLobby(const QString& server) {
 bool OnlineDirector::join(const QString& address) {
     const auto parsed = net::parseHostAddress(address.trimmed().toStdString());
     if (!parsed) {
-        hooks_.message(QStringLiteral("'%1' is no address to join: a host name or IPv4 address, "
-                                      "then ':' and the port unless it is %2.")
+        hooks_.message(QCoreApplication::translate("OnlineDirector",
+                                                   "'%1' is no address to join: a host name or "
+                                                   "IPv4 address, then ':' and the port unless it "
+                                                   "is %2.")
                            .arg(address)
                            .arg(net::defaultPort));
         return false;
@@ -188,7 +194,9 @@ bool OnlineDirector::join(const QString& address) {
 
 bool OnlineDirector::start(std::unique_ptr<OnlinePlay> play, const QString& error) {
     if (!play || play_) {
-        hooks_.message(QStringLiteral("The online match cannot begin: %1.").arg(error));
+        hooks_.message(
+            QCoreApplication::translate("OnlineDirector", "The online match cannot begin: %1.")
+                .arg(error));
         return false;
     }
     play_ = std::move(play);

@@ -35,7 +35,7 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, const lobby::La
             }
             return answer;
         });
-    const QString where = QStringLiteral("UDP port %1").arg(link->port());
+    const QString where = QCoreApplication::translate("OnlinePlay", "UDP port %1").arg(link->port());
     auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
     play->handshake_->setInputDelay(inputDelay);
@@ -113,15 +113,17 @@ QString OnlinePlay::endMessage() const {
 
 QString OnlinePlay::describe() const {
     if (connecting()) {
-        return hosting_
-                   ? QStringLiteral("Hosting on %1: waiting for the other player...").arg(where_)
-                   : QStringLiteral("Joining %1...").arg(where_);
+        return hosting_ ? QCoreApplication::translate(
+                              "OnlinePlay", "Hosting on %1: waiting for the other player...")
+                              .arg(where_)
+                        : QCoreApplication::translate("OnlinePlay", "Joining %1...").arg(where_);
     }
     if (!playing()) {
         return {};
     }
     const int delay = session_->inputDelay();
-    QString text = QStringLiteral("Online: Player %1, input delay %2 (%3 ms), predicting %4")
+    QString text = QCoreApplication::translate(
+                       "OnlinePlay", "Online: Player %1, input delay %2 (%3 ms), predicting %4")
                        .arg(localSide())
                        .arg(delay)
                        .arg(delay * heartbeatMicros / 1000)

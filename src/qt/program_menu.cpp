@@ -6,6 +6,7 @@
 #include "program/program_player.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -19,12 +20,13 @@ namespace gloob {
 
 ProgramMenu::ProgramMenu(QMenu& players, QWidget& window, std::function<void()> chosen)
     : window_(window), chosen_(std::move(chosen)) {
-    QAction* action = players.addAction(QStringLiteral("Program..."));
+    QAction* action = players.addAction(QCoreApplication::translate("ProgramMenu", "Program..."));
     QObject::connect(action, &QAction::triggered, action, [this] {
         QDialog dialog(&window_);
-        dialog.setWindowTitle(QStringLiteral("Your Own Program"));
+        dialog.setWindowTitle(QCoreApplication::translate("ProgramMenu", "Your Own Program"));
         auto* side = new QComboBox(&dialog);
-        side->addItems({QStringLiteral("Player 1"), QStringLiteral("Player 2")});
+        side->addItems({QCoreApplication::translate("ProgramMenu", "Player 1"),
+                        QCoreApplication::translate("ProgramMenu", "Player 2")});
         auto* command = new QLineEdit(&dialog);
         command->setPlaceholderText(QStringLiteral("python3 examples/gloob_player.py"));
         command->setMinimumWidth(360);
@@ -32,8 +34,8 @@ ProgramMenu::ProgramMenu(QMenu& players, QWidget& window, std::function<void()> 
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
         QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
         auto* form = new QFormLayout(&dialog);
-        form->addRow(QStringLiteral("Plays:"), side);
-        form->addRow(QStringLiteral("Command:"), command);
+        form->addRow(QCoreApplication::translate("ProgramMenu", "Plays:"), side);
+        form->addRow(QCoreApplication::translate("ProgramMenu", "Command:"), command);
         form->addRow(buttons);
         QObject::connect(side, &QComboBox::currentIndexChanged, command, [this, command](int i) {
             command->setText(QString::fromStdString(commands_[static_cast<std::size_t>(i)]));

@@ -6,6 +6,7 @@
 #include "heartbeat_driver.h"
 #include "recordings.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -157,9 +158,12 @@ bool SessionDirector::startReplay(const QString& path) {
     }
     if (const auto* error = std::get_if<ScriptError>(&parsed)) {
         const QString where =
-            error->line > 0 ? QStringLiteral(", line %1").arg(error->line) : QString();
+            error->line > 0
+                ? QCoreApplication::translate("SessionDirector", ", line %1").arg(error->line)
+                : QString();
         hooks_.message(
-            QStringLiteral("This recording cannot be played.\n\n%1%2: %3")
+            QCoreApplication::translate("SessionDirector",
+                                        "This recording cannot be played.\n\n%1%2: %3")
                 .arg(QFileInfo(path).fileName(), where, QString::fromStdString(error->message)));
         return false;
     }

@@ -3,6 +3,7 @@
 #include "sound_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace gloob {
@@ -11,11 +12,11 @@ namespace gloob {
 // radio dots, and the one marked is the settings' business.
 SoundMenu::SoundMenu(QMenu& menu, const GameSettings& settings, Chosen chosen)
     : chosen_(std::move(chosen)), shown_(settings) {
-    sound_ = menu.addAction(QStringLiteral("Sound"));
+    sound_ = menu.addAction(QCoreApplication::translate("SoundMenu", "Sound"));
     sound_->setCheckable(true);
     QObject::connect(sound_, &QAction::triggered, sound_,
                      [this](bool on) { chosen_(on, shown_.volume); });
-    QMenu* volumes = menu.addMenu(QStringLiteral("Volume"));
+    QMenu* volumes = menu.addMenu(QCoreApplication::translate("SoundMenu", "Volume"));
     for (std::size_t i = 0; i < soundVolumes.size(); ++i) {
         const int volume = soundVolumes[i];
         volumes_[i] = volumes->addAction(QStringLiteral("%1 %").arg(volume));

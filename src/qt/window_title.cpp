@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "window_title.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace gloob {
@@ -19,7 +21,7 @@ QString clock(std::int64_t micros) {
 QString windowTitle(const std::string& caption, const WindowState& state) {
     QString title = QString::fromStdString(caption);
     if (state.replay) {
-        title += QStringLiteral(" - Replay %1 / %2")
+        title += QCoreApplication::translate("WindowTitle", " - Replay %1 / %2")
                      .arg(clock(std::min(state.replayMicros, state.replayLengthMicros)),
                           clock(state.replayLengthMicros));
         if (state.speed != 1) {
@@ -28,7 +30,7 @@ QString windowTitle(const std::string& caption, const WindowState& state) {
     }
     // Waiting for the other machine is no pause of the player's; online play says it.
     if (state.paused && !state.online) {
-        title += QStringLiteral(" - Paused");
+        title += QCoreApplication::translate("WindowTitle", " - Paused");
     }
     if (!state.onlineText.isEmpty()) {
         title += QStringLiteral(" - ") + state.onlineText;

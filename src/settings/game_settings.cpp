@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "game_settings.h"
 
+#include "game_languages.h"
+
 #include <QSettings>
 
 #include <algorithm>
@@ -42,6 +44,9 @@ const QString lobbyAccountKey = QStringLiteral("lobby/account");
 const QString lobbyPasswordKey = QStringLiteral("lobby/password");
 // Longer than any name or server the lobby takes: a damaged file's.
 constexpr qsizetype maxLobbyText = 255;
+const QString languageKey = QStringLiteral("options/language");
+// The language of the system, as the settings file names it.
+const QString systemLanguage = QStringLiteral("system");
 
 // A value as a warning shows it: cut short, with every control character as
 // \xNN, so that a damaged file can neither break the line nor steer the
@@ -171,6 +176,25 @@ void readText(QSettings& store, const QString& key, QString& into, const Setting
     ignoring(key, *text, warn);
 }
 
+bool isGameLanguage(const QString& code) {
+    return std::any_of(gameLanguages.begin(), gameLanguages.end(), [&](const GameLanguage& l) {
+        return code == QLatin1String(l.code.data(), static_cast<qsizetype>(l.code.size()));
+    });
+}
+
+// Only a language the game has a catalogue for.
+void readLanguage(QSettings& store, QString& into, const SettingsWarning& warn) {
+    const auto text = textOf(store, languageKey);
+    if (!text) {
+        return;
+    }
+    if (*text == systemLanguage || isGameLanguage(*text)) {
+        into = *text == systemLanguage ? QString() : *text;
+        return;
+    }
+    ignoring(languageKey, *text, warn);
+}
+
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -239,12 +263,13 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, lobbyAskFirstKey, settings.lobbyAskFirst, warn);
     readText(store, lobbyAccountKey, settings.lobbyAccount, warn);
     readText(store, lobbyPasswordKey, settings.lobbyPassword, warn);
+    readLanguage(store, settings.language, warn);
 
     // What the game never writes is a damaged file or another program's.
-    QStringList known{matchLengthKey,  backgroundKey,   heldKeysKey,    padsSwappedKey,
-                      playerKeyOf(1),  playerKeyOf(2),  soundKey,       volumeKey,
-                      serveKey,        lobbyNameKey,    lobbyServerKey, lobbyAskFirstKey,
-                      lobbyAccountKey, lobbyPasswordKey};
+    QStringList known{matchLengthKey,  backgroundKey,    heldKeysKey,    padsSwappedKey,
+                      playerKeyOf(1),  playerKeyOf(2),   soundKey,       volumeKey,
+                      serveKey,        lobbyNameKey,     lobbyServerKey, lobbyAskFirstKey,
+                      lobbyAccountKey, lobbyPasswordKey, languageKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -290,7 +315,14 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
     } else {
         store.setValue(lobbyPasswordKey, settings.lobbyPassword);
     }
+    store.setValue(languageKey, settings.language.isEmpty() ? systemLanguage : settings.language);
     store.sync();
+}
+
+QString chosenLanguage(QSettings& store) {
+    QString language;
+    readLanguage(store, language, [](const QString&) {});
+    return language;
 }
 
 } // namespace gloob

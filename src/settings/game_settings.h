@@ -42,6 +42,8 @@ struct GameSettings {
     QString lobbyPassword;
     // A player who asks to join is put to the host first, not let in at once.
     bool lobbyAskFirst = false;
+    // The code of one of gameLanguages, or empty for the system's language.
+    QString language;
 
     bool operator==(const GameSettings&) const = default;
 };
@@ -59,5 +61,9 @@ using SettingsWarning = std::function<void(const QString&)>;
 // that cannot be read at all is reported once. The game always starts.
 GameSettings loadSettings(QSettings& store, const SettingsWarning& warn);
 void saveSettings(QSettings& store, const GameSettings& settings);
+
+// The language alone, read quietly before the window exists: the catalogues
+// must be in place before its first text. Empty for the system's language.
+QString chosenLanguage(QSettings& store);
 
 } // namespace gloob

@@ -54,6 +54,12 @@ GameSettings withServe(ServeRule rule) {
     return settings;
 }
 
+GameSettings withLanguage(const char* code) {
+    GameSettings settings;
+    settings.language = QString::fromLatin1(code);
+    return settings;
+}
+
 GameSettings withPlayer2Jump(PhysicalKey key) {
     GameSettings settings;
     settings.keys.bind({2, PlayerAction::jump}, key);
@@ -120,6 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
                    withSound(false, 100), 1},
         BrokenCase{"ServeByTheLoser", "[options]\nserve=loser\n", withServe(ServeRule::loser), 0},
         BrokenCase{"ServeRuleUnknown", "[options]\nserve=winner\n", GameSettings{}, 1},
+        BrokenCase{"LanguageGerman", "[options]\nlanguage=de\n", withLanguage("de"), 0},
+        BrokenCase{"LanguageOfTheSystem", "[options]\nlanguage=system\n", GameSettings{}, 0},
+        BrokenCase{"LanguageWithoutCatalogue", "[options]\nlanguage=xx\n", GameSettings{}, 1},
         BrokenCase{"VolumeThatIsNoNumber", "[options]\nvolume=loud\n", GameSettings{}, 1},
         BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
         BrokenCase{"LobbyNameAndServer", "[lobby]\nname=Ann\nserver=192.0.2.7:5223\n",
@@ -145,9 +154,12 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.lobbyAskFirst = true;
     chosen.lobbyAccount = QStringLiteral("ann");
     chosen.lobbyPassword = QStringLiteral("s3cret word");
+    chosen.language = QStringLiteral("fr");
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);
     EXPECT_EQ(loadSettings(again, [](const QString&) { ADD_FAILURE(); }), chosen);
+    // Before the window, the language alone.
+    EXPECT_EQ(chosenLanguage(again), QStringLiteral("fr"));
 }
 
 } // namespace
