@@ -35,7 +35,8 @@ std::unique_ptr<OnlinePlay> OnlinePlay::host(std::uint16_t port, const lobby::La
             }
             return answer;
         });
-    const QString where = QCoreApplication::translate("OnlinePlay", "UDP port %1").arg(link->port());
+    const QString where =
+        QCoreApplication::translate("OnlinePlay", "UDP port %1").arg(link->port());
     auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), true, where, local, std::move(changed)));
     play->handshake_->setInputDelay(inputDelay);
