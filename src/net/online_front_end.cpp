@@ -135,7 +135,9 @@ void OnlineFrontEnd::rewind(Engine& engine, std::int64_t lateStamp) {
         from = it;
     }
     if (from == kept_.end()) {
-        from = kept_.begin();
+        // Due before the agreed game: no step can play it again, and going
+        // back to the oldest kept would find it late there for ever.
+        session_.refuseInputBeforeAgreedGame();
     }
     session_.rewindTo(from->snapshot.micros, from->handedThrough);
     const auto& outputs = engine.heldOutputs();

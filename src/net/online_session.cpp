@@ -401,6 +401,12 @@ std::optional<std::int64_t> OnlineSession::settle() {
     return buffer_.lateStamp();
 }
 
+void OnlineSession::refuseInputBeforeAgreedGame() {
+    end(SessionEnd::peerFault);
+    leave(ByeReason::fault);
+    stopIfEnded();
+}
+
 void OnlineSession::leaveBefore(std::int64_t now) {
     if (now == lastPoint_) {
         lastPoint_ = now - 1; // nothing of this point was handed over yet

@@ -137,6 +137,9 @@ public:
     std::optional<std::int64_t> settle();
     // This machine leaves before the delivery point at `now`.
     void leaveBefore(std::int64_t now);
+    // The other machine's input came for a delivery point both had already
+    // agreed on: it broke its word, and the match ends as at any fault.
+    void refuseInputBeforeAgreedGame();
     // The match is over for this machine, as when the other player's Exit
     // was handed over.
     void endAsPeerLeft();

@@ -18,8 +18,9 @@ constexpr std::array<std::pair<ServeRule, const char*>, 3> captions{{
 
 ServeMenu::ServeMenu(QMenu& menu, ServeRule shown, Chosen chosen) : chosen_(std::move(chosen)) {
     menu_ = menu.addMenu(QCoreApplication::translate("ServeMenu", "Serve"));
-    for (const auto& [rule, caption] : captions) {
-        QAction* item = menu_->addAction(QCoreApplication::translate("ServeMenu", caption));
+    for (const auto& entry : captions) {
+        const ServeRule rule = entry.first;
+        QAction* item = menu_->addAction(QCoreApplication::translate("ServeMenu", entry.second));
         item->setCheckable(true);
         QObject::connect(item, &QAction::triggered, item, [this, rule] {
             show(rule);
