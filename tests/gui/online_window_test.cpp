@@ -16,6 +16,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -57,6 +58,7 @@ private:
         const net::Agreement agreed = handshake.agreement();
         net::LockstepBuffer buffer(1, agreed.inputDelay);
         const std::int64_t delay = agreed.inputDelay * heartbeatMicros;
+        std::int64_t taken = -1;
         while (!stop_ && handshake.state() == net::Handshake::State::agreed) {
             if (fallSilent) {
                 link_.reset();
@@ -68,11 +70,15 @@ private:
             for (const net::Message& m : link_->service(2)) {
                 if (const auto* frame = std::get_if<net::InputFrame>(&m)) {
                     buffer.receive(*frame);
+                    // A frame that does not move the frontier (a resend) takes
+                    // no input: the buffer would drop it.
+                    const std::int64_t now = frame->frontier - delay;
                     std::vector<GameEvent> input;
-                    if (exitGame.exchange(false)) {
+                    if (now > taken && exitGame.exchange(false)) {
                         input.push_back(GameEvent::menu(MenuId::mnuExit));
                     }
-                    buffer.takeLocal(frame->frontier - delay, input);
+                    taken = std::max(taken, now);
+                    buffer.takeLocal(now, input);
                     link_->send(buffer.frame(agreed.session), false);
                 }
             }
