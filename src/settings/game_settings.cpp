@@ -103,77 +103,70 @@ std::optional<QString> textOf(QSettings& store, const QString& key) {
     return store.value(key).toString();
 }
 
-void ignoring(const QString& key, const QString& text, const SettingsWarning& warn) {
-    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, shown(text)));
+// A value read with `parse`, which gives nothing for a value the game cannot
+// use: that one is left as it was, with a warning.
+template <typename T, typename Parse>
+void readValue(QSettings& store, const QString& key, T& into, const SettingsWarning& warn,
+               Parse parse) {
+    const auto text = textOf(store, key);
+    if (!text) {
+        return;
+    }
+    if (std::optional<T> value = parse(*text)) {
+        into = std::move(*value);
+        return;
+    }
+    warn(QStringLiteral("ignoring %1 = '%2'").arg(key, shown(*text)));
 }
 
 template <std::size_t N>
 void readChoice(QSettings& store, const QString& key, const std::array<Choice, N>& choices,
                 MenuId& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, key);
-    if (!text) {
-        return;
-    }
-    for (const Choice& choice : choices) {
-        if (*text == QLatin1String(choice.word)) {
-            into = choice.item;
-            return;
+    readValue(store, key, into, warn, [&](const QString& text) -> std::optional<MenuId> {
+        for (const Choice& choice : choices) {
+            if (text == QLatin1String(choice.word)) {
+                return choice.item;
+            }
         }
-    }
-    ignoring(key, *text, warn);
+        return std::nullopt;
+    });
 }
 
 void readFlag(QSettings& store, const QString& key, bool& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, key);
-    if (!text) {
-        return;
-    }
-    if (*text == QLatin1String("true") || *text == QLatin1String("false")) {
-        into = *text == QLatin1String("true");
-        return;
-    }
-    ignoring(key, *text, warn);
+    readValue(store, key, into, warn, [](const QString& text) -> std::optional<bool> {
+        if (text == QLatin1String("true") || text == QLatin1String("false")) {
+            return text == QLatin1String("true");
+        }
+        return std::nullopt;
+    });
 }
 
 // Only a loudness the menu offers: any other could never be chosen again.
 void readVolume(QSettings& store, int& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, volumeKey);
-    if (!text) {
-        return;
-    }
-    bool number = false;
-    const int volume = text->toInt(&number);
-    if (number &&
-        std::find(soundVolumes.begin(), soundVolumes.end(), volume) != soundVolumes.end()) {
-        into = volume;
-        return;
-    }
-    ignoring(volumeKey, *text, warn);
+    readValue(store, volumeKey, into, warn, [](const QString& text) -> std::optional<int> {
+        bool number = false;
+        const int volume = text.toInt(&number);
+        if (number &&
+            std::find(soundVolumes.begin(), soundVolumes.end(), volume) != soundVolumes.end()) {
+            return volume;
+        }
+        return std::nullopt;
+    });
 }
 
 // Kept by the word scripts use for it: "player1", "loser" or "alternate".
 void readServe(QSettings& store, ServeRule& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, serveKey);
-    if (!text) {
-        return;
-    }
-    if (const auto rule = serveRuleOfWord(text->toStdString())) {
-        into = *rule;
-        return;
-    }
-    ignoring(serveKey, *text, warn);
+    readValue(store, serveKey, into, warn,
+              [](const QString& text) { return serveRuleOfWord(text.toStdString()); });
 }
 
 void readText(QSettings& store, const QString& key, QString& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, key);
-    if (!text) {
-        return;
-    }
-    if (text->size() <= maxLobbyText && !text->contains(QLatin1Char('\n'))) {
-        into = *text;
-        return;
-    }
-    ignoring(key, *text, warn);
+    readValue(store, key, into, warn, [](const QString& text) -> std::optional<QString> {
+        if (text.size() <= maxLobbyText && !text.contains(QLatin1Char('\n'))) {
+            return text;
+        }
+        return std::nullopt;
+    });
 }
 
 bool isGameLanguage(const QString& code) {
@@ -182,17 +175,17 @@ bool isGameLanguage(const QString& code) {
     });
 }
 
-// Only a language the game has a catalogue for.
+// Only a language the game has a catalogue for; the system's is kept as nothing.
 void readLanguage(QSettings& store, QString& into, const SettingsWarning& warn) {
-    const auto text = textOf(store, languageKey);
-    if (!text) {
-        return;
-    }
-    if (*text == systemLanguage || isGameLanguage(*text)) {
-        into = *text == systemLanguage ? QString() : *text;
-        return;
-    }
-    ignoring(languageKey, *text, warn);
+    readValue(store, languageKey, into, warn, [](const QString& text) -> std::optional<QString> {
+        if (text == systemLanguage) {
+            return QString();
+        }
+        if (isGameLanguage(text)) {
+            return text;
+        }
+        return std::nullopt;
+    });
 }
 
 QString flagText(bool value) {
