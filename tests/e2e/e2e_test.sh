@@ -96,11 +96,6 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
 
-now_ms() {
-    local t=${EPOCHREALTIME/./}
-    echo $((10#$t / 1000))
-}
-
 # Give up well before CTest's limit, which would kill the clean-up too.
 STARTED_MS=$(now_ms)
 TIME_LIMIT_MS=240000

@@ -45,35 +45,7 @@ mkdir -p "$WORK" "$SHOTS"
 trap cleanup EXIT
 trap 'exit 143' TERM INT HUP
 
-now_ms() {
-    local t=${EPOCHREALTIME/./}
-    echo $((10#$t / 1000))
-}
-
-DISPLAY_NUMBER=""
-for n in $(seq 151 180); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 1600x1024x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 </dev/null &
-    PIDS+=($!)
-    for _ in $(seq 1 100); do
-        xdpyinfo -display ":$n" >/dev/null 2>&1 && { DISPLAY_NUMBER=$n && break; }
-        kill -0 "${PIDS[-1]}" 2>/dev/null || break
-        sleep 0.1
-    done
-    [[ -n $DISPLAY_NUMBER ]] && break
-    stop_process "${PIDS[-1]}"
-    unset 'PIDS[-1]'
-done
-[[ -n $DISPLAY_NUMBER ]] || fatal "a virtual X server starts" "$(tail -3 "$WORK/xvfb.log")"
-export DISPLAY=":$DISPLAY_NUMBER"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_SCALE_FACTOR || true
-openbox --sm-disable >"$WORK/openbox.log" 2>&1 </dev/null &
-PIDS+=($!)
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-ok "a virtual X server and a window manager run on :$DISPLAY_NUMBER"
+start_display 151 180
 
 # The lobby on a free port of loopback, as a player would run it.
 LOBBY_PORT=""

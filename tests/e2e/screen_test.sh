@@ -48,11 +48,6 @@ export XDG_RUNTIME_DIR="$WORK/runtime" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOM
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR \
     QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI || true
 
-now_ms() {
-    local t=${EPOCHREALTIME/./}
-    echo $((10#$t / 1000))
-}
-
 # start_screen WxH: a private X server of that size with a window manager.
 start_screen() {
     local n
