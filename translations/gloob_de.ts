@@ -216,7 +216,7 @@ an diesem UDP-Port:</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Player 1 (right)&lt;/th&gt;&lt;th&gt;Player 2 (left)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Game pads: %2. The d-pad or the left stick walks, the south button jumps.&lt;/p&gt;&lt;p&gt;P pauses a match or a replay.&lt;br&gt;F11 switches full screen; Esc leaves it.&lt;br&gt;F10 or Alt shows the menu bar in full screen.&lt;/p&gt;&lt;p&gt;A match is won with %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Controls... changes the keys and Options &amp;gt; Number of Balls the match length.&lt;/p&gt;</source>
-        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Spieler 1 (rechts)&lt;/th&gt;&lt;th&gt;Spieler 2 (links)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Gamepads: %2. Steuerkreuz oder linker Stick gehen, die untere Taste springt.&lt;/p&gt;&lt;p&gt;P hält ein Match oder eine Wiederholung an.&lt;br&gt;F11 schaltet das Vollbild um, Esc verlässt es.&lt;br&gt;F10 oder Alt zeigt im Vollbild die Menüleiste.&lt;/p&gt;&lt;p&gt;Ein Match gewinnt, wer %3 Punkte hat. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Steuerung … ändert die Tasten, Options &amp;gt; Number of Balls die Länge des Matchs.&lt;/p&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Spieler 1 (rechts)&lt;/th&gt;&lt;th&gt;Spieler 2 (links)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Gamepads: %2. Steuerkreuz oder linker Stick gehen, die untere Taste springt.&lt;/p&gt;&lt;p&gt;P hält ein Match oder eine Wiederholung an.&lt;br&gt;F11 schaltet das Vollbild um, Esc verlässt es.&lt;br&gt;F10 oder Alt zeigt im Vollbild die Menüleiste.&lt;/p&gt;&lt;p&gt;Ein Match gewinnt, wer %3 Punkte hat. %4&lt;/p&gt;&lt;p&gt;Optionen &amp;gt; Steuerung … ändert die Tasten, Optionen &amp;gt; Anzahl der Bälle die Länge des Matchs.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -600,6 +600,75 @@ an diesem UDP-Port:</translation>
     <message>
         <source> - Paused</source>
         <translation> – Pause</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenGame</name>
+    <message>
+        <source>Gloob Volleyballl</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Play!</source>
+        <translation>Spielen!</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Number of Balls</source>
+        <translation>Anzahl der Bälle</translation>
+    </message>
+    <message>
+        <source>Backround</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Berge</translation>
+    </message>
+    <message>
+        <source>Beach</source>
+        <translation>Strand</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Help </source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Try to hit the ball so your opponent cannot return it! Each time your opponent misses it, you will receive a point; first person to 5 points wins. Player 1 use the arrow keys to control his gloob. Player 2 use W,A,S, and D to control his gloob</source>
+        <translation>Versuche, den Ball so zu schlagen, dass dein Gegner ihn nicht zurückspielen kann! Jedes Mal, wenn dein Gegner ihn verfehlt, bekommst du einen Punkt; wer zuerst 5 Punkte hat, gewinnt. Spieler 1 steuert seinen Gloob mit den Pfeiltasten. Spieler 2 steuert seinen mit W, A, S und D.</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball
+A volleyball game for two players at one keyboard.</source>
+        <translation>Gloob Volleyball
+Ein Volleyballspiel für zwei Spieler an einer Tastatur.</translation>
     </message>
 </context>
 </TS>

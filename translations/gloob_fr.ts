@@ -216,7 +216,7 @@ sur ce port UDP :</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Player 1 (right)&lt;/th&gt;&lt;th&gt;Player 2 (left)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Game pads: %2. The d-pad or the left stick walks, the south button jumps.&lt;/p&gt;&lt;p&gt;P pauses a match or a replay.&lt;br&gt;F11 switches full screen; Esc leaves it.&lt;br&gt;F10 or Alt shows the menu bar in full screen.&lt;/p&gt;&lt;p&gt;A match is won with %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Controls... changes the keys and Options &amp;gt; Number of Balls the match length.&lt;/p&gt;</source>
-        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Joueur 1 (droite)&lt;/th&gt;&lt;th&gt;Joueur 2 (gauche)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Manettes : %2. La croix ou le stick gauche fait marcher, le bouton du bas fait sauter.&lt;/p&gt;&lt;p&gt;P met en pause un match ou une rediffusion.&lt;br&gt;F11 bascule en plein écran ; Échap en sort.&lt;br&gt;F10 ou Alt affiche la barre de menus en plein écran.&lt;/p&gt;&lt;p&gt;Un match se gagne en %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Commandes… change les touches et Options &amp;gt; Number of Balls la durée du match.&lt;/p&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Joueur 1 (droite)&lt;/th&gt;&lt;th&gt;Joueur 2 (gauche)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Manettes : %2. La croix ou le stick gauche fait marcher, le bouton du bas fait sauter.&lt;/p&gt;&lt;p&gt;P met en pause un match ou une rediffusion.&lt;br&gt;F11 bascule en plein écran ; Échap en sort.&lt;br&gt;F10 ou Alt affiche la barre de menus en plein écran.&lt;/p&gt;&lt;p&gt;Un match se gagne en %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Commandes… change les touches et Options &amp;gt; Nombre de balles la durée du match.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -600,6 +600,75 @@ sur ce port UDP :</translation>
     <message>
         <source> - Paused</source>
         <translation> – En pause</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenGame</name>
+    <message>
+        <source>Gloob Volleyballl</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Play!</source>
+        <translation>Jouer !</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DU MATCH</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Number of Balls</source>
+        <translation>Nombre de balles</translation>
+    </message>
+    <message>
+        <source>Backround</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Montagne</translation>
+    </message>
+    <message>
+        <source>Beach</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Help </source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Try to hit the ball so your opponent cannot return it! Each time your opponent misses it, you will receive a point; first person to 5 points wins. Player 1 use the arrow keys to control his gloob. Player 2 use W,A,S, and D to control his gloob</source>
+        <translation>Essayez de frapper la balle pour que votre adversaire ne puisse pas la renvoyer ! Chaque fois que votre adversaire la manque, vous marquez un point ; le premier à 5 points gagne. Le joueur 1 dirige son gloob avec les flèches. Le joueur 2 dirige le sien avec W, A, S et D.</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball
+A volleyball game for two players at one keyboard.</source>
+        <translation>Gloob Volleyball
+Un jeu de volley-ball pour deux joueurs sur un seul clavier.</translation>
     </message>
 </context>
 </TS>
