@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 spielt schon %2; wähle eine andere Taste für %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Spieler %1 links</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Spieler %1 rechts</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Spieler %1 springt</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

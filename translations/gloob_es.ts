@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 ya juega como %2; elige otra tecla para %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Jugador %1 izquierda</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Jugador %1 derecha</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Jugador %1 salto</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

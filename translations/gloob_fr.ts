@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 joue déjà %2 ; choisissez une autre touche pour %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Joueur %1 gauche</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Joueur %1 droite</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Joueur %1 saut</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

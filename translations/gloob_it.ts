@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 gioca già %2; scegli un altro tasto per %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Giocatore %1 sinistra</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Giocatore %1 destra</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Giocatore %1 salto</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

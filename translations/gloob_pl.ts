@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 gra już jako %2; wybierz inny klawisz dla: %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Gracz %1 w lewo</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Gracz %1 w prawo</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Gracz %1 skok</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 já joga como %2; escolha outra tecla para %3.</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Jogador %1 esquerda</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Jogador %1 direita</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Jogador %1 pulo</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>

@@ -63,6 +63,18 @@
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 уже занята: %2; выберите другую клавишу для «%3».</translation>
     </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Игрок %1 влево</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Игрок %1 вправо</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Игрок %1 прыжок</translation>
+    </message>
 </context>
 <context>
     <name>CourtView</name>
