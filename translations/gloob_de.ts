@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: Volleyball für zwei Spieler an einer Tastatur. Jedes Spiel wird im Ordner replays aufgezeichnet, außer --record nennt eine Datei.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Die Version des Spiels zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Den Verlauf des Spiels in FILE schreiben, im Format von gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Das Spiel in FILE aufzeichnen, als Skript, das gloob-sim abspielt.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Die Aufzeichnung FILE ansehen.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Ein Online-Match eröffnen und Spieler 1 spielen; der andere Spieler tritt diesem Rechner an UDP-Port PORT bei (%1, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Dem Online-Match auf ADDRESS beitreten und Spieler 2 spielen.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Die Online-Lobby auf ADDRESS öffnen (eine Domain, localhost oder eine IPv4-Adresse) und mit dem zuletzt verwendeten Namen anmelden.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Mit --host: der Port.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Siehe „gloob --help“.</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host erwartet einen Port von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host und --join schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join erwartet einen Rechnernamen oder eine IPv4-Adresse, dann „:“ und den Port, wenn er nicht %1 ist.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby erwartet eine Domain, localhost oder eine IPv4-Adresse, dann „:“ und den Port, wenn er nicht %1 ist.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>unerwartetes Argument „%1“. Siehe „gloob --help“.</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: voleibol para dos jugadores en un solo teclado. Cada partido se graba en la carpeta replays, salvo que --record indique un archivo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Muestra la versión del juego y sale.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Escribe la traza del juego en FILE, en el formato de gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Graba el juego en FILE, un script que gloob-sim reproduce.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Muestra la grabación FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Crea un partido en línea y juega como jugador 1; el otro jugador se une a este equipo en el puerto UDP PORT (%1 si no se indica).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Se une al partido en línea creado en ADDRESS y juega como jugador 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Abre la sala en línea de ADDRESS (un dominio, localhost o una dirección IPv4) e inicia sesión con el nombre de la última vez.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Con --host: el puerto.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Prueba «gloob --help».</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host necesita un puerto de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host y --join se excluyen.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join necesita un nombre de equipo o una dirección IPv4 y, si el puerto no es %1, «:» y el puerto.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby necesita un dominio, localhost o una dirección IPv4 y, si el puerto no es %1, «:» y el puerto.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>argumento inesperado «%1». Prueba «gloob --help».</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

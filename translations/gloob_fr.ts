@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball : du volley-ball pour deux joueurs sur un seul clavier. Chaque partie est enregistrée dans le dossier replays, sauf si --record nomme un fichier.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Afficher la version du jeu et quitter.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Écrire la trace du jeu dans FILE, au format de gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Enregistrer le jeu dans FILE, un script que gloob-sim rejoue.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Regarder l’enregistrement FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Héberger un match en ligne et jouer le joueur 1 ; l’autre joueur rejoint cette machine sur le port UDP PORT (%1 par défaut).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Rejoindre le match en ligne hébergé à ADDRESS et jouer le joueur 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Ouvrir le salon en ligne à ADDRESS (un domaine, localhost ou une adresse IPv4) et s’y connecter sous le nom gardé de la dernière fois.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Avec --host : le port.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Essayez « gloob --help ».</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host attend un port de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host et --join s’excluent.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join attend un nom d’hôte ou une adresse IPv4, puis « : » et le port s’il n’est pas %1.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby attend un domaine, localhost ou une adresse IPv4, puis « : » et le port s’il n’est pas %1.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>argument inattendu « %1 ». Essayez « gloob --help ».</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: pallavolo per due giocatori su una sola tastiera. Ogni partita viene registrata nella cartella replays, a meno che --record non indichi un file.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Mostra la versione del gioco ed esce.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Scrive la traccia del gioco in FILE, nel formato di gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Registra il gioco in FILE, uno script che gloob-sim riproduce.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Guarda la registrazione FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Ospita una partita online e gioca come giocatore 1; l&apos;altro giocatore si unisce a questo computer sulla porta UDP PORT (%1 se non indicata).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Si unisce alla partita online ospitata su ADDRESS e gioca come giocatore 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Apre la lobby online su ADDRESS (un dominio, localhost o un indirizzo IPv4) e accede con il nome usato l&apos;ultima volta.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Con --host: la porta.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Prova «gloob --help».</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host vuole una porta da 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host e --join si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join vuole un nome di computer o un indirizzo IPv4, poi «:» e la porta se non è %1.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby vuole un dominio, localhost o un indirizzo IPv4, poi «:» e la porta se non è %1.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>argomento inatteso «%1». Prova «gloob --help».</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: siatkówka dla dwóch graczy przy jednej klawiaturze. Każda gra jest nagrywana w folderze replays, chyba że --record wskazuje plik.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Pokazuje tę pomoc i kończy.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Pokazuje wersję gry i kończy.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Zapisuje przebieg gry do FILE, w formacie gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Nagrywa grę do FILE, skryptu, który odtwarza gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Odtwarza nagranie FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Tworzy mecz online i gra jako gracz 1; drugi gracz dołącza do tego komputera na porcie UDP PORT (domyślnie %1).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Dołącza do meczu online na ADDRESS i gra jako gracz 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Otwiera lobby online na ADDRESS (domena, localhost lub adres IPv4) i loguje pod nazwą z ostatniego razu.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Z --host: port.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Zobacz „gloob --help”.</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host wymaga portu od 1 do 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host i --join wykluczają się.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join wymaga nazwy komputera lub adresu IPv4, a potem „:” i portu, jeśli nie jest to %1.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby wymaga domeny, localhost lub adresu IPv4, a potem „:” i portu, jeśli nie jest to %1.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>nieoczekiwany argument „%1”. Zobacz „gloob --help”.</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

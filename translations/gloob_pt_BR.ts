@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: vôlei para dois jogadores em um só teclado. Toda partida é gravada na pasta replays, a não ser que --record indique um arquivo.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Mostra a versão do jogo e sai.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Grava o rastro do jogo em FILE, no formato do gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Grava o jogo em FILE, um script que o gloob-sim reproduz.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Assiste à gravação FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Cria uma partida on-line e joga como jogador 1; o outro jogador entra neste computador pela porta UDP PORT (%1 se não for informada).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Entra na partida on-line criada em ADDRESS e joga como jogador 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Abre o lobby on-line em ADDRESS (um domínio, localhost ou endereço IPv4) e conecta com o nome usado da última vez.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Com --host: a porta.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Tente “gloob --help”.</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host espera uma porta de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host e --join não podem ser usados juntos.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join espera um nome de computador ou endereço IPv4 e, se a porta não for %1, “:” e a porta.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby espera um domínio, localhost ou endereço IPv4 e, se a porta não for %1, “:” e a porta.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>argumento inesperado “%1”. Tente “gloob --help”.</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>

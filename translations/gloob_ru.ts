@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: волейбол для двух игроков за одной клавиатурой. Каждая игра записывается в папку replays, если --record не указывает файл.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Показать эту справку и выйти.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Показать версию игры и выйти.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Записать трассу игры в FILE в формате gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Записать игру в FILE — сценарий, который воспроизводит gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Смотреть запись FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Создать сетевой матч и играть за игрока 1; другой игрок подключается к этому компьютеру через UDP-порт PORT (по умолчанию %1).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Подключиться к сетевому матчу на ADDRESS и играть за игрока 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Открыть сетевое лобби на ADDRESS (домен, localhost или IPv4-адрес) и войти под именем, сохранённым с прошлого раза.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>С --host: порт.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Смотрите «gloob --help».</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host принимает порт от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host и --join исключают друг друга.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join принимает имя компьютера или IPv4-адрес, затем «:» и порт, если он не %1.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby принимает домен, localhost или IPv4-адрес, затем «:» и порт, если он не %1.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>неожиданный аргумент «%1». Смотрите «gloob --help».</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>
