@@ -260,6 +260,109 @@ an diesem UDP-Port:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt links</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Eingabe (Ziffernblock)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil runter</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

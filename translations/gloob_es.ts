@@ -260,6 +260,109 @@ en este puerto UDP:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Ctrl izquierdo</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Mayús izquierda</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Mayús derecha</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt izquierdo</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Intro (teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Ctrl derecho</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Flecha arriba</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Re Pág</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Flecha izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Flecha derecha</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Flecha abajo</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

@@ -260,6 +260,109 @@ sur ce port UDP :</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt gauche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Entrée (pavé num.)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Flèche droite</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

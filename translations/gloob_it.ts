@@ -260,6 +260,109 @@ su questa porta UDP:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Ctrl sinistro</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Maiusc sinistro</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Maiusc destro</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt sinistro</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloc Maiusc</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Invio (tastierino)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Ctrl destro</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Freccia su</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Pag su</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Freccia sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Freccia destra</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Freccia giù</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Pag giù</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Canc</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tasto %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

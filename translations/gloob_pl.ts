@@ -260,6 +260,109 @@ na tym porcie UDP:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Lewy Ctrl</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Lewy Shift</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Prawy Shift</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Lewy Alt</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Enter (klaw. num.)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Prawy Ctrl</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Prawy Alt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Strzałka w górę</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Strzałka w lewo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Strzałka w prawo</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Strzałka w dół</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Klawisz %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

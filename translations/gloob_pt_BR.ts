@@ -260,6 +260,109 @@ nesta porta UDP:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Ctrl esquerdo</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Shift esquerdo</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Shift direito</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt esquerdo</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Enter (teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Ctrl direito</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Seta para cima</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Seta para a esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Seta para a direita</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Seta para baixo</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Tecla %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

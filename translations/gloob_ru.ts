@@ -260,6 +260,109 @@ at this UDP port:</source>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Левый Ctrl</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Левый Shift</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Правый Shift</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Левый Alt</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Enter (цифровой блок)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Правый Ctrl</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Правый Alt</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Стрелка вверх</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page Up</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Стрелка влево</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Стрелка вправо</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Стрелка вниз</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Клавиша %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>

@@ -3,6 +3,7 @@
 #include "controls_dialog.h"
 
 #include "key_codes.h"
+#include "key_names.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -24,10 +25,6 @@ namespace {
 QString chooseHint() {
     return QCoreApplication::translate("ControlsDialog",
                                        "Click a control, then press its new key.");
-}
-
-QString qstring(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // "Player 2 Jump", in the player's language.
@@ -128,7 +125,7 @@ void ControlsDialog::fitToContents() {
     // The Key column takes the longest key name there is, for the keys chosen later.
     QString widestKey;
     for (PhysicalKey key = 8; key < 256; ++key) {
-        const QString name = qstring(keyName(key));
+        const QString name = shownKeyName(key);
         if (table_->fontMetrics().horizontalAdvance(name) >
             table_->fontMetrics().horizontalAdvance(widestKey)) {
             widestKey = name;
@@ -163,7 +160,7 @@ void ControlsDialog::showKeys() {
         const PlayerControl control = allControls[row];
         const int r = static_cast<int>(row);
         table_->setItem(r, 0, new QTableWidgetItem(nameOf(control)));
-        table_->setItem(r, 1, new QTableWidgetItem(qstring(keyName(keys_.key(control)))));
+        table_->setItem(r, 1, new QTableWidgetItem(shownKeyName(keys_.key(control))));
         table_->setItem(r, 2, new QTableWidgetItem(padButtonOf(control.action)));
     }
 }
@@ -200,13 +197,13 @@ void ControlsDialog::takeKey(const QKeyEvent& key) {
     const PhysicalKey physical = physicalKeyOf(key);
     if (const auto reserved = reservedFor(key.key())) {
         refusal_(QCoreApplication::translate("ControlsDialog", "%1 %2; choose another key for %3.")
-                     .arg(qstring(keyName(physical)), *reserved, nameOf(control)));
+                     .arg(shownKeyName(physical), *reserved, nameOf(control)));
         return;
     }
     if (const auto holder = keys_.bind(control, physical)) {
         refusal_(QCoreApplication::translate("ControlsDialog",
                                              "%1 already plays %2; choose another key for %3.")
-                     .arg(qstring(keyName(physical)), nameOf(*holder), nameOf(control)));
+                     .arg(shownKeyName(physical), nameOf(*holder), nameOf(control)));
         return;
     }
     showKeys();

@@ -3,6 +3,7 @@
 // Runs with LANGUAGE=de: the system's language is German.
 #include "app/messages.h"
 #include "qt/game_translations.h"
+#include "qt/key_names.h"
 #include "qt/main_window.h"
 #include "qt/written_texts.h"
 #include "scene/scene.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -127,6 +129,23 @@ TEST(Language, EveryWrittenTextIsTranslatable) {
     for (const std::string_view text : shown) {
         EXPECT_NE(std::find(marked.begin(), marked.end(), text), marked.end()) << text;
     }
+}
+
+TEST(Language, KeysAreNamedAsTheKeyboardCallsThem) {
+    const auto marked = translatedKeyNames();
+    for (PhysicalKey key = 0; key < 256; ++key) {
+        const std::string name = keyName(key);
+        const bool inWords = std::any_of(name.begin(), name.end(),
+                                         [](unsigned char c) { return std::islower(c) != 0; });
+        if (inWords && !name.starts_with("Key ")) {
+            EXPECT_NE(std::find(marked.begin(), marked.end(), name), marked.end()) << name;
+        }
+    }
+    GameTranslations translations;
+    ASSERT_EQ(translations.install(gameLocale({})), QStringLiteral("de"));
+    EXPECT_EQ(shownKeyName(65), QStringLiteral("Leertaste"));
+    EXPECT_EQ(shownKeyName(38), QStringLiteral("A"));
+    EXPECT_EQ(shownKeyName(300), QStringLiteral("Taste 300"));
 }
 
 TEST(Language, QtsOwnDialogsFollow) {
