@@ -569,7 +569,7 @@ en este puerto UDP:</translation>
     </message>
     <message>
         <source>none: sign in without an account</source>
-        <translation>vacío: iniciar sesión sin cuenta</translation>
+        <translation>vacío: sin cuenta</translation>
     </message>
     <message>
         <source>Keep the password</source>

@@ -569,7 +569,7 @@ at this UDP port:</source>
     </message>
     <message>
         <source>none: sign in without an account</source>
-        <translation>пусто: войти без учётной записи</translation>
+        <translation>пусто: без учётной записи</translation>
     </message>
     <message>
         <source>Keep the password</source>
