@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball: Volleyball für zwei Spieler an einer Tastatur. Jedes Spiel wird im Ordner replays aufgezeichnet, außer --record nennt eine Datei.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Die Version des Spiels zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Den Verlauf des Spiels in FILE schreiben, im Format von gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Das Spiel in FILE aufzeichnen, als Skript, das gloob-sim abspielt.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Die Aufzeichnung FILE ansehen.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Ein Online-Match eröffnen und Spieler 1 spielen; der andere Spieler tritt diesem Rechner an UDP-Port PORT bei (%1, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Dem Online-Match auf ADDRESS beitreten und Spieler 2 spielen.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Die Online-Lobby auf ADDRESS öffnen (eine Domain, localhost oder eine IPv4-Adresse) und mit dem zuletzt verwendeten Namen anmelden.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Mit --host: der Port.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Siehe „gloob --help“.</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host erwartet einen Port von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host und --join schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join erwartet einen Rechnernamen oder eine IPv4-Adresse, dann „:“ und den Port, wenn er nicht %1 ist.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby erwartet eine Domain, localhost oder eine IPv4-Adresse, dann „:“ und den Port, wenn er nicht %1 ist.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>unerwartetes Argument „%1“. Siehe „gloob --help“.</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>
@@ -62,6 +129,18 @@
     <message>
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 spielt schon %2; wähle eine andere Taste für %3.</translation>
+    </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Spieler %1 links</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Spieler %1 rechts</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Spieler %1 springt</translation>
     </message>
 </context>
 <context>
@@ -181,6 +260,109 @@ an diesem UDP-Port:</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Strg links</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Umschalt links</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Umschalt rechts</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt links</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Eingabe (Ziffernblock)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Strg rechts</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Pfeil links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Pfeil runter</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>
@@ -216,7 +398,7 @@ an diesem UDP-Port:</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Player 1 (right)&lt;/th&gt;&lt;th&gt;Player 2 (left)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Game pads: %2. The d-pad or the left stick walks, the south button jumps.&lt;/p&gt;&lt;p&gt;P pauses a match or a replay.&lt;br&gt;F11 switches full screen; Esc leaves it.&lt;br&gt;F10 or Alt shows the menu bar in full screen.&lt;/p&gt;&lt;p&gt;A match is won with %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Controls... changes the keys and Options &amp;gt; Number of Balls the match length.&lt;/p&gt;</source>
-        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Spieler 1 (rechts)&lt;/th&gt;&lt;th&gt;Spieler 2 (links)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Gamepads: %2. Steuerkreuz oder linker Stick gehen, die untere Taste springt.&lt;/p&gt;&lt;p&gt;P hält ein Match oder eine Wiederholung an.&lt;br&gt;F11 schaltet das Vollbild um, Esc verlässt es.&lt;br&gt;F10 oder Alt zeigt im Vollbild die Menüleiste.&lt;/p&gt;&lt;p&gt;Ein Match gewinnt, wer %3 Punkte hat. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Steuerung … ändert die Tasten, Options &amp;gt; Number of Balls die Länge des Matchs.&lt;/p&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Spieler 1 (rechts)&lt;/th&gt;&lt;th&gt;Spieler 2 (links)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Gamepads: %2. Steuerkreuz oder linker Stick gehen, die untere Taste springt.&lt;/p&gt;&lt;p&gt;P hält ein Match oder eine Wiederholung an.&lt;br&gt;F11 schaltet das Vollbild um, Esc verlässt es.&lt;br&gt;F10 oder Alt zeigt im Vollbild die Menüleiste.&lt;/p&gt;&lt;p&gt;Ein Match gewinnt, wer %3 Punkte hat. %4&lt;/p&gt;&lt;p&gt;Optionen &amp;gt; Steuerung … ändert die Tasten, Optionen &amp;gt; Anzahl der Bälle die Länge des Matchs.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -600,6 +782,75 @@ an diesem UDP-Port:</translation>
     <message>
         <source> - Paused</source>
         <translation> – Pause</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenGame</name>
+    <message>
+        <source>Gloob Volleyballl</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Play!</source>
+        <translation>Spielen!</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Number of Balls</source>
+        <translation>Anzahl der Bälle</translation>
+    </message>
+    <message>
+        <source>Backround</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Berge</translation>
+    </message>
+    <message>
+        <source>Beach</source>
+        <translation>Strand</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Help </source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Try to hit the ball so your opponent cannot return it! Each time your opponent misses it, you will receive a point; first person to 5 points wins. Player 1 use the arrow keys to control his gloob. Player 2 use W,A,S, and D to control his gloob</source>
+        <translation>Versuche, den Ball so zu schlagen, dass dein Gegner ihn nicht zurückspielen kann! Jedes Mal, wenn dein Gegner ihn verfehlt, bekommst du einen Punkt; wer zuerst 5 Punkte hat, gewinnt. Spieler 1 steuert seinen Gloob mit den Pfeiltasten. Spieler 2 steuert seinen mit W, A, S und D.</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball
+A volleyball game for two players at one keyboard.</source>
+        <translation>Gloob Volleyball
+Ein Volleyballspiel für zwei Spieler an einer Tastatur.</translation>
     </message>
 </context>
 </TS>

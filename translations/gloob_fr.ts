@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Gloob Volleyball: volleyball for two players at one keyboard. Every game is recorded in the replays folder unless --record names a file.</source>
+        <translation>Gloob Volleyball : du volley-ball pour deux joueurs sur un seul clavier. Chaque partie est enregistrée dans le dossier replays, sauf si --record nomme un fichier.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the game&apos;s version and exit.</source>
+        <translation>Afficher la version du jeu et quitter.</translation>
+    </message>
+    <message>
+        <source>Write the game&apos;s trace to FILE, in gloob-sim&apos;s format.</source>
+        <translation>Écrire la trace du jeu dans FILE, au format de gloob-sim.</translation>
+    </message>
+    <message>
+        <source>Record the game to FILE, a script that gloob-sim replays.</source>
+        <translation>Enregistrer le jeu dans FILE, un script que gloob-sim rejoue.</translation>
+    </message>
+    <message>
+        <source>Watch the recording FILE.</source>
+        <translation>Regarder l’enregistrement FILE.</translation>
+    </message>
+    <message>
+        <source>Host an online match and play player 1; the other player joins this machine at UDP port PORT (%1 unless given).</source>
+        <translation>Héberger un match en ligne et jouer le joueur 1 ; l’autre joueur rejoint cette machine sur le port UDP PORT (%1 par défaut).</translation>
+    </message>
+    <message>
+        <source>Join the online match hosted at ADDRESS and play player 2.</source>
+        <translation>Rejoindre le match en ligne hébergé à ADDRESS et jouer le joueur 2.</translation>
+    </message>
+    <message>
+        <source>Open the online lobby at ADDRESS (a domain, localhost or an IPv4 address) and sign in under the name kept from the last time.</source>
+        <translation>Ouvrir le salon en ligne à ADDRESS (un domaine, localhost ou une adresse IPv4) et s’y connecter sous le nom gardé de la dernière fois.</translation>
+    </message>
+    <message>
+        <source>With --host: the port.</source>
+        <translation>Avec --host : le port.</translation>
+    </message>
+    <message>
+        <source> Try &apos;gloob --help&apos;.</source>
+        <translation> Essayez « gloob --help ».</translation>
+    </message>
+    <message>
+        <source>--host takes a port from 1 to 65535.</source>
+        <translation>--host attend un port de 1 à 65535.</translation>
+    </message>
+    <message>
+        <source>--host and --join exclude each other.</source>
+        <translation>--host et --join s’excluent.</translation>
+    </message>
+    <message>
+        <source>--join takes a host name or IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--join attend un nom d’hôte ou une adresse IPv4, puis « : » et le port s’il n’est pas %1.</translation>
+    </message>
+    <message>
+        <source>--lobby takes a domain, localhost or an IPv4 address, then &apos;:&apos; and a port unless it is %1.</source>
+        <translation>--lobby attend un domaine, localhost ou une adresse IPv4, puis « : » et le port s’il n’est pas %1.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;. Try &apos;gloob --help&apos;.</source>
+        <translation>argument inattendu « %1 ». Essayez « gloob --help ».</translation>
+    </message>
+</context>
+<context>
     <name>ControlsDialog</name>
     <message>
         <source>Click a control, then press its new key.</source>
@@ -62,6 +129,18 @@
     <message>
         <source>%1 already plays %2; choose another key for %3.</source>
         <translation>%1 joue déjà %2 ; choisissez une autre touche pour %3.</translation>
+    </message>
+    <message>
+        <source>Player %1 Left</source>
+        <translation>Joueur %1 gauche</translation>
+    </message>
+    <message>
+        <source>Player %1 Right</source>
+        <translation>Joueur %1 droite</translation>
+    </message>
+    <message>
+        <source>Player %1 Jump</source>
+        <translation>Joueur %1 saut</translation>
     </message>
 </context>
 <context>
@@ -181,6 +260,109 @@ sur ce port UDP :</translation>
     </message>
 </context>
 <context>
+    <name>KeyNames</name>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Left Ctrl</source>
+        <translation>Ctrl gauche</translation>
+    </message>
+    <message>
+        <source>Left Shift</source>
+        <translation>Maj gauche</translation>
+    </message>
+    <message>
+        <source>Right Shift</source>
+        <translation>Maj droite</translation>
+    </message>
+    <message>
+        <source>Left Alt</source>
+        <translation>Alt gauche</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Keypad Enter</source>
+        <translation>Entrée (pavé num.)</translation>
+    </message>
+    <message>
+        <source>Right Ctrl</source>
+        <translation>Ctrl droite</translation>
+    </message>
+    <message>
+        <source>Right Alt</source>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>Page Up</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Flèche droite</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Key %1</source>
+        <translation>Touche %1</translation>
+    </message>
+</context>
+<context>
     <name>KeysAndOptions</name>
     <message>
         <source>Walk left</source>
@@ -216,7 +398,7 @@ sur ce port UDP :</translation>
     </message>
     <message>
         <source>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Player 1 (right)&lt;/th&gt;&lt;th&gt;Player 2 (left)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Game pads: %2. The d-pad or the left stick walks, the south button jumps.&lt;/p&gt;&lt;p&gt;P pauses a match or a replay.&lt;br&gt;F11 switches full screen; Esc leaves it.&lt;br&gt;F10 or Alt shows the menu bar in full screen.&lt;/p&gt;&lt;p&gt;A match is won with %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Controls... changes the keys and Options &amp;gt; Number of Balls the match length.&lt;/p&gt;</source>
-        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Joueur 1 (droite)&lt;/th&gt;&lt;th&gt;Joueur 2 (gauche)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Manettes : %2. La croix ou le stick gauche fait marcher, le bouton du bas fait sauter.&lt;/p&gt;&lt;p&gt;P met en pause un match ou une rediffusion.&lt;br&gt;F11 bascule en plein écran ; Échap en sort.&lt;br&gt;F10 ou Alt affiche la barre de menus en plein écran.&lt;/p&gt;&lt;p&gt;Un match se gagne en %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Commandes… change les touches et Options &amp;gt; Number of Balls la durée du match.&lt;/p&gt;</translation>
+        <translation>&lt;table cellspacing=&quot;0&quot; cellpadding=&quot;3&quot;&gt;&lt;tr&gt;&lt;th&gt;&lt;/th&gt;&lt;th&gt;Joueur 1 (droite)&lt;/th&gt;&lt;th&gt;Joueur 2 (gauche)&lt;/th&gt;&lt;/tr&gt;%1&lt;/table&gt;&lt;p&gt;Manettes : %2. La croix ou le stick gauche fait marcher, le bouton du bas fait sauter.&lt;/p&gt;&lt;p&gt;P met en pause un match ou une rediffusion.&lt;br&gt;F11 bascule en plein écran ; Échap en sort.&lt;br&gt;F10 ou Alt affiche la barre de menus en plein écran.&lt;/p&gt;&lt;p&gt;Un match se gagne en %3 points. %4&lt;/p&gt;&lt;p&gt;Options &amp;gt; Commandes… change les touches et Options &amp;gt; Nombre de balles la durée du match.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -600,6 +782,75 @@ sur ce port UDP :</translation>
     <message>
         <source> - Paused</source>
         <translation> – En pause</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenGame</name>
+    <message>
+        <source>Gloob Volleyballl</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball</source>
+        <translation>Gloob Volleyball</translation>
+    </message>
+    <message>
+        <source>Play!</source>
+        <translation>Jouer !</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DU MATCH</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Number of Balls</source>
+        <translation>Nombre de balles</translation>
+    </message>
+    <message>
+        <source>Backround</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Mountain</source>
+        <translation>Montagne</translation>
+    </message>
+    <message>
+        <source>Beach</source>
+        <translation>Plage</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Help </source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Try to hit the ball so your opponent cannot return it! Each time your opponent misses it, you will receive a point; first person to 5 points wins. Player 1 use the arrow keys to control his gloob. Player 2 use W,A,S, and D to control his gloob</source>
+        <translation>Essayez de frapper la balle pour que votre adversaire ne puisse pas la renvoyer ! Chaque fois que votre adversaire la manque, vous marquez un point ; le premier à 5 points gagne. Le joueur 1 dirige son gloob avec les flèches. Le joueur 2 dirige le sien avec W, A, S et D.</translation>
+    </message>
+    <message>
+        <source>Gloob Volleyball
+A volleyball game for two players at one keyboard.</source>
+        <translation>Gloob Volleyball
+Un jeu de volley-ball pour deux joueurs sur un seul clavier.</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,8 @@ struct UsKey {
 };
 
 // A US keyboard as xkb numbers it (evdev), with the desktop's virtual-key codes.
-constexpr std::array<UsKey, 84> usKeyboard{{
+// Sized by its entries: a spare one would be key 0 without a name.
+constexpr auto usKeyboard = std::to_array<UsKey>({
     {9, 27, "Esc"},          {10, '1', "1"},
     {11, '2', "2"},          {12, '3', "3"},
     {13, '4', "4"},          {14, '5', "5"},
@@ -60,7 +61,7 @@ constexpr std::array<UsKey, 84> usKeyboard{{
     {116, 40, "Down"},       {117, 34, "Page Down"},
     {118, 45, "Insert"},     {119, 46, "Delete"},
     {127, 19, "Pause"},
-}};
+});
 
 const UsKey* usKeyAt(PhysicalKey key) {
     const auto* found = std::find_if(usKeyboard.begin(), usKeyboard.end(),

@@ -3,6 +3,7 @@
 #include "controls_dialog.h"
 
 #include "key_codes.h"
+#include "key_names.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -26,8 +27,21 @@ QString chooseHint() {
                                        "Click a control, then press its new key.");
 }
 
-QString qstring(const std::string& text) {
-    return QString::fromStdString(text);
+// "Player 2 Jump", in the player's language.
+QString nameOf(PlayerControl control) {
+    QString name;
+    switch (control.action) {
+    case PlayerAction::left:
+        name = QCoreApplication::translate("ControlsDialog", "Player %1 Left");
+        break;
+    case PlayerAction::right:
+        name = QCoreApplication::translate("ControlsDialog", "Player %1 Right");
+        break;
+    case PlayerAction::jump:
+        name = QCoreApplication::translate("ControlsDialog", "Player %1 Jump");
+        break;
+    }
+    return name.arg(control.player);
 }
 
 QString padButtonOf(PlayerAction action) {
@@ -58,7 +72,7 @@ std::optional<QString> reservedFor(int qtKey) {
 QString choosingHint(PlayerControl control) {
     return QCoreApplication::translate("ControlsDialog",
                                        "Press the new key for %1 (Esc keeps the old one).")
-        .arg(qstring(controlName(control)));
+        .arg(nameOf(control));
 }
 
 } // namespace
@@ -111,7 +125,7 @@ void ControlsDialog::fitToContents() {
     // The Key column takes the longest key name there is, for the keys chosen later.
     QString widestKey;
     for (PhysicalKey key = 8; key < 256; ++key) {
-        const QString name = qstring(keyName(key));
+        const QString name = shownKeyName(key);
         if (table_->fontMetrics().horizontalAdvance(name) >
             table_->fontMetrics().horizontalAdvance(widestKey)) {
             widestKey = name;
@@ -145,8 +159,8 @@ void ControlsDialog::showKeys() {
     for (std::size_t row = 0; row < allControls.size(); ++row) {
         const PlayerControl control = allControls[row];
         const int r = static_cast<int>(row);
-        table_->setItem(r, 0, new QTableWidgetItem(qstring(controlName(control))));
-        table_->setItem(r, 1, new QTableWidgetItem(qstring(keyName(keys_.key(control)))));
+        table_->setItem(r, 0, new QTableWidgetItem(nameOf(control)));
+        table_->setItem(r, 1, new QTableWidgetItem(shownKeyName(keys_.key(control))));
         table_->setItem(r, 2, new QTableWidgetItem(padButtonOf(control.action)));
     }
 }
@@ -183,14 +197,13 @@ void ControlsDialog::takeKey(const QKeyEvent& key) {
     const PhysicalKey physical = physicalKeyOf(key);
     if (const auto reserved = reservedFor(key.key())) {
         refusal_(QCoreApplication::translate("ControlsDialog", "%1 %2; choose another key for %3.")
-                     .arg(qstring(keyName(physical)), *reserved, qstring(controlName(control))));
+                     .arg(shownKeyName(physical), *reserved, nameOf(control)));
         return;
     }
     if (const auto holder = keys_.bind(control, physical)) {
         refusal_(QCoreApplication::translate("ControlsDialog",
                                              "%1 already plays %2; choose another key for %3.")
-                     .arg(qstring(keyName(physical)), qstring(controlName(*holder)),
-                          qstring(controlName(control))));
+                     .arg(shownKeyName(physical), nameOf(*holder), nameOf(control)));
         return;
     }
     showKeys();

@@ -3,6 +3,7 @@
 #include "court_buttons.h"
 
 #include "court_view.h"
+#include "written_texts.h"
 
 #include <QPushButton>
 
@@ -17,7 +18,7 @@ CourtButtons::CourtButtons(CourtView& court, const Scene& scene, Clicked clicked
 }
 
 QPushButton* CourtButtons::make(CourtView& court, const PushButton& control, EventKind click) {
-    auto* button = new QPushButton(QString::fromStdString(control.Caption), &court);
+    auto* button = new QPushButton(shownText(control.Caption), &court);
     court.placeOnCourt(button, control.pixelBox());
     // Enter clicks the focused button, as Space does.
     button->setAutoDefault(true);

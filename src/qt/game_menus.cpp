@@ -10,6 +10,7 @@
 #include "recordings.h"
 #include "serve_menu.h"
 #include "sound_menu.h"
+#include "written_texts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -65,7 +66,7 @@ void GameMenus::buildWritten(const Scene& scene) {
     std::array<QMenu*, menuItemCount> menus{};
     QMenuBar* bar = window_.menuBar();
     for (const MenuEntry& entry : menuTree) {
-        const QString caption = QString::fromStdString(scene.menu(entry.id).Caption);
+        const QString caption = shownText(scene.menu(entry.id).Caption);
         QMenu* parentMenu = entry.parent ? menus[static_cast<std::size_t>(*entry.parent)] : nullptr;
         if (opensSubmenu(entry.id)) {
             QMenu* menu = parentMenu ? parentMenu->addMenu(caption) : bar->addMenu(caption);

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "keys_and_options.h"
 
+#include "key_names.h"
+
 #include <QCoreApplication>
 
 #include <array>
@@ -12,8 +14,7 @@ namespace gloob {
 namespace {
 
 QString keyCell(const KeyBindings& keys, PlayerControl control) {
-    return QStringLiteral("<td>%1</td>")
-        .arg(QString::fromStdString(keyName(keys.key(control))).toHtmlEscaped());
+    return QStringLiteral("<td>%1</td>").arg(shownKeyName(keys.key(control)).toHtmlEscaped());
 }
 
 } // namespace

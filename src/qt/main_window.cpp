@@ -45,7 +45,7 @@ MainWindow::MainWindow(const LaunchOptions& options, QWidget* parent)
         *this, PlayerChoices::Devices{options.useSettings, options.usePads, options.useSound},
         [this](const GameSettings& settings) { settingsChanged(settings); });
     const auto message = [this](const QString& text) {
-        messageBox_(QString::fromUtf8(messages::title), text);
+        messageBox_(shownText(messages::title), text);
     };
     sessions_ = std::make_unique<SessionDirector>(
         *this, text_, pictures_, *driver_, options,
@@ -247,7 +247,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::showMessage(std::string_view text) {
     {
         const QScopedValueRollback<bool> showing(showingMessage_, true);
-        messageBox_(QString::fromUtf8(messages::title), QString::fromUtf8(text));
+        messageBox_(shownText(messages::title), shownText(text));
     }
     clockStoodStill();
 }

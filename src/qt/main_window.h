@@ -10,10 +10,10 @@
 #include "launch_options.h"
 #include "online_director.h"
 #include "player_choices.h"
-#include "qtgui/qt_text_rasteriser.h"
 #include "scene/raster.h"
 #include "session_director.h"
 #include "window_placement.h"
+#include "written_texts.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -131,7 +131,7 @@ private:
     void refresh();
 
     Pictures pictures_;
-    QtTextRasteriser text_;
+    ShownTextRasteriser text_;
     LaunchOptions launch_;
     std::unique_ptr<HeartbeatDriver> driver_;
     std::unique_ptr<PlayerChoices> choices_;

@@ -3,7 +3,9 @@
 #include "program_menu.h"
 
 #include "app/engine.h"
+#include "app/messages.h"
 #include "program/program_player.h"
+#include "written_texts.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -64,7 +66,7 @@ ProgramMaker ProgramMenu::maker(Engine& engine) {
             [this](const std::string& message) {
                 std::cerr << "gloob: " << message << '\n';
                 auto* box =
-                    new QMessageBox(QMessageBox::Warning, QStringLiteral("Gloob Volleyball"),
+                    new QMessageBox(QMessageBox::Warning, shownText(messages::title),
                                     QString::fromStdString(message), QMessageBox::Ok, &window_);
                 box->setAttribute(Qt::WA_DeleteOnClose);
                 box->setModal(false);

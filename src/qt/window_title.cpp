@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "window_title.h"
 
+#include "written_texts.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -19,7 +21,7 @@ QString clock(std::int64_t micros) {
 } // namespace
 
 QString windowTitle(const std::string& caption, const WindowState& state) {
-    QString title = QString::fromStdString(caption);
+    QString title = shownText(caption);
     if (state.replay) {
         title += QCoreApplication::translate("WindowTitle", " - Replay %1 / %2")
                      .arg(clock(std::min(state.replayMicros, state.replayLengthMicros)),

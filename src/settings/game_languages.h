@@ -15,8 +15,10 @@ struct GameLanguage {
 };
 
 inline constexpr std::array gameLanguages{
-    GameLanguage{"de", "Deutsch"},
-    GameLanguage{"fr", "Français"},
+    GameLanguage{"de", "Deutsch"},  GameLanguage{"fr", "Français"},
+    GameLanguage{"es", "Español"},  GameLanguage{"pt_BR", "Português (Brasil)"},
+    GameLanguage{"it", "Italiano"}, GameLanguage{"pl", "Polski"},
+    GameLanguage{"ru", "Русский"},
 };
 
 } // namespace gloob

@@ -34,6 +34,7 @@ TEST(KeyBindings, NamesReadAsOnTheKeys) {
     EXPECT_EQ(keyName(physical::a), "A");
     EXPECT_EQ(keyName(physical::left), "Left");
     EXPECT_EQ(keyName(200), "Key 200");
+    EXPECT_EQ(keyName(0), "Key 0") << "no key of the US keyboard is numbered 0";
     EXPECT_EQ(controlName(player2Jump), "Player 2 Jump");
 }
 

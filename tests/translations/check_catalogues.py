@@ -18,7 +18,13 @@ from pathlib import Path
 
 
 def placeholders(text):
-    return sorted(re.findall(r"%\d", text or ""))
+    # %1, %12, %L1, and %n where a count chooses the plural form.
+    return sorted(re.findall(r"%L?(?:\d+|n)", text or ""))
+
+
+def translations(translation):
+    forms = translation.findall("numerusform")
+    return [form.text for form in forms] if forms else [translation.text]
 
 
 def problems(catalogue, lupdate, sources):
@@ -40,8 +46,10 @@ def problems(catalogue, lupdate, sources):
                     found.append(f"{where}: no longer in the sources")
                 elif kind == "unfinished":
                     found.append(f"{where}: unfinished")
-                elif placeholders(source) != placeholders(translation.text):
-                    found.append(f"{where}: placeholders differ in {translation.text!r}")
+                else:
+                    found += [f"{where}: placeholders differ in {text!r}"
+                              for text in translations(translation)
+                              if placeholders(text) != placeholders(source)]
     return found
 
 
