@@ -12,13 +12,11 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 
 namespace gloob::traversal {
 
 namespace {
 
-constexpr std::string_view pathWords[] = {"local", "public"};
 // A lost request is sent again after this long.
 constexpr auto stunResend = std::chrono::milliseconds(250);
 
@@ -122,34 +120,6 @@ std::vector<Candidate> gatherCandidates(net::Link& link, std::optional<Endpoint>
         if (mapped && std::none_of(candidates.begin(), candidates.end(),
                                    [&](const Candidate& c) { return c.where == *mapped; })) {
             candidates.push_back({*mapped, Path::directPublic});
-        }
-    }
-    return candidates;
-}
-
-std::string formatCandidates(const std::vector<Candidate>& candidates) {
-    std::string text;
-    for (const Candidate& candidate : candidates) {
-        text += std::string(pathWords[static_cast<int>(candidate.path)]) + " " +
-                toString(candidate.where) + "\n";
-    }
-    return text;
-}
-
-std::vector<Candidate> parseCandidates(std::string_view text) {
-    std::vector<Candidate> candidates;
-    std::istringstream lines{std::string(text)};
-    std::string word;
-    std::string where;
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream words(line);
-        if (!(words >> word >> where) || !(words >> std::ws).eof()) {
-            continue;
-        }
-        const auto path = std::find(std::begin(pathWords), std::end(pathWords), word);
-        const auto endpoint = parseEndpoint(where);
-        if (path != std::end(pathWords) && endpoint) {
-            candidates.push_back({*endpoint, static_cast<Path>(path - std::begin(pathWords))});
         }
     }
     return candidates;

@@ -43,9 +43,4 @@ std::optional<Endpoint> askStun(net::Link& link, const Endpoint& server,
 std::vector<Candidate> gatherCandidates(net::Link& link, std::optional<Endpoint> stunServer,
                                         std::chrono::milliseconds stunLimit);
 
-// One candidate a line ("public 203.0.113.7:27960"), as a test or a
-// message carries them; unreadable lines are left out.
-std::string formatCandidates(const std::vector<Candidate>& candidates);
-std::vector<Candidate> parseCandidates(std::string_view text);
-
 } // namespace gloob::traversal

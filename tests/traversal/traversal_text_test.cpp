@@ -4,7 +4,7 @@
 // answers, read or ignored byte by byte.
 
 #include "lobby/lan.h"
-#include "traversal/candidates.h"
+#include "traversal/endpoint.h"
 #include "traversal/probe.h"
 #include "traversal/stun.h"
 
@@ -99,16 +99,15 @@ TEST(Stun, TheMappedAddressIsReadOnlyFromTheAnswerToOurRequest) {
     EXPECT_FALSE(isStunMessage(lobby::lanProbe(2)));
 }
 
-TEST(Candidates, TravelAsLinesAndUnreadableOnesAreLeftOut) {
-    const std::vector<Candidate> candidates{{{0xC0000202, 27960}, Path::localNetwork},
-                                            {{0xCB007101, 40000}, Path::directPublic}};
-    const std::string text = formatCandidates(candidates);
-    EXPECT_EQ(text, "local 192.0.2.2:27960\npublic 203.0.113.1:40000\n");
-    EXPECT_EQ(parseCandidates(text), candidates);
-    EXPECT_EQ(parseCandidates("relay 192.0.2.2:1\nlocal 192.0.2.256:1\nlocal 192.0.2.2\n"
-                              "public 1.2.3.4:0\nlocal 01.2.3.4:5\nlocal 1.2.3.4:5 x\n"
-                              "public 203.0.113.1:40000  \n"),
-              std::vector<Candidate>{candidates[1]});
+TEST(Endpoints, AreDottedAddressesWithAPortOrRefused) {
+    EXPECT_EQ(parseEndpoint("203.0.113.1:3478"), (Endpoint{0xCB007101, 3478}));
+    EXPECT_EQ(parseEndpoint("192.0.2.2", 27960), (Endpoint{0xC0000202, 27960}));
+    EXPECT_EQ(toString({0xCB007101, 3478}), "203.0.113.1:3478");
+    for (const char* refused : {"192.0.2.256:1", "192.0.2.2", "192.0.2:1", "1.2.3.4:0",
+                                "01.2.3.4:5", "1.2.3.4:65536", "1.2.3.4:5 ", "host:1"}) {
+        EXPECT_FALSE(parseEndpoint(refused).has_value()) << refused;
+    }
+    EXPECT_FALSE(parseEndpoint("192.0.2.2:1", 1).has_value()) << "a port given twice";
 }
 
 } // namespace
