@@ -20,7 +20,7 @@ constexpr auto betterGrace = std::chrono::milliseconds(300);
 // Addresses learnt from requests: enough for a router or two on the way.
 constexpr std::size_t maxLearnt = 4;
 
-// Answers a request of this match; true when the datagram was a probe of it.
+// Answers a request of this match; false for an answer.
 bool answerRequest(net::Link& link, const Secret& secret, const Probe& probe,
                    const Endpoint& from) {
     if (probe.kind != ProbeKind::request) {
@@ -36,8 +36,6 @@ bool answerRequest(net::Link& link, const Secret& secret, const Probe& probe,
 ConnectivityChecks::ConnectivityChecks(net::Link& link, const Secret& secret,
                                        std::vector<Candidate> theirs)
     : link_(link), secret_(secret), nonces_(std::random_device{}()) {
-    std::stable_sort(theirs.begin(), theirs.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.path < b.path; });
     for (const Candidate& candidate : theirs) {
         tried_.push_back({candidate, nonces_(), false});
     }
@@ -66,7 +64,7 @@ bool ConnectivityChecks::hear(std::span<const std::uint8_t> datagram, const Endp
                                        [&](const Tried& t) { return t.candidate.where == from; });
         if (!known && learnt_ < maxLearnt) {
             ++learnt_;
-            tried_.push_back({{from, Path::directPublic}, nonces_(), false});
+            tried_.push_back({{from, pathTo(from.address)}, nonces_(), false});
             probe(tried_.back());
         }
         return true;
@@ -98,9 +96,12 @@ ConnectivityChecks::run(std::chrono::milliseconds limit, const std::function<voi
         if (alongside) {
             alongside();
         }
-        const auto best =
-            std::find_if(tried_.begin(), tried_.end(), [](const Tried& t) { return t.answered; });
-        if (best == tried_.end()) {
+        // The first of the best way that answered; learnt addresses come last.
+        const auto better = [](const Tried& a, const Tried& b) {
+            return a.answered != b.answered ? a.answered : a.candidate.path < b.candidate.path;
+        };
+        const auto best = std::min_element(tried_.begin(), tried_.end(), better);
+        if (best == tried_.end() || !best->answered) {
             // The other machine found its way first and connected: nothing
             // is left to open.
             if (link_.connected()) {
@@ -109,7 +110,9 @@ ConnectivityChecks::run(std::chrono::milliseconds limit, const std::function<voi
             continue;
         }
         firstAnswer = firstAnswer.value_or(Clock::now());
-        const bool nothingBetter = best->candidate.path == tried_.front().candidate.path;
+        const bool nothingBetter = std::none_of(tried_.begin(), tried_.end(), [&](const Tried& t) {
+            return t.candidate.path < best->candidate.path;
+        });
         if (nothingBetter || Clock::now() - *firstAnswer >= betterGrace) {
             return Found{best->candidate, std::chrono::duration_cast<std::chrono::milliseconds>(
                                               Clock::now() - start)};
