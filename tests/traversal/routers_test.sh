@@ -171,7 +171,7 @@ played() {
         fail "$1: Bob never said how he reached Ann"
         return
     }
-    echo "$1: Bob $path"
+    echo "$1: Bob $path, $(grep -o 'connected in .*' "$work/bob.err" || echo 'never connected')"
     [[ $path == *"$2"* ]] || fail "$1: not $2"
     [ "$(wc -c <"$work/ann.trace")" -gt 10000 ] || fail "$1: the match was not played"
     cmp -s "$work/ann.trace" "$work/bob.trace" || fail "$1: the two traces differ"
