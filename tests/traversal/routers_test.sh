@@ -50,9 +50,9 @@ for n in "${machines[@]}"; do
 done
 
 # The public network: a bridge, the servers on it at .10, the routers' outer sides.
-ip -n "$pub" link add br$id type bridge
-ip -n "$pub" addr add 203.0.113.10/24 dev br$id
-ip -n "$pub" link set br$id up
+ip -n "$pub" link add "br$id" type bridge
+ip -n "$pub" addr add 203.0.113.10/24 dev "br$id"
+ip -n "$pub" link set "br$id" up
 
 # rules ROUTER LETTER [random]: masquerade keeps the source port where it
 # can, as most home routers do; `random` takes a new one for every
@@ -80,23 +80,23 @@ NFT
 # home ROUTER LETTER PUBLIC LAN_PREFIX: a router with a bridge for its home.
 home() {
     local router=$1 l=$2 public=$3 prefix=$4
-    ip link add w$l$id netns "$router" type veth peer name p$l$id netns "$pub"
-    ip -n "$pub" link set p$l$id master br$id up
-    ip -n "$router" addr add "$public/24" dev w$l$id
-    ip -n "$router" link set w$l$id up
-    ip -n "$router" link add lan$id type bridge
-    ip -n "$router" addr add "$prefix.1/24" dev lan$id
-    ip -n "$router" link set lan$id up
+    ip link add "w$l$id" netns "$router" type veth peer name "p$l$id" netns "$pub"
+    ip -n "$pub" link set "p$l$id" master "br$id" up
+    ip -n "$router" addr add "$public/24" dev "w$l$id"
+    ip -n "$router" link set "w$l$id" up
+    ip -n "$router" link add "lan$id" type bridge
+    ip -n "$router" addr add "$prefix.1/24" dev "lan$id"
+    ip -n "$router" link set "lan$id" up
     ip netns exec "$router" sysctl -qw net.ipv4.ip_forward=1
     rules "$router" "$l"
 }
 # machine NAMESPACE ROUTER LAN_PREFIX HOST_NUMBER
 machine() {
     local host=$1 router=$2 prefix=$3 n=$4
-    ip link add r$n$id netns "$router" type veth peer name h$n$id netns "$host"
-    ip -n "$router" link set r$n$id master lan$id up
-    ip -n "$host" addr add "$prefix.$n/24" dev h$n$id
-    ip -n "$host" link set h$n$id up
+    ip link add "r$n$id" netns "$router" type veth peer name "h$n$id" netns "$host"
+    ip -n "$router" link set "r$n$id" master "lan$id" up
+    ip -n "$host" addr add "$prefix.$n/24" dev "h$n$id"
+    ip -n "$host" link set "h$n$id" up
     ip -n "$host" route add default via "$prefix.1"
 }
 home "$ra" a 203.0.113.1 192.0.2
@@ -152,7 +152,7 @@ play() {
     ip netns exec "$1" timeout 120 "$sim" "${lobby[@]}" --name Ann --offer "$work/host.script" \
         >"$work/ann.trace" 2>"$work/ann.err" &
     local ann=$!
-    pids+=($ann)
+    pids+=("$ann")
     for _ in $(seq 300); do
         grep -q "waiting for the other player" "$work/ann.err" && break
         sleep 0.1
