@@ -39,6 +39,9 @@ test=(
     # the lobby's tests run the game's own lobby server, and make network
     # namespaces for games on a local network
     prosody iproute2
+    # getting through home routers: a STUN server, and routers that
+    # masquerade in the tests' own small internet
+    coturn nftables
 )
 package=(
     dpkg-dev file

@@ -7,7 +7,9 @@
 # PORT is the client port (5222 unless given), ADDRESS the one to listen on
 # (every address unless given; 127.0.0.1 for this machine only). The server's
 # data lives in a temporary folder, removed when it stops. Runs as a normal
-# user or as root.
+# user or as root. Where coturn is installed, a STUN server runs beside it on
+# UDP port 3478 (GLOOB_LOBBY_STUN_PORT, or 0 for none), so that players behind
+# home routers can learn their public address (gloob-sim --stun).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -23,9 +25,27 @@ if ! command -v prosody >/dev/null; then
 fi
 
 data=$(mktemp -d "${TMPDIR:-/tmp}/gloob-lobby.XXXXXX")
-cleanup() { rm -rf "$data"; }
+stun=""
+cleanup() {
+    [ -z "$stun" ] || kill -TERM "$stun" 2>/dev/null || true
+    rm -rf "$data"
+}
 trap cleanup EXIT
 mkdir "$data/certs"
+
+stun_port=${GLOOB_LOBBY_STUN_PORT:-3478}
+if [ "$stun_port" != 0 ] && command -v turnserver >/dev/null; then
+    listen=()
+    [ "$interface" = "*" ] || listen=(--listening-ip "$interface")
+    # STUN only: no relay, no accounts, no console, its files in the data folder.
+    turnserver -n --stun-only --no-cli --no-tls --no-dtls "${listen[@]}" \
+        --listening-port "$stun_port" --log-file stdout --simple-log --no-stdout-log \
+        --pidfile "$data/coturn.pid" --db "$data/coturn.db" >/dev/null 2>&1 &
+    stun=$!
+    echo "run-lobby.sh: STUN on UDP port $stun_port" >&2
+elif [ "$stun_port" != 0 ]; then
+    echo "run-lobby.sh: no STUN server: coturn is not installed" >&2
+fi
 
 export GLOOB_LOBBY_DATA=$data GLOOB_LOBBY_PORT=$port GLOOB_LOBBY_INTERFACE=$interface
 # Prosody stops on SIGTERM or SIGINT; the folder goes after it.

@@ -63,43 +63,60 @@ void limit(ENetHost* host) {
     host->maximumWaitingData = maxWaitingBytes;
 }
 
-// ENet hands a datagram it does not know to its host's intercept, which has
-// no room for the link: the links that answer strangers, by host.
-std::mutex answeringMutex;
-std::map<ENetHost*, const Link::StrangerAnswer*> answering;
-
-int interceptStranger(ENetHost* host, ENetEvent*) {
-    const Link::StrangerAnswer* answer = nullptr;
-    {
-        const std::lock_guard lock(answeringMutex);
-        const auto found = answering.find(host);
-        if (found == answering.end()) {
-            return 0;
-        }
-        answer = found->second;
-    }
-    const auto reply =
-        (*answer)(std::span<const std::uint8_t>(host->receivedData, host->receivedDataLength));
-    if (!reply) {
-        return 0; // ENet's own, or nothing to anyone
-    }
-    ENetBuffer buffer{};
-    buffer.data = const_cast<std::uint8_t*>(reply->data());
-    buffer.dataLength = reply->size();
-    enet_socket_send(host->socket, &host->receivedAddress, &buffer, 1);
-    return 1;
-}
+// ENet hands every datagram first to its host's intercept, which has no
+// room for the link: the links that look at datagrams, by host.
+std::mutex watchingMutex;
+std::map<ENetHost*, Link*> watching;
 
 } // namespace
 
 Link::~Link() {
     if (host_ != nullptr) {
         {
-            const std::lock_guard lock(answeringMutex);
-            answering.erase(host_);
+            const std::lock_guard lock(watchingMutex);
+            watching.erase(host_);
         }
         enet_host_destroy(host_);
     }
+}
+
+void Link::watchSocket() {
+    const std::lock_guard lock(watchingMutex);
+    watching[host_] = this;
+    host_->intercept = intercept;
+}
+
+int Link::intercept(ENetHost* host, ENetEvent*) {
+    Link* link = nullptr;
+    {
+        const std::lock_guard lock(watchingMutex);
+        const auto found = watching.find(host);
+        if (found == watching.end()) {
+            return 0;
+        }
+        link = found->second;
+    }
+    return link->takeDatagram() ? 1 : 0; // 0: ENet's own, or nothing to anyone
+}
+
+bool Link::takeDatagram() {
+    const std::span<const std::uint8_t> datagram(host_->receivedData, host_->receivedDataLength);
+    const ENetAddress& from = host_->receivedAddress;
+    if (datagramHandler_ && datagramHandler_(datagram, ENET_NET_TO_HOST_32(from.host), from.port)) {
+        return true;
+    }
+    if (!strangerAnswer_) {
+        return false;
+    }
+    const auto reply = strangerAnswer_(datagram);
+    if (!reply) {
+        return false;
+    }
+    ENetBuffer buffer{};
+    buffer.data = const_cast<std::uint8_t*>(reply->data());
+    buffer.dataLength = reply->size();
+    enet_socket_send(host_->socket, &from, &buffer, 1);
+    return true;
 }
 
 void Link::answerStrangers(StrangerAnswer answer) {
@@ -107,9 +124,29 @@ void Link::answerStrangers(StrangerAnswer answer) {
         return;
     }
     strangerAnswer_ = std::move(answer);
-    const std::lock_guard lock(answeringMutex);
-    answering[host_] = &strangerAnswer_;
-    host_->intercept = interceptStranger;
+    watchSocket();
+}
+
+void Link::hearDatagrams(DatagramHandler handler) {
+    if (host_ == nullptr) {
+        return;
+    }
+    datagramHandler_ = std::move(handler);
+    watchSocket();
+}
+
+bool Link::sendDatagram(std::uint32_t address, std::uint16_t port,
+                        std::span<const std::uint8_t> datagram) {
+    if (host_ == nullptr) {
+        return false;
+    }
+    ENetAddress to{};
+    to.host = ENET_HOST_TO_NET_32(address);
+    to.port = port;
+    ENetBuffer buffer{};
+    buffer.data = const_cast<std::uint8_t*>(datagram.data());
+    buffer.dataLength = datagram.size();
+    return enet_socket_send(host_->socket, &to, &buffer, 1) >= 0;
 }
 
 std::unique_ptr<Link> Link::listen(std::uint16_t port, std::string& error) {
@@ -154,6 +191,39 @@ std::unique_ptr<Link> Link::connect(const std::string& address, std::uint16_t po
         return nullptr;
     }
     return link;
+}
+
+std::unique_ptr<Link> Link::open(std::string& error) {
+    if (!initialiseEnet(error)) {
+        return nullptr;
+    }
+    // Bound at once, to a port the system picks, so that the port can be
+    // learnt and told before connecting.
+    ENetAddress any{};
+    any.host = ENET_HOST_ANY;
+    std::unique_ptr<Link> link(new Link);
+    link->host_ = enet_host_create(&any, 1, channelCount, 0, 0);
+    if (link->host_ == nullptr) {
+        error = "no UDP socket can be opened";
+        return nullptr;
+    }
+    limit(link->host_);
+    return link;
+}
+
+bool Link::connectTo(const std::string& address, std::uint16_t port, std::string& error) {
+    ENetAddress to{};
+    if (enet_address_set_host_ip(&to, address.c_str()) != 0) {
+        error = "the address '" + address + "' is no IPv4 address";
+        return false;
+    }
+    to.port = port;
+    peer_ = enet_host_connect(host_, &to, channelCount, 0);
+    if (peer_ == nullptr) {
+        error = "the connection cannot be started";
+        return false;
+    }
+    return true;
 }
 
 std::uint16_t Link::port() const {
@@ -221,8 +291,14 @@ void Link::dropSilentStrangers() {
     });
 }
 
+void Link::putBack(std::vector<Message> messages) {
+    putBack_.insert(putBack_.begin(), std::make_move_iterator(messages.begin()),
+                    std::make_move_iterator(messages.end()));
+}
+
 std::vector<Message> Link::service(int waitMillis) {
     std::vector<Message> messages;
+    messages.swap(putBack_);
     ENetEvent event;
     int wait = waitMillis;
     while (enet_host_service(host_, &event, static_cast<enet_uint32>(wait)) > 0) {

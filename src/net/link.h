@@ -15,6 +15,7 @@
 
 typedef struct _ENetHost ENetHost;
 typedef struct _ENetPeer ENetPeer;
+typedef struct _ENetEvent ENetEvent;
 
 namespace gloob::net {
 
@@ -43,6 +44,11 @@ public:
     // Starts connecting to a host; `connected()` tells when it answered.
     static std::unique_ptr<Link> connect(const std::string& address, std::uint16_t port,
                                          std::string& error);
+    // A socket of its own that connects nowhere yet: a machine behind a
+    // router first learns and opens its way out from it, then connects.
+    static std::unique_ptr<Link> open(std::string& error);
+    // Starts connecting an opened link to a host; false when it cannot.
+    bool connectTo(const std::string& address, std::uint16_t port, std::string& error);
 
     virtual std::uint16_t port() const;
     virtual bool connected() const { return peer_ != nullptr && connected_; }
@@ -52,6 +58,9 @@ public:
     // Waits up to `waitMillis` for the network, then returns the messages
     // that arrived from the peer, each decoded; bad ones are dropped.
     virtual std::vector<Message> service(int waitMillis);
+    // Messages taken from `service` by someone with no use for them (a
+    // loop waiting for other datagrams), returned first by the next one.
+    void putBack(std::vector<Message> messages);
     virtual void send(const Message& message, bool reliable);
     // Sends what is queued and says goodbye, waiting at most `waitMillis`
     // for the peer to hear it.
@@ -65,6 +74,16 @@ public:
         std::function<std::optional<std::vector<std::uint8_t>>(std::span<const std::uint8_t>)>;
     void answerStrangers(StrangerAnswer answer);
 
+    // Datagrams that are not ENet's, with their sender (IPv4 and port, host
+    // order), seen before any stranger is answered: true when the handler
+    // took the datagram. Sent ones leave from the link's own socket, so
+    // routers on the way see the very port ENet plays on.
+    using DatagramHandler = std::function<bool(std::span<const std::uint8_t>, std::uint32_t address,
+                                               std::uint16_t port)>;
+    void hearDatagrams(DatagramHandler handler);
+    bool sendDatagram(std::uint32_t address, std::uint16_t port,
+                      std::span<const std::uint8_t> datagram);
+
 protected:
     Link() = default;
 
@@ -73,6 +92,9 @@ private:
     void hearStranger(ENetPeer* peer, std::vector<Message>& messages,
                       std::optional<Message> message);
     void dropSilentStrangers();
+    void watchSocket();
+    bool takeDatagram();
+    static int intercept(ENetHost* host, ENetEvent* event);
 
     ENetHost* host_ = nullptr;
     ENetPeer* peer_ = nullptr;
@@ -83,6 +105,8 @@ private:
     std::vector<std::pair<ENetPeer*, std::chrono::steady_clock::time_point>> strangers_;
     mutable LinkStats stats_;
     StrangerAnswer strangerAnswer_;
+    DatagramHandler datagramHandler_;
+    std::vector<Message> putBack_;
 };
 
 } // namespace gloob::net

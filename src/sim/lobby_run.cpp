@@ -3,6 +3,7 @@
 #include "lobby_run.h"
 
 #include "lobby/lobby_client.h"
+#include "lobby/lobby_paths.h"
 #include "net/link.h"
 #include "net/protocol.h"
 #include "simulator.h"
@@ -22,6 +23,10 @@ constexpr auto signInLimit = std::chrono::seconds(20);
 constexpr auto meetingLimit = std::chrono::seconds(60);
 constexpr auto answerLimit = std::chrono::seconds(20);
 constexpr int goodbyeMillis = 2000;
+// How long the STUN server has to answer, and the two machines to find a
+// way to each other through their routers.
+constexpr auto stunLimit = std::chrono::milliseconds(2000);
+constexpr auto pathLimit = std::chrono::milliseconds(10000);
 
 // What this player's presence says, in the game's protocol version.
 lobby::PlayerState stateOf(lobby::Activity activity, int balls = 5, std::string with = {}) {
@@ -123,8 +128,23 @@ std::vector<lobby::Candidate> candidatesOf(const lobby::LobbyClient& client, std
     return {lobby::Candidate{*address, port}};
 }
 
-int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& events,
-          std::ostream& trace, std::ostream& errors, const std::string& recordPath) {
+// With a STUN server: every address of this machine and the public one,
+// with the link's port.
+std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link,
+                                       const std::optional<traversal::Endpoint>& stun) {
+    const auto candidates = traversal::gatherCandidates(link, stun, stunLimit);
+    std::string line = "this machine's candidates:";
+    for (const traversal::Candidate& c : candidates) {
+        line += " " + traversal::toString(c.where) + " (" +
+                std::string(traversal::describe(c.path)) + ")";
+    }
+    lobby.tell(line);
+    return lobby::toLobby(candidates);
+}
+
+int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
+          const std::vector<ScriptEvent>& events, std::ostream& trace, std::ostream& errors,
+          const std::string& recordPath) {
     options.hosting = true;
     options.port = 0;
     std::unique_ptr<net::Link> link = openOnlineLink(options, errors);
@@ -132,6 +152,10 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
         return exitFailure;
     }
     lobby::LobbyClient& client = lobby.client();
+    const std::vector<lobby::Candidate> offered = lobbyOptions.stun
+                                                      ? gathered(lobby, *link, lobbyOptions.stun)
+                                                      : candidatesOf(client, link->port());
+    lobby::Introduction joining;
     client.setState(stateOf(lobby::Activity::hosting, startingBalls(events)));
     std::optional<std::string> joiner;
     const auto until = Clock::now() + meetingLimit;
@@ -151,7 +175,7 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
                 return;
             }
             lobby::Introduction answer{lobby::IntroductionKind::accept, net::protocolVersion,
-                                       asked.secret, candidatesOf(client, link->port())};
+                                       asked.secret, offered};
             if (asked.version != net::protocolVersion || answer.candidates.empty()) {
                 answer.kind = lobby::IntroductionKind::decline;
                 answer.candidates.clear();
@@ -163,6 +187,7 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
             }
             client.introduce(e.from, answer);
             joiner = e.from;
+            joining = asked;
         });
         if (!open) {
             return exitFailure;
@@ -175,6 +200,14 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
     }
     const std::string name = lobby.shownName(*joiner);
     lobby.tell(name + " joins the match");
+    if (lobbyOptions.stun) {
+        // Opens this machine's router towards the joiner; the joiner connects.
+        std::string told;
+        lobby::findPath(
+            *link, joining.secret, joining.candidates, pathLimit, [&lobby] { lobby.service(0); },
+            told);
+        lobby.tell(name + (link->connected() ? " connected" : ": " + told));
+    }
     client.setState(stateOf(lobby::Activity::playing, 5, name));
     options.alongside = [&lobby] { lobby.service(0); };
     const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
@@ -182,10 +215,22 @@ int offer(Lobby& lobby, OnlineOptions options, const std::vector<ScriptEvent>& e
     return status;
 }
 
-int meet(Lobby& lobby, const std::string& other, OnlineOptions options,
+int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
          const std::vector<ScriptEvent>& events, std::ostream& trace, std::ostream& errors,
          const std::string& recordPath) {
+    const std::string& other = lobbyOptions.other;
     lobby::LobbyClient& client = lobby.client();
+    std::unique_ptr<net::Link> link;
+    std::vector<lobby::Candidate> offered;
+    if (lobbyOptions.stun) {
+        std::string error;
+        link = net::Link::open(error);
+        if (!link) {
+            errors << programName << ": " << error << '\n';
+            return exitFailure;
+        }
+        offered = gathered(lobby, *link, lobbyOptions.stun);
+    }
     const std::string wanted = lobby::cleanName(other);
     const auto hostOf = [&]() -> std::optional<std::string> {
         for (const auto& [nick, occupant] : client.roster()) {
@@ -218,7 +263,7 @@ int meet(Lobby& lobby, const std::string& other, OnlineOptions options,
         if (!host && (host = hostOf())) {
             secret = lobby::newSecret();
             client.introduce(*host, {lobby::IntroductionKind::join, net::protocolVersion, secret,
-                                     candidatesOf(client, 0)});
+                                     link ? offered : candidatesOf(client, 0)});
             lobby.tell("asking " + wanted + " to join their match");
             answerUntil = Clock::now() + answerLimit;
         }
@@ -233,14 +278,40 @@ int meet(Lobby& lobby, const std::string& other, OnlineOptions options,
         lobby.tell(wanted + " declined");
         return exitFailure;
     }
-    lobby.tell("joining " + wanted + " at " + reachable->address + ":" +
-               std::to_string(reachable->port));
-    client.setState(stateOf(lobby::Activity::playing, 5, wanted));
     options.hosting = false;
     options.address = reachable->address;
     options.port = reachable->port;
+    if (link) {
+        const auto began = Clock::now();
+        std::string told;
+        const auto found = lobby::findPath(
+            *link, secret, answer->candidates, pathLimit, [&lobby] { lobby.service(0); }, told);
+        lobby.tell(wanted + ": " + told);
+        std::string error;
+        if (!found) {
+            return exitFailure;
+        }
+        options.address = traversal::toString(found->candidate.where, false);
+        options.port = found->candidate.where.port;
+        if (!link->connectTo(options.address, options.port, error)) {
+            errors << programName << ": " << error << '\n';
+            return exitFailure;
+        }
+        // For the player, and the tests: how long the way took in all. The
+        // handshake below waits on, and says why, when ENet is slower.
+        while (!link->connected() && Clock::now() - began < pathLimit) {
+            link->putBack(link->service(5));
+        }
+        if (link->connected()) {
+            const auto took =
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began);
+            lobby.tell(wanted + ": connected in " + std::to_string(took.count()) + " ms");
+        }
+    }
+    lobby.tell("joining " + wanted + " at " + options.address + ":" + std::to_string(options.port));
+    client.setState(stateOf(lobby::Activity::playing, 5, wanted));
     options.alongside = [&lobby] { lobby.service(0); };
-    const int status = runOnline(options, events, trace, errors, recordPath);
+    const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
     lobby.leave();
     return status;
 }
@@ -265,8 +336,8 @@ int runLobby(const LobbyOptions& options, bool paced, const std::vector<ScriptEv
     }
     OnlineOptions online;
     online.paced = paced;
-    return options.offering ? offer(lobby, online, events, trace, errors, recordPath)
-                            : meet(lobby, options.other, online, events, trace, errors, recordPath);
+    return options.offering ? offer(lobby, options, online, events, trace, errors, recordPath)
+                            : meet(lobby, options, online, events, trace, errors, recordPath);
 }
 
 } // namespace gloob::sim

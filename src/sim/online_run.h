@@ -5,6 +5,7 @@
 #include "net/link.h"
 #include "program/program_player.h"
 #include "script/script.h"
+#include "traversal/endpoint.h"
 
 #include <chrono>
 #include <cstdint>
@@ -49,6 +50,10 @@ struct LobbyOptions {
     bool offering = false;
     std::string other;            // meeting: the name of the player who offers
     std::vector<std::string> say; // lines said in the room once in it
+    // Where to learn this machine's public address: with one, both players
+    // probe each other's candidates through their routers before ENet
+    // connects; without, the joiner connects to the host's address.
+    std::optional<traversal::Endpoint> stun;
 };
 
 // gloob-sim's options beyond the script: --host PORT, --join ADDRESS[:PORT],

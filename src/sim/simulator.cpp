@@ -16,6 +16,7 @@
 #include "run_setup.h"
 #include "script/script_source.h"
 #include "script/trace_writer.h"
+#include "traversal/endpoint.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -75,8 +76,8 @@ private:
 std::string whyRefused(std::span<const std::string_view> arguments, const QString& parserText) {
     constexpr std::array<std::string_view, 6> plain{"-h",        "--help",  "-v",
                                                     "--version", "--offer", "--paced"};
-    constexpr std::array<std::string_view, 7> withValue{"--record", "--host", "--join", "--lobby",
-                                                        "--name",   "--meet", "--say"};
+    constexpr std::array<std::string_view, 8> withValue{"--record", "--host", "--join", "--lobby",
+                                                        "--name",   "--meet", "--say",  "--stun"};
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--") {
@@ -235,8 +236,9 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     const QCommandLineOption find(QStringLiteral("find"));
     const QCommandLineOption inputDelay(QStringLiteral("input-delay"), QString(),
                                         QStringLiteral("HEARTBEATS"));
+    const QCommandLineOption stun(QStringLiteral("stun"), QString(), QStringLiteral("ADDRESS"));
     parser.addOptions({help, version, record, host, join, lobby, name, offer, meet, say, paced,
-                       find, inputDelay});
+                       find, inputDelay, stun});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -285,6 +287,16 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         for (const QString& line : parser.values(say)) {
             options.say.push_back(latin1(line));
         }
+        if (parser.isSet(stun)) {
+            const std::string server = latin1(parser.value(stun));
+            options.stun = server.find(':') == std::string::npos
+                               ? traversal::parseEndpoint(server, traversal::stunPort)
+                               : traversal::parseEndpoint(server);
+            if (!options.stun) {
+                return refuse("bad STUN server " + quotedWord(server) +
+                              " (an IPv4 address, and a port from 1 to 65535 after ':')");
+            }
+        }
         const auto goodName = [](const std::string& text) {
             return !text.empty() && lobby::cleanName(text) == text;
         };
@@ -294,8 +306,10 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         }
         extra.lobby = std::move(options);
     } else if (parser.isSet(offer) || parser.isSet(meet) || parser.isSet(say) ||
+               parser.isSet(stun) ||
                (parser.isSet(name) && !(extra.online && extra.online->hosting))) {
-        return refuse("--name goes with --lobby or --host; --offer, --meet and --say with --lobby");
+        return refuse(
+            "--name goes with --lobby or --host; --offer, --meet, --say and --stun with --lobby");
     } else if (parser.isSet(name)) {
         extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
     }
@@ -345,7 +359,7 @@ constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
                  [--input-delay HEARTBEATS] | --join ADDRESS[:PORT]] [SCRIPT]
        gloob-sim --find
        gloob-sim [--record FILE] [--paced] --lobby ADDRESS[:PORT] --name NAME
-                 [--say TEXT]... --offer | --meet OTHER [SCRIPT]
+                 [--say TEXT]... [--stun ADDRESS[:PORT]] --offer | --meet OTHER [SCRIPT]
   or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
@@ -371,6 +385,9 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
                           first player who joins
   --meet OTHER            join the match OTHER offers in the lobby, player 2
   --say TEXT              say TEXT in the lobby's room once in it
+  --stun ADDRESS[:PORT]   learn this machine's public address from the STUN
+                          server there (port 3478 unless given) and reach the
+                          other player through both routers
   --paced                 play at the window's pace, not as fast as possible
   --find                  list the games hosted on this machine's networks
                           (on UDP port 27960) and exit; a host answers with

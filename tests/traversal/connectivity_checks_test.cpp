@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+// Connectivity checks between two match sockets on loopback, and a third
+// machine that tries to be answered or believed.
+
+#include "net/link.h"
+#include "traversal/connectivity_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <future>
+
+namespace gloob::traversal {
+namespace {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+constexpr std::uint32_t loopback = 0x7F000001;
+
+const Secret secret = *secretFromHex("0123456789abcdef0123456789abcdef");
+
+// A plain UDP socket on loopback: a machine that is no player of the match.
+class Stranger {
+public:
+    Stranger() : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(loopback);
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        timeval wait{0, 20'000};
+        setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+    }
+    ~Stranger() { close(fd_); }
+    Stranger(const Stranger&) = delete;
+    Stranger& operator=(const Stranger&) = delete;
+
+    Endpoint where() const { return {loopback, port_}; }
+    void send(const Bytes& bytes, std::uint16_t port) const {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_addr.s_addr = htonl(loopback);
+        to.sin_port = htons(port);
+        sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    }
+    std::optional<Bytes> receive() const {
+        Bytes bytes(1500);
+        const auto got = recv(fd_, bytes.data(), bytes.size(), 0);
+        if (got < 0) {
+            return std::nullopt;
+        }
+        bytes.resize(static_cast<std::size_t>(got));
+        return bytes;
+    }
+
+private:
+    int fd_;
+    std::uint16_t port_ = 0;
+};
+
+std::unique_ptr<net::Link> openLink() {
+    std::string error;
+    auto link = net::Link::open(error);
+    EXPECT_TRUE(link) << error;
+    return link;
+}
+
+TEST(ConnectivityChecks, TwoMachinesFindEachOtherAndTheBestPathWins) {
+    const auto host = openLink();
+    const auto joiner = openLink();
+    // The joiner names an address where nobody listens as its local one:
+    // the public one, which answers, is taken.
+    const std::vector<Candidate> joinerCandidates{{{loopback + 1, 9}, Path::localNetwork},
+                                                  {{loopback, joiner->port()}, Path::directPublic}};
+    const std::vector<Candidate> hostCandidates{{{loopback, host->port()}, Path::directPublic},
+                                                {{loopback, host->port()}, Path::localNetwork}};
+    auto hostFound = std::async(std::launch::async, [&] {
+        ConnectivityChecks checks(*host, secret, joinerCandidates);
+        return checks.run(3s);
+    });
+    ConnectivityChecks checks(*joiner, secret, hostCandidates);
+    const auto found = checks.run(3s);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->candidate, hostCandidates[1]) << "the local network before the public";
+    const auto other = hostFound.get();
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->candidate, joinerCandidates[1]);
+
+    std::string error;
+    ASSERT_TRUE(joiner->connectTo("127.0.0.1", found->candidate.where.port, error)) << error;
+    for (int i = 0; i < 200 && !joiner->connected(); ++i) {
+        host->service(5);
+        joiner->service(5);
+    }
+    EXPECT_TRUE(joiner->connected()) << "ENet connects once the checks are over";
+}
+
+TEST(ConnectivityChecks, ProbesOfOtherMatchesAddressesOrShapesAreIgnored) {
+    const auto link = openLink();
+    const Stranger stranger;
+    const Secret other = *secretFromHex("fedcba9876543210fedcba9876543210");
+    const Bytes request = formatProbe({ProbeKind::request, 7, {}}, secret);
+    answerProbes(*link, secret);
+    const struct {
+        const char* what;
+        Bytes sent;
+        bool answered;
+    } cases[] = {
+        {"a request of this match", request, true},
+        {"another match's", formatProbe({ProbeKind::request, 7, {}}, other), false},
+        {"cut short", Bytes(request.begin(), request.end() - 1), false},
+        {"an answer nobody asked for", formatProbe({ProbeKind::answer, 7, {}}, secret), false},
+    };
+    for (const auto& [what, sent, answered] : cases) {
+        stranger.send(sent, link->port());
+        std::optional<Bytes> reply;
+        for (int i = 0; i < 10 && !reply; ++i) {
+            link->service(5);
+            reply = stranger.receive();
+        }
+        EXPECT_EQ(reply.has_value(), answered) << what;
+        if (reply) {
+            EXPECT_EQ(parseProbe(*reply, secret), (Probe{ProbeKind::answer, 7, stranger.where()}))
+                << what;
+        }
+    }
+
+    // An answer counts only from the address its request went to.
+    const Stranger named;
+    const Stranger third;
+    ConnectivityChecks checks(*link, secret, {{named.where(), Path::directPublic}});
+    auto found = std::async(std::launch::async, [&] { return checks.run(1500ms); });
+    std::optional<Bytes> asked;
+    while (!asked) {
+        asked = named.receive();
+    }
+    const auto nonce = parseProbe(*asked, secret)->nonce;
+    third.send(formatProbe({ProbeKind::answer, nonce, {}}, secret), link->port());
+    named.send(formatProbe({ProbeKind::answer, nonce + 1, {}}, secret), link->port());
+    EXPECT_EQ(found.wait_for(400ms), std::future_status::timeout)
+        << "neither the third address nor a wrong nonce was believed";
+    named.send(formatProbe({ProbeKind::answer, nonce, {}}, secret), link->port());
+    const auto taken = found.get();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->candidate.where, named.where());
+}
+
+} // namespace
+} // namespace gloob::traversal
