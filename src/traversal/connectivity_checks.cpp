@@ -78,44 +78,66 @@ bool ConnectivityChecks::hear(std::span<const std::uint8_t> datagram, const Endp
     return true;
 }
 
+void ConnectivityChecks::probeWhenDue() {
+    const auto now = Clock::now();
+    if (!start_) {
+        start_ = now;
+        probeAt_ = now;
+    }
+    if (now < probeAt_) {
+        return;
+    }
+    for (const Tried& tried : tried_) {
+        if (!tried.answered) {
+            probe(tried);
+        }
+    }
+    probeAt_ += probeEvery;
+}
+
+ConnectivityChecks::State ConnectivityChecks::settle() {
+    if (found_) {
+        return State::found;
+    }
+    // The first of the best way that answered; learnt addresses come last.
+    const auto better = [](const Tried& a, const Tried& b) {
+        return a.answered != b.answered ? a.answered : a.candidate.path < b.candidate.path;
+    };
+    const auto best = std::min_element(tried_.begin(), tried_.end(), better);
+    if (best == tried_.end() || !best->answered) {
+        // The other machine found its way first and connected: nothing is
+        // left to open.
+        return link_.connected() ? State::gaveWay : State::trying;
+    }
+    const auto now = Clock::now();
+    firstAnswer_ = firstAnswer_.value_or(now);
+    const bool nothingBetter = std::none_of(tried_.begin(), tried_.end(), [&](const Tried& t) {
+        return t.candidate.path < best->candidate.path;
+    });
+    if (nothingBetter || now - *firstAnswer_ >= betterGrace) {
+        found_ = Found{best->candidate,
+                       std::chrono::duration_cast<std::chrono::milliseconds>(now - *start_)};
+        return State::found;
+    }
+    return State::trying;
+}
+
+ConnectivityChecks::State ConnectivityChecks::step() {
+    probeWhenDue();
+    return settle();
+}
+
 std::optional<ConnectivityChecks::Found>
 ConnectivityChecks::run(std::chrono::milliseconds limit, const std::function<void()>& alongside) {
     const auto start = Clock::now();
-    auto probeAt = start;
-    std::optional<Clock::time_point> firstAnswer;
     while (Clock::now() - start < limit) {
-        if (Clock::now() >= probeAt) {
-            for (const Tried& tried : tried_) {
-                if (!tried.answered) {
-                    probe(tried);
-                }
-            }
-            probeAt += probeEvery;
-        }
+        probeWhenDue();
         link_.putBack(link_.service(5));
         if (alongside) {
             alongside();
         }
-        // The first of the best way that answered; learnt addresses come last.
-        const auto better = [](const Tried& a, const Tried& b) {
-            return a.answered != b.answered ? a.answered : a.candidate.path < b.candidate.path;
-        };
-        const auto best = std::min_element(tried_.begin(), tried_.end(), better);
-        if (best == tried_.end() || !best->answered) {
-            // The other machine found its way first and connected: nothing
-            // is left to open.
-            if (link_.connected()) {
-                return std::nullopt;
-            }
-            continue;
-        }
-        firstAnswer = firstAnswer.value_or(Clock::now());
-        const bool nothingBetter = std::none_of(tried_.begin(), tried_.end(), [&](const Tried& t) {
-            return t.candidate.path < best->candidate.path;
-        });
-        if (nothingBetter || Clock::now() - *firstAnswer >= betterGrace) {
-            return Found{best->candidate, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              Clock::now() - start)};
+        if (settle() != State::trying) {
+            return found_;
         }
     }
     return std::nullopt;

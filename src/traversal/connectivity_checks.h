@@ -43,6 +43,14 @@ public:
     std::optional<Found> run(std::chrono::milliseconds limit,
                              const std::function<void()>& alongside = {});
 
+    // The same a step at a time, for a caller that services the link itself
+    // and must not wait (a window's timer): sends the probes that are due
+    // and says what answered so far. Over once found, or once the other
+    // machine connected first; the caller keeps the time limit.
+    enum class State { trying, found, gaveWay };
+    State step();
+    const std::optional<Found>& found() const { return found_; }
+
 private:
     struct Tried {
         Candidate candidate;
@@ -51,12 +59,18 @@ private:
     };
     bool hear(std::span<const std::uint8_t> datagram, const Endpoint& from);
     void probe(const Tried& tried);
+    void probeWhenDue();
+    State settle();
 
     net::Link& link_;
     Secret secret_;
     std::vector<Tried> tried_;
     std::size_t learnt_ = 0;
     std::mt19937_64 nonces_;
+    std::optional<std::chrono::steady_clock::time_point> start_;
+    std::chrono::steady_clock::time_point probeAt_;
+    std::optional<std::chrono::steady_clock::time_point> firstAnswer_;
+    std::optional<Found> found_;
 };
 
 // Answers the other machine's probes on the link, for as long as it lives:
