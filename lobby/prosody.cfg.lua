@@ -14,6 +14,9 @@
 --   GLOOB_LOBBY_CERTS      the certificates' folder, DATA/certs unless given
 --   GLOOB_LOBBY_AUTH       internal_hashed: only players with an account (made
 --                          with prosodyctl register); anonymous unless given
+--   GLOOB_LOBBY_STUN_PORT  the UDP port of a STUN server beside the lobby, which
+--                          the lobby names to its players; none unless given
+--   GLOOB_LOBBY_STUN_HOST  that server's host, the lobby's domain unless given
 
 local domain = ENV_GLOOB_LOBBY_DOMAIN or "localhost"
 
@@ -43,6 +46,17 @@ local modules = {
     "ping";
     "limits";
 }
+-- A STUN server beside the lobby is named to the players (XEP-0215), so
+-- that players behind home routers learn their public address without a
+-- setting. STUN alone needs no credentials: mod_external_services announces
+-- it; mod_turn_external, built on it, only once a TURN relay has a secret.
+local stun_port = tonumber(ENV_GLOOB_LOBBY_STUN_PORT or "0") or 0
+if stun_port > 0 then
+    table.insert(modules, "external_services")
+    external_services = {
+        { type = "stun", transport = "udp", host = ENV_GLOOB_LOBBY_STUN_HOST or domain, port = stun_port };
+    }
+end
 modules_enabled = certs and { "tls", table.unpack(modules) } or modules
 modules_disabled = { "s2s" }
 

@@ -43,8 +43,14 @@ if [ "$stun_port" != 0 ] && command -v turnserver >/dev/null; then
         --pidfile "$data/coturn.pid" --db "$data/coturn.db" >/dev/null 2>&1 &
     stun=$!
     echo "run-lobby.sh: STUN on UDP port $stun_port" >&2
+    # The lobby names it to its players.
+    export GLOOB_LOBBY_STUN_PORT=$stun_port
+    [ "$interface" = "*" ] || export GLOOB_LOBBY_STUN_HOST=$interface
 elif [ "$stun_port" != 0 ]; then
     echo "run-lobby.sh: no STUN server: coturn is not installed" >&2
+    unset GLOOB_LOBBY_STUN_PORT
+else
+    unset GLOOB_LOBBY_STUN_PORT
 fi
 
 export GLOOB_LOBBY_DATA=$data GLOOB_LOBBY_PORT=$port GLOOB_LOBBY_INTERFACE=$interface

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "lobby_client.h"
 
+#include "external_services.h"
 #include "net/handshake.h"
 #include "net/protocol.h"
 
 #include <arpa/inet.h>
+#include <csignal>
 #include <netdb.h>
 #include <strophe.h>
 #include <sys/socket.h>
@@ -28,6 +30,7 @@ constexpr std::size_t maxOccupants = 1000;
 constexpr std::size_t maxEvents = 2000;
 // A name taken by someone else is tried again with a number this often.
 constexpr int maxClashes = 9;
+constexpr std::string_view servicesQuestion = "gloob-stun";
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -53,6 +56,22 @@ std::string escaped(std::string_view text) {
         }
     }
     return out;
+}
+
+// Runs the connection once. A lobby that went away breaks its socket, and a
+// second write to it raises SIGPIPE, which would end the whole game: it is
+// held back meanwhile, and one raised here is the lobby's alone.
+void runOnce(xmpp_ctx_t* ctx, unsigned long waitMillis) {
+    sigset_t pipe;
+    sigset_t before;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, &before);
+    xmpp_run_once(ctx, waitMillis);
+    const timespec none{};
+    while (sigtimedwait(&pipe, nullptr, &none) == SIGPIPE) {
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
 }
 
 bool isIpv4(const std::string& host) {
@@ -194,7 +213,7 @@ LobbyClient::~LobbyClient() {
 
 void LobbyClient::service(int waitMillis) {
     if (status_ != Status::closed) {
-        xmpp_run_once(ctx_, static_cast<unsigned long>(std::max(0, waitMillis)));
+        runOnce(ctx_, static_cast<unsigned long>(std::max(0, waitMillis)));
     }
 }
 
@@ -271,11 +290,11 @@ void LobbyClient::leave(int waitMillis) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMillis);
     while (status_ != Status::closed && xmpp_conn_send_queue_len(conn_) > 0 &&
            std::chrono::steady_clock::now() < until) {
-        xmpp_run_once(ctx_, 20);
+        runOnce(ctx_, 20);
     }
     xmpp_disconnect(conn_);
     while (status_ != Status::closed && std::chrono::steady_clock::now() < until) {
-        xmpp_run_once(ctx_, 20);
+        runOnce(ctx_, 20);
     }
 }
 
@@ -424,6 +443,7 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
         if (status_ != Status::inRoom) {
             status_ = Status::inRoom;
             line("in the lobby as " + cleanName(nick_));
+            sendRaw(askStunServices(address_.domain(), servicesQuestion));
         }
         return;
     }
@@ -531,6 +551,11 @@ void LobbyClient::iq(xmpp_stanza_t* stanza) {
     const char* type = xmpp_stanza_get_type(stanza);
     const char* from = xmpp_stanza_get_from(stanza);
     const char* id = xmpp_stanza_get_id(stanza);
+    if (id != nullptr && id == servicesQuestion &&
+        bareOf(from != nullptr ? from : "") == address_.domain()) {
+        stunServices(stanza);
+        return;
+    }
     if (type == nullptr || (std::strcmp(type, "get") != 0 && std::strcmp(type, "set") != 0)) {
         return;
     }
@@ -544,6 +569,24 @@ void LobbyClient::iq(xmpp_stanza_t* stanza) {
     }
     sendRaw(reply + " type='error'><error type='cancel'><service-unavailable xmlns='" +
             std::string(stanzaErrors) + "'/></error></iq>");
+}
+
+void LobbyClient::stunServices(xmpp_stanza_t* answer) {
+    auto read = stunFromServices(answer);
+    if (const auto* why = std::get_if<std::string>(&read)) {
+        if (!why->empty()) {
+            line("the lobby's STUN server was not understood: " + *why);
+        }
+        return;
+    }
+    stunServer_ = std::get<ServiceAddress>(std::move(read));
+    // The lobby names itself by its domain, which players who reach it by
+    // its address cannot look up.
+    if (stunServer_->host == address_.domain()) {
+        stunServer_->host = address_.host;
+    }
+    line("the lobby names a STUN server at " + stunServer_->host + ":" +
+         std::to_string(stunServer_->port));
 }
 
 } // namespace gloob::lobby

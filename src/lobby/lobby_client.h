@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "external_services.h"
 #include "lobby_text.h"
 
 #include <cstdint>
@@ -98,6 +99,8 @@ public:
     // The address this machine reaches the lobby from: where players on its
     // network reach it.
     std::optional<std::string> localAddress() const;
+    // The STUN server the lobby names, once it answered.
+    const std::optional<ServiceAddress>& stunServer() const { return stunServer_; }
 
     void setState(PlayerState state);
     // Says a line in the room; false, with a line for the player, when it
@@ -117,6 +120,7 @@ private:
     void presence(xmpp_stanza_t* stanza);
     void message(xmpp_stanza_t* stanza);
     void iq(xmpp_stanza_t* stanza);
+    void stunServices(xmpp_stanza_t* answer);
     void sendPresence();
     void sendRaw(const std::string& xml);
     // The occupant's nick when `from` is someone in the room.
@@ -145,6 +149,7 @@ private:
     RateLimit chatLimit_;
     RateLimit introductionLimit_;
     std::map<std::string, bool> toldTooFast_;
+    std::optional<ServiceAddress> stunServer_;
 };
 
 } // namespace gloob::lobby

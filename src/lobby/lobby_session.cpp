@@ -39,6 +39,10 @@ bool LobbySession::inRoom() const {
     return client_ && client_->status() == LobbyClient::Status::inRoom;
 }
 
+std::optional<ServiceAddress> LobbySession::stunServer() const {
+    return client_ ? client_->stunServer() : std::nullopt;
+}
+
 bool LobbySession::encrypted() const {
     return client_ && client_->encrypted();
 }

@@ -128,6 +128,11 @@ ok "both windows sign in to the lobby under the names kept in their settings"
 grep -q "signed in to the lobby at 127.0.0.1 (not encrypted)" "$WORK/ann.log" &&
     ok "the window says the lobby on loopback is not encrypted" ||
     not_ok "the window says the lobby on loopback is not encrypted" "$(head -3 "$WORK/ann.log")"
+if command -v turnserver >/dev/null; then
+    logged bob "gloob: lobby: the lobby names a STUN server at 127.0.0.1:3478" &&
+        ok "the lobby names the STUN server run-lobby.sh started beside it" ||
+        not_ok "the lobby names its STUN server" "$(head -5 "$WORK/bob.log")"
+fi
 
 ANN_GAME=$(window_of "$ANN_PID" '^Gloob') || fatal "Ann's game window is shown"
 BOB_GAME=$(window_of "$BOB_PID" '^Gloob') || fatal "Bob's game window is shown"

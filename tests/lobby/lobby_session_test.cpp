@@ -115,6 +115,11 @@ TEST(LobbySession, IntroducesAHostAndAJoinerAndOnlyOne) {
     Room room{{&ann, &bob, &cid}, {}, {}};
     ASSERT_TRUE(room.until([&] { return ann.inRoom() && bob.inRoom() && cid.inRoom(); }))
         << ::testing::PrintToString(room.lines);
+    // The lobby names its STUN server by its domain, which a player who
+    // reached it by its address reaches it by.
+    ASSERT_TRUE(room.until([&] { return ann.stunServer().has_value(); }))
+        << ::testing::PrintToString(room.lines);
+    EXPECT_EQ(*ann.stunServer(), (ServiceAddress{"127.0.0.1", 3478}));
 
     ann.host(3, 4242);
     ASSERT_TRUE(room.until([&] { return bob.joinable("Ann") && cid.joinable("Ann"); }))
