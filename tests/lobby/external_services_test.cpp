@@ -39,14 +39,12 @@ TEST(ExternalServices, StunServersAreReadOrRefused) {
               "<service type='stun' host='203.0.113.5' port='3478'/>"),
          ServiceAddress{"203.0.113.5", 3478}},
         {"NoneNamed", list(""), std::string()},
-        {"OnlyTurn", list("<service type='turn' host='203.0.113.5'/>"), std::string()},
         {"ErrorAnswer", "<error type='cancel'/>", std::string(), "error"},
         {"NoList", "<query xmlns='urn:xmpp:extdisco:2'/>", refused},
         {"OldNamespace",
          "<services xmlns='urn:xmpp:extdisco:1'><service type='stun' host='192.0.2.7'/></services>",
          refused},
         {"HostMissing", list("<service type='stun' port='3478'/>"), refused},
-        {"HostWithPort", list("<service type='stun' host='192.0.2.7:99'/>"), refused},
         {"HostIpv6", list("<service type='stun' host='2001:db8::1'/>"), refused},
         {"HostOption", list("<service type='stun' host='-oProxy'/>"), refused},
         {"HostTooLong", list("<service type='stun' host='" + std::string(254, 'a') + "'/>"),
@@ -54,7 +52,6 @@ TEST(ExternalServices, StunServersAreReadOrRefused) {
         {"PortZero", list("<service type='stun' host='192.0.2.7' port='0'/>"), refused},
         {"PortTooBig", list("<service type='stun' host='192.0.2.7' port='65536'/>"), refused},
         {"PortNotNumber", list("<service type='stun' host='192.0.2.7' port='34x'/>"), refused},
-        {"PortSigned", list("<service type='stun' host='192.0.2.7' port='+3478'/>"), refused},
     };
     xmpp_initialize();
     xmpp_ctx_t* ctx = xmpp_ctx_new(nullptr, nullptr);
