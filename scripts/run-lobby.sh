@@ -9,7 +9,7 @@
 # data lives in a temporary folder, removed when it stops. Runs as a normal
 # user or as root. Where coturn is installed, a STUN server runs beside it on
 # UDP port 3478 (GLOOB_LOBBY_STUN_PORT, or 0 for none), so that players behind
-# home routers can learn their public address (gloob-sim --stun).
+# home routers can learn their public address; the lobby names it to them.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -48,10 +48,9 @@ if [ "$stun_port" != 0 ] && command -v turnserver >/dev/null; then
     [ "$interface" = "*" ] || export GLOOB_LOBBY_STUN_HOST=$interface
 elif [ "$stun_port" != 0 ]; then
     echo "run-lobby.sh: no STUN server: coturn is not installed" >&2
-    unset GLOOB_LOBBY_STUN_PORT
-else
-    unset GLOOB_LOBBY_STUN_PORT
 fi
+# Nothing is named that does not run.
+[ -n "$stun" ] || unset GLOOB_LOBBY_STUN_PORT
 
 export GLOOB_LOBBY_DATA=$data GLOOB_LOBBY_PORT=$port GLOOB_LOBBY_INTERFACE=$interface
 # Prosody stops on SIGTERM or SIGINT; the folder goes after it.
