@@ -66,6 +66,19 @@ for size in 16 24 32 48 64 128 256; do
     fi
 done
 
+# The game's page in every language it speaks, read from its own help in
+# that language: a page in English there would mean the catalogue was missed.
+for catalogue in "$source_dir"/translations/gloob_*.ts; do
+    language=${catalogue##*/gloob_}
+    language=${language%.ts}
+    page=$contents/usr/share/man/$language/man6/gloob.6.gz
+    if [[ ! -f $page ]]; then
+        fail "no man page in $language"
+    elif zcat "$page" | grep -q 'Show this help'; then
+        fail "the man page in $language is in English"
+    fi
+done
+
 desktop-file-validate "$contents/usr/share/applications/$id.desktop" ||
     fail "desktop-file-validate"
 appstreamcli validate --no-net "$contents/usr/share/metainfo/$id.metainfo.xml" ||
