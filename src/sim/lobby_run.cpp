@@ -139,13 +139,20 @@ std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link, const Lobb
     auto candidates = traversal::gatherCandidates(link, options.stun, stunLimit);
     if (options.upnp) {
         std::string why;
+        const auto began = Clock::now();
         mapping = traversal::UpnpMapping::open(link.port(), upnpLimit, why);
+        const std::string took =
+            " (asked in " +
+            std::to_string(
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began)
+                    .count()) +
+            " ms)";
         if (mapping) {
             lobby.tell("the router forwards " + traversal::toString(mapping->outside()) +
-                       " to this machine's port " + std::to_string(link.port()));
+                       " to this machine's port " + std::to_string(link.port()) + took);
             traversal::addCandidate(candidates, *mapping);
         } else {
-            lobby.tell("no port forwarded by the router: " + why);
+            lobby.tell("no port forwarded by the router: " + why + took);
         }
     }
     std::string line = "this machine's candidates:";

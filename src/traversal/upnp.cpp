@@ -82,9 +82,19 @@ struct UpnpMapping::Router {
 
 std::unique_ptr<UpnpMapping> UpnpMapping::open(std::uint16_t port, std::chrono::milliseconds limit,
                                                std::string& why) {
+    // All kinds asked for at once, so that the search takes `limit` once,
+    // not once for each kind.
+    static constexpr std::array<const char*, 7> kinds{
+        "urn:schemas-upnp-org:device:InternetGatewayDevice:1",
+        "urn:schemas-upnp-org:device:InternetGatewayDevice:2",
+        "urn:schemas-upnp-org:service:WANIPConnection:1",
+        "urn:schemas-upnp-org:service:WANIPConnection:2",
+        "urn:schemas-upnp-org:service:WANPPPConnection:1",
+        "upnp:rootdevice",
+        nullptr};
     int error = 0;
-    UPNPDev* devices = upnpDiscover(static_cast<int>(limit.count()), nullptr, nullptr,
-                                    UPNP_LOCAL_PORT_ANY, 0, 2, &error);
+    UPNPDev* devices = upnpDiscoverDevices(kinds.data(), static_cast<int>(limit.count()), nullptr,
+                                           nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error, 1);
     if (devices == nullptr) {
         why = "no router answered within " + std::to_string(limit.count()) + " ms";
         return nullptr;
