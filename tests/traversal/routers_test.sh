@@ -278,7 +278,7 @@ also=(--upnp)
 if play "$a" "$b"; then
     forwarded=$(grep -o 'the router forwards 203.0.113.1:[0-9]*' "$work/ann.err" | grep -o '[0-9]*$') ||
         fail "the host's router forwarding a port: Ann's router forwarded nothing"
-    played "the host's router forwarding a port" "at 203.0.113.1:${forwarded:-none} "
+    played "the host's router forwarding a port" "UPnP at 203.0.113.1:${forwarded:-none} "
     grep -q "the router no longer forwards 203.0.113.1:${forwarded:-none}" "$work/ann.err" ||
         fail "the host's router forwarding a port: Ann did not say the forwarding was removed"
     # What the router says it forwards, and the rules it made.
