@@ -19,6 +19,8 @@ build=(
     qt6-l10n-tools qt6-translations-l10n
     # online play, and the lobby: an XMPP client
     libenet-dev libstrophe-dev
+    # asking a home router to forward the match's port (UPnP IGD)
+    libminiupnpc-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the man pages, made from the programs' --help
@@ -42,6 +44,9 @@ test=(
     # getting through home routers: a STUN server, and routers that
     # masquerade in the tests' own small internet
     coturn nftables
+    # a home router that forwards ports on request (UPnP IGD), and a client
+    # that lists its forwardings
+    miniupnpd-nftables miniupnpc
 )
 package=(
     dpkg-dev file

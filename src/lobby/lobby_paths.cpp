@@ -8,7 +8,8 @@ std::vector<Candidate> toLobby(const std::vector<traversal::Candidate>& candidat
     std::vector<Candidate> out;
     for (const traversal::Candidate& c : candidates) {
         if (out.size() < maxCandidates) {
-            out.push_back({traversal::toString(c.where, false), c.where.port});
+            out.push_back({traversal::toString(c.where, false), c.where.port,
+                           c.path == traversal::Path::upnp});
         }
     }
     return out;
@@ -19,7 +20,8 @@ std::vector<traversal::Candidate> fromLobby(const std::vector<Candidate>& candid
     for (const Candidate& c : candidates) {
         const auto where = traversal::parseEndpoint(c.address, c.port);
         if (where && c.port != 0) {
-            out.push_back({*where, traversal::pathTo(where->address)});
+            out.push_back(
+                {*where, c.forwarded ? traversal::Path::upnp : traversal::pathTo(where->address)});
         }
     }
     return out;

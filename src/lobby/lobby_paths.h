@@ -22,7 +22,7 @@ namespace gloob::lobby {
 // At most maxCandidates, in the order gathered.
 std::vector<Candidate> toLobby(const std::vector<traversal::Candidate>& candidates);
 // The ones that can be probed (a port, an IPv4 address), each with the
-// way this machine would reach it.
+// way this machine would reach it, or as the other's router forwarding.
 std::vector<traversal::Candidate> fromLobby(const std::vector<Candidate>& candidates);
 
 // Probes the other player's candidates with the match's secret until one

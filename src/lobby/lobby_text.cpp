@@ -304,7 +304,15 @@ std::string formatIntroduction(const Introduction& introduction) {
             text += (i == 0 ? "" : ",") + c.address + ":" + std::to_string(c.port);
         }
     }
-    return text;
+    // Apart from `at`, which versions that know no forwarding read as before.
+    std::string forwarded;
+    for (const Candidate& c : introduction.candidates) {
+        if (c.forwarded) {
+            forwarded += (forwarded.empty() ? " forwarded=" : ",") + c.address + ":" +
+                         std::to_string(c.port);
+        }
+    }
+    return text + forwarded;
 }
 
 std::variant<Introduction, std::string> parseIntroduction(std::string_view text) {
@@ -348,6 +356,17 @@ std::variant<Introduction, std::string> parseIntroduction(std::string_view text)
             return std::string("an address that is not IPv4:port");
         }
         introduction.candidates.push_back(*candidate);
+        start = end + 1;
+    }
+    // Only what `at` offers: a forwarded address alone is no candidate.
+    const std::string forwarded = valueOr(words, "forwarded");
+    for (std::size_t start = 0; !forwarded.empty() && start <= forwarded.size();) {
+        const std::size_t end = std::min(forwarded.find(',', start), forwarded.size());
+        const auto named = candidateOf(std::string_view(forwarded).substr(start, end - start));
+        for (Candidate& c : introduction.candidates) {
+            c.forwarded =
+                c.forwarded || (named && c.address == named->address && c.port == named->port);
+        }
         start = end + 1;
     }
     if (introduction.kind != IntroductionKind::decline && introduction.candidates.empty()) {

@@ -43,6 +43,7 @@ struct PlayerState {
 struct Candidate {
     std::string address; // dotted IPv4
     std::uint16_t port = 0;
+    bool forwarded = false; // the router forwards it on request (UPnP)
     bool operator==(const Candidate&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "net/link.h"
 #include "net/protocol.h"
 #include "simulator.h"
+#include "traversal/upnp.h"
 
 #include <chrono>
 #include <ostream>
@@ -27,6 +28,8 @@ constexpr int goodbyeMillis = 2000;
 // way to each other through their routers.
 constexpr auto stunLimit = std::chrono::milliseconds(2000);
 constexpr auto pathLimit = std::chrono::milliseconds(10000);
+// How long the home router has to answer a search for UPnP.
+constexpr auto upnpLimit = std::chrono::milliseconds(1500);
 
 // What this player's presence says, in the game's protocol version.
 lobby::PlayerState stateOf(lobby::Activity activity, int balls = 5, std::string with = {}) {
@@ -128,11 +131,30 @@ std::vector<lobby::Candidate> candidatesOf(const lobby::LobbyClient& client, std
     return {lobby::Candidate{*address, port}};
 }
 
-// With a STUN server: every address of this machine and the public one,
-// with the link's port.
-std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link,
-                                       const std::optional<traversal::Endpoint>& stun) {
-    const auto candidates = traversal::gatherCandidates(link, stun, stunLimit);
+// With a STUN server or UPnP: every address of this machine, the public one
+// STUN saw, and the one the router forwards (kept in `mapping` for the
+// length of the match), with the link's port.
+std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link, const LobbyOptions& options,
+                                       std::unique_ptr<traversal::UpnpMapping>& mapping) {
+    auto candidates = traversal::gatherCandidates(link, options.stun, stunLimit);
+    if (options.upnp) {
+        std::string why;
+        const auto began = Clock::now();
+        mapping = traversal::UpnpMapping::open(link.port(), upnpLimit, why);
+        const std::string took =
+            " (asked in " +
+            std::to_string(
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began)
+                    .count()) +
+            " ms)";
+        if (mapping) {
+            lobby.tell("the router forwards " + traversal::toString(mapping->outside()) +
+                       " to this machine's port " + std::to_string(link.port()) + took);
+            traversal::addCandidate(candidates, *mapping);
+        } else {
+            lobby.tell("no port forwarded by the router: " + why + took);
+        }
+    }
     std::string line = "this machine's candidates:";
     for (const traversal::Candidate& c : candidates) {
         line += " " + traversal::toString(c.where) + " (" +
@@ -140,6 +162,18 @@ std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link,
     }
     lobby.tell(line);
     return lobby::toLobby(candidates);
+}
+
+// The router's forwarding ends with the match; said, for the player and the
+// tests. Every other way out removes it as well, unsaid.
+void endForwarding(Lobby& lobby, std::unique_ptr<traversal::UpnpMapping>& mapping) {
+    if (mapping) {
+        const std::string outside = traversal::toString(mapping->outside());
+        lobby.tell(mapping->remove()
+                       ? "the router no longer forwards " + outside
+                       : "the router did not confirm the end of forwarding " + outside);
+        mapping.reset();
+    }
 }
 
 int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
@@ -152,9 +186,11 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
         return exitFailure;
     }
     lobby::LobbyClient& client = lobby.client();
-    const std::vector<lobby::Candidate> offered = lobbyOptions.stun
-                                                      ? gathered(lobby, *link, lobbyOptions.stun)
-                                                      : candidatesOf(client, link->port());
+    const bool traversing = lobbyOptions.stun || lobbyOptions.upnp;
+    std::unique_ptr<traversal::UpnpMapping> mapping;
+    const std::vector<lobby::Candidate> offered =
+        traversing ? gathered(lobby, *link, lobbyOptions, mapping)
+                   : candidatesOf(client, link->port());
     lobby::Introduction joining;
     client.setState(stateOf(lobby::Activity::hosting, startingBalls(events)));
     std::optional<std::string> joiner;
@@ -200,7 +236,7 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     }
     const std::string name = lobby.shownName(*joiner);
     lobby.tell(name + " joins the match");
-    if (lobbyOptions.stun) {
+    if (traversing) {
         // Opens this machine's router towards the joiner; the joiner connects.
         std::string told;
         lobby::findPath(
@@ -211,6 +247,7 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     client.setState(stateOf(lobby::Activity::playing, 5, name));
     options.alongside = [&lobby] { lobby.service(0); };
     const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
+    endForwarding(lobby, mapping);
     lobby.leave();
     return status;
 }
@@ -222,14 +259,15 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     lobby::LobbyClient& client = lobby.client();
     std::unique_ptr<net::Link> link;
     std::vector<lobby::Candidate> offered;
-    if (lobbyOptions.stun) {
+    std::unique_ptr<traversal::UpnpMapping> mapping;
+    if (lobbyOptions.stun || lobbyOptions.upnp) {
         std::string error;
         link = net::Link::open(error);
         if (!link) {
             errors << programName << ": " << error << '\n';
             return exitFailure;
         }
-        offered = gathered(lobby, *link, lobbyOptions.stun);
+        offered = gathered(lobby, *link, lobbyOptions, mapping);
     }
     const std::string wanted = lobby::cleanName(other);
     const auto hostOf = [&]() -> std::optional<std::string> {
@@ -312,6 +350,7 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     client.setState(stateOf(lobby::Activity::playing, 5, wanted));
     options.alongside = [&lobby] { lobby.service(0); };
     const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
+    endForwarding(lobby, mapping);
     lobby.leave();
     return status;
 }

@@ -54,6 +54,9 @@ struct LobbyOptions {
     // probe each other's candidates through their routers before ENet
     // connects; without, the joiner connects to the host's address.
     std::optional<traversal::Endpoint> stun;
+    // Whether to have the router forward the match's port as well (UPnP),
+    // for the length of the match; the probes run then too.
+    bool upnp = false;
 };
 
 // gloob-sim's options beyond the script: --host PORT, --join ADDRESS[:PORT],

@@ -74,8 +74,8 @@ private:
 // Why the parser refused the arguments, naming the argument as it was
 // written: an option it does not know, or one that lacks its value.
 std::string whyRefused(std::span<const std::string_view> arguments, const QString& parserText) {
-    constexpr std::array<std::string_view, 6> plain{"-h",        "--help",  "-v",
-                                                    "--version", "--offer", "--paced"};
+    constexpr std::array<std::string_view, 7> plain{"-h",      "--help",  "-v",    "--version",
+                                                    "--offer", "--paced", "--upnp"};
     constexpr std::array<std::string_view, 8> withValue{"--record", "--host", "--join", "--lobby",
                                                         "--name",   "--meet", "--say",  "--stun"};
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -237,8 +237,9 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
     const QCommandLineOption inputDelay(QStringLiteral("input-delay"), QString(),
                                         QStringLiteral("HEARTBEATS"));
     const QCommandLineOption stun(QStringLiteral("stun"), QString(), QStringLiteral("ADDRESS"));
+    const QCommandLineOption upnp(QStringLiteral("upnp"));
     parser.addOptions({help, version, record, host, join, lobby, name, offer, meet, say, paced,
-                       find, inputDelay, stun});
+                       find, inputDelay, stun, upnp});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -297,6 +298,7 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
                               " (an IPv4 address, and a port from 1 to 65535 after ':')");
             }
         }
+        options.upnp = parser.isSet(upnp);
         const auto goodName = [](const std::string& text) {
             return !text.empty() && lobby::cleanName(text) == text;
         };
@@ -306,10 +308,11 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         }
         extra.lobby = std::move(options);
     } else if (parser.isSet(offer) || parser.isSet(meet) || parser.isSet(say) ||
-               parser.isSet(stun) ||
+               parser.isSet(stun) || parser.isSet(upnp) ||
                (parser.isSet(name) && !(extra.online && extra.online->hosting))) {
         return refuse(
-            "--name goes with --lobby or --host; --offer, --meet, --say and --stun with --lobby");
+            "--name goes with --lobby or --host; --offer, --meet, --say, --stun and --upnp with "
+            "--lobby");
     } else if (parser.isSet(name)) {
         extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
     }
@@ -359,7 +362,8 @@ constexpr std::string_view usageBeforeTrace = R"(Usage: gloob-sim [SCRIPT]
                  [--input-delay HEARTBEATS] | --join ADDRESS[:PORT]] [SCRIPT]
        gloob-sim --find
        gloob-sim [--record FILE] [--paced] --lobby ADDRESS[:PORT] --name NAME
-                 [--say TEXT]... [--stun ADDRESS[:PORT]] --offer | --meet OTHER [SCRIPT]
+                 [--say TEXT]... [--stun ADDRESS[:PORT]] [--upnp]
+                 --offer | --meet OTHER [SCRIPT]
   or:  gloob-sim --help | --version
 Plays Gloob Volleyball on a virtual clock from a script of timed inputs and
 writes a trace of every handler to standard output. The script is read from
@@ -388,6 +392,9 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
   --stun ADDRESS[:PORT]   learn this machine's public address from the STUN
                           server there (port 3478 unless given) and reach the
                           other player through both routers
+  --upnp                  ask this machine's router (UPnP) to forward the
+                          match's port until the match is over, and offer
+                          the forwarded address as well
   --paced                 play at the window's pace, not as fast as possible
   --find                  list the games hosted on this machine's networks
                           (on UDP port 27960) and exit; a host answers with

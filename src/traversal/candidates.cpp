@@ -30,7 +30,15 @@ std::uint32_t ipv4Of(const sockaddr* address) {
 } // namespace
 
 std::string_view describe(Path path) {
-    return path == Path::localNetwork ? "local network" : "direct public";
+    switch (path) {
+    case Path::localNetwork:
+        return "local network";
+    case Path::directPublic:
+        return "direct public";
+    case Path::upnp:
+        return "UPnP";
+    }
+    return "direct public";
 }
 
 std::vector<std::uint32_t> localAddresses() {

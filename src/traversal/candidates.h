@@ -19,7 +19,7 @@ class Link;
 namespace gloob::traversal {
 
 // The way a candidate is reached, best first.
-enum class Path { localNetwork, directPublic };
+enum class Path { localNetwork, directPublic, upnp };
 std::string_view describe(Path path);
 
 struct Candidate {

@@ -96,6 +96,25 @@ TEST(LobbyText, IntroductionsAreReadOrRefused) {
     }
 }
 
+// A router's forwarding is told apart from the other addresses, and only
+// for an address offered.
+TEST(LobbyText, ForwardedAddressesAreMarked) {
+    const std::string s = " secret=" + std::string(32, 'a');
+    const Introduction offered{IntroductionKind::accept,
+                               2,
+                               std::string(32, 'a'),
+                               {{"192.0.2.2", 5000}, {"203.0.113.1", 5000, true}}};
+    const std::string text = formatIntroduction(offered);
+    EXPECT_EQ(text, "kind=accept v=2" + s + " at=192.0.2.2:5000,203.0.113.1:5000" +
+                        " forwarded=203.0.113.1:5000");
+    EXPECT_EQ(std::get<Introduction>(parseIntroduction(text)), offered);
+    const auto stray = parseIntroduction("kind=accept v=2" + s +
+                                         " at=192.0.2.2:5000 forwarded=203.0.113.1:5000,x");
+    ASSERT_TRUE(std::holds_alternative<Introduction>(stray));
+    EXPECT_EQ(std::get<Introduction>(stray).candidates,
+              (std::vector<Candidate>{{"192.0.2.2", 5000}}));
+}
+
 TEST(LobbyText, NamesAndChatAreCleaned) {
     struct Case {
         std::string raw;

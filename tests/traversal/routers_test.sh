@@ -11,7 +11,10 @@
 #   - one in each home, routers keeping ports: directly, through both routers;
 #   - both in one home: on the local network;
 #   - routers that take a new port for every destination: no way without a
-#     relay, and the joiner is told within 10 s what was tried.
+#     relay, and the joiner is told within 10 s what was tried;
+#   - the host's router takes a new port for every destination but forwards
+#     one on request (UPnP, miniupnpd): over the forwarded port, which is
+#     gone after the match.
 # Each says the path taken and how long finding it took; the matches played
 # give identical traces on both machines. Needs root; skips without.
 #   routers_test.sh GLOOB_SIM SOURCE_DIR WORK_DIR
@@ -24,6 +27,10 @@ skip() {
 [ "$(id -u)" -eq 0 ] || skip "making network namespaces needs root"
 for tool in ip nft turnserver prosody; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh test)"
+done
+upnp=yes
+for tool in miniupnpd upnpc; do
+    PATH=$PATH:/usr/sbin command -v "$tool" >/dev/null || upnp="$tool is not installed"
 done
 
 id=$(($$ % 100000))
@@ -52,6 +59,9 @@ done
 # The public network: a bridge, the servers on it at .10, the routers' outer sides.
 ip -n "$pub" link add "br$id" type bridge
 ip -n "$pub" addr add 203.0.113.10/24 dev "br$id"
+# A second address lets the STUN server answer from elsewhere, as a
+# router's UPnP daemon asks before it forwards anything.
+ip -n "$pub" addr add 203.0.113.11/24 dev "br$id"
 ip -n "$pub" link set "br$id" up
 
 # rules ROUTER LETTER [random]: masquerade keeps the source port where it
@@ -106,7 +116,7 @@ machine "$a2" "$ra" 192.0.2 3
 machine "$b" "$rb" 198.51.100 2
 
 ip netns exec "$pub" turnserver -n --stun-only --no-cli --no-tls --no-dtls \
-    --listening-ip 203.0.113.10 --listening-port 3478 --log-file stdout --simple-log \
+    --listening-ip 203.0.113.10 --listening-ip 203.0.113.11 --listening-port 3478 --log-file stdout --simple-log \
     --pidfile "$work/coturn.pid" --db "$work/coturn.db" \
     >"$work/coturn.log" 2>&1 &
 pids+=($!)
@@ -137,17 +147,18 @@ cat >"$work/join.script" <<'SCRIPT'
 SCRIPT
 
 failed=0
+also=()
 fail() {
     echo "FAILED: $*"
-    for log in ann.err bob.err coturn.log prosody.log; do
+    for log in ann.err bob.err coturn.log prosody.log miniupnpd.log; do
         echo "--- $log"
-        tail -n 30 "$work/$log"
+        tail -n 30 "$work/$log" 2>/dev/null || true
     done
     failed=1
 }
 # play HOST_MACHINE JOIN_MACHINE: Ann hosts, Bob joins; the status of Bob's run.
 play() {
-    local lobby=(--lobby 203.0.113.10 --stun 203.0.113.10) status=0
+    local lobby=(--lobby 203.0.113.10 --stun 203.0.113.10 "${also[@]}") status=0
     rm -f "$work"/ann.* "$work"/bob.*
     ip netns exec "$1" timeout 120 "$sim" "${lobby[@]}" --name Ann --offer "$work/host.script" \
         >"$work/ann.trace" 2>"$work/ann.err" &
@@ -199,5 +210,96 @@ else
     told=$(grep -o 'Ann: no answer within 10000 ms from .*' "$work/bob.err") ||
         fail "new ports for every destination: Bob was not told what was tried"
     echo "new ports for every destination: Bob: ${told:-nothing}"
+fi
+
+# upnp_rules ROUTER LETTER: new ports for every destination from the home,
+# forwardings made by miniupnpd let in, and the router's own datagrams left
+# as they are: miniupnpd forwards nothing before a STUN server, answering
+# also from its other address and port, saw that they come through unchanged.
+upnp_rules() {
+    ip netns exec "$1" nft -f - <<NFT
+flush ruleset
+table ip home {
+    chain out {
+        type nat hook postrouting priority srcnat;
+        ip saddr 192.0.2.0/24 oifname "w$2$id" masquerade random;
+    }
+    chain through {
+        type filter hook forward priority filter; policy drop;
+        ct state established,related accept
+        ct status dnat accept
+        iifname "lan$id" accept
+    }
+    chain in {
+        type filter hook input priority filter; policy drop;
+        ct state established,related accept
+        iifname { "lo", "lan$id" } accept
+        ip saddr { 203.0.113.10, 203.0.113.11 } udp sport { 3478, 3479 } accept
+    }
+}
+table inet filter {
+    chain forward { type filter hook forward priority filter; jump miniupnpd; }
+    chain miniupnpd { }
+    chain prerouting { type nat hook prerouting priority dstnat; jump prerouting_miniupnpd; }
+    chain postrouting { type nat hook postrouting priority srcnat; jump postrouting_miniupnpd; }
+    chain prerouting_miniupnpd { }
+    chain postrouting_miniupnpd { }
+}
+NFT
+}
+if [ "$upnp" != yes ]; then
+    echo "skipped: a router forwarding a port on request: $upnp (scripts/install-deps.sh test)"
+    exit "$failed"
+fi
+upnp_rules "$ra" a
+rules "$rb" b
+cat >"$work/miniupnpd.conf" <<CONF
+ext_ifname=wa$id
+listening_ip=lan$id
+port=0
+enable_natpmp=no
+enable_upnp=yes
+secure_mode=yes
+ext_perform_stun=yes
+ext_stun_host=203.0.113.10
+ext_stun_port=3478
+uuid=6c0f7c58-1b7e-4d43-9f1e-5e2f0d5a$(printf %04x $((id % 65536)))
+allow 1024-65535 192.0.2.0/24 1024-65535
+deny 0-65535 0.0.0.0/0 0-65535
+CONF
+ip netns exec "$ra" "$(PATH=$PATH:/usr/sbin command -v miniupnpd)" -d -f "$work/miniupnpd.conf" \
+    -P "$work/miniupnpd.pid" >"$work/miniupnpd.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    grep -q "Port forwarding is now enabled" "$work/miniupnpd.log" && break
+    sleep 0.1
+done
+also=(--upnp)
+if play "$a" "$b"; then
+    forwarded=$(grep -o 'the router forwards 203.0.113.1:[0-9]*' "$work/ann.err" | grep -o '[0-9]*$') ||
+        fail "the host's router forwarding a port: Ann's router forwarded nothing"
+    played "the host's router forwarding a port" "UPnP at 203.0.113.1:${forwarded:-none} "
+    grep -q "the router no longer forwards 203.0.113.1:${forwarded:-none}" "$work/ann.err" ||
+        fail "the host's router forwarding a port: Ann did not say the forwarding was removed"
+    # What the router says it forwards, and the rules it made.
+    # Asked at the address it gave, as upnpc finds no valid gateway behind
+    # a documentation address.
+    url=$(grep -o -m1 'http://192.0.2.1:[0-9]*/rootDesc.xml' "$work/miniupnpd.log" || true)
+    listed=$(ip netns exec "$a" upnpc -u "$url" -l 2>&1 || true)
+    rules=$(ip netns exec "$ra" nft list table inet filter)
+    if [[ $listed != *"ExternalIPAddress = 203.0.113.1"* ]]; then
+        fail "the host's router forwarding a port: upnpc could not ask the router: $listed"
+    elif [[ $listed =~ UDP\ *${forwarded:-none}- ]]; then
+        fail "the host's router forwarding a port: still listed after the match: $listed"
+    elif [[ $rules == *"dport ${forwarded:-none} "* ]]; then
+        fail "the host's router forwarding a port: a rule still forwards it after the match"
+    else
+        echo "the host's router forwarding a port: Bob came in over the port Ann's router" \
+            "forwarded (UPnP), 203.0.113.1:$forwarded, removed after the match;" \
+            "Ann: $(grep -o 'the router forwards .*' "$work/ann.err");" \
+            "Bob: $(grep -o 'no port forwarded .*' "$work/bob.err")"
+    fi
+else
+    fail "the host's router forwarding a port: a player ended with an error"
 fi
 exit "$failed"
