@@ -142,5 +142,22 @@ TEST(Pads, UnpluggedDuringAWalkLetsGo) {
     EXPECT_TRUE(input.poll().empty());
 }
 
+// With no pad open the game looks for one only now and then, but a pad
+// plugged in plays within a quarter second of heartbeats.
+TEST(Pads, PluggedInDuringAMatchPlaysSoon) {
+    PadInput input;
+    for (int heartbeat = 0; heartbeat < 5; ++heartbeat) {
+        input.poll();
+    }
+    VirtualPad pad;
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
+    pad.button(SDL_CONTROLLER_BUTTON_A, true);
+    std::vector<std::string> seen;
+    for (int heartbeat = 0; heartbeat < 16 && seen.empty(); ++heartbeat) {
+        seen = names(input.poll());
+    }
+    EXPECT_EQ(seen, std::vector<std::string>{"keydown 38"});
+}
+
 } // namespace
 } // namespace gloob
