@@ -53,7 +53,9 @@ void CourtView::showChanges() {
     // on its way to the screen without another pass of the event loop.
     const QRegion changed = compose();
     if (!changed.isEmpty()) {
+        composed_ = true;
         repaint(changed);
+        composed_ = false;
     }
 }
 
@@ -134,9 +136,11 @@ void CourtView::placeChildren() {
 void CourtView::paintEvent(QPaintEvent* event) {
     // The scene may have changed since the last refresh (the first frame,
     // a test): what changed outside this paint is repainted next.
-    const QRegion missed = compose() - event->region();
-    if (!missed.isEmpty()) {
-        update(missed);
+    if (!composed_) {
+        const QRegion missed = compose() - event->region();
+        if (!missed.isEmpty()) {
+            update(missed);
+        }
     }
 
     QPainter painter(this);

@@ -69,6 +69,8 @@ private:
     const Compositor* compositor_;
     ShownFrame frame_;
     bool paused_ = false;
+    // Painting what showChanges has just composed: nothing else can have changed.
+    bool composed_ = false;
     int preferredScale_ = 1;
     std::vector<OnCourt> onCourt_;
 };

@@ -5,17 +5,15 @@
 #include "app/engine.h"
 
 #include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace gloob {
 
 HeartbeatDriver::HeartbeatDriver(EngineOf engine, RunHeartbeat runHeartbeat)
-    : engine_(std::move(engine)), runHeartbeat_(std::move(runHeartbeat)) {
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { beat(); });
-}
+    : timer_([this] { beat(); }), engine_(std::move(engine)),
+      runHeartbeat_(std::move(runHeartbeat)) {}
 
 HeartbeatDriver::~HeartbeatDriver() {
     timer_.stop();
@@ -55,12 +53,7 @@ void HeartbeatDriver::arm() {
         timer_.stop();
         return;
     }
-    const std::int64_t wait =
-        pacer_.realMicrosOf(engine_().nextHeartbeatMicros()) - realClock_.nowMicros();
-    // Qt's timers count whole milliseconds: rounded up, the beat comes less
-    // than a millisecond late. Sleeping out the last millisecond instead
-    // would wake the game twice a heartbeat, a sixth of its idle CPU time.
-    timer_.start(static_cast<int>(std::max<std::int64_t>(0, (wait + 999) / 1000)));
+    timer_.start(pacer_.realMicrosOf(engine_().nextHeartbeatMicros()) - realClock_.nowMicros());
 }
 
 void HeartbeatDriver::paceTo(std::int64_t virtualMicros) {

@@ -4,9 +4,8 @@
 
 #include "app/clock.h"
 #include "app/real_time_pacer.h"
+#include "precise_timer.h"
 #include "timing_report.h"
-
-#include <QTimer>
 
 #include <cstdint>
 #include <functional>
@@ -57,7 +56,7 @@ private:
     SteadyClock realClock_;
     TimingReport timing_{realClock_};
     RealTimePacer pacer_;
-    QTimer timer_;
+    PreciseTimer timer_;
     EngineOf engine_;
     RunHeartbeat runHeartbeat_;
     std::int64_t skipUntil_ = 0;
