@@ -10,10 +10,6 @@ namespace gloob {
 
 namespace {
 
-QString text(const char* source) {
-    return QCoreApplication::translate("LobbyRoute", source);
-}
-
 std::set<traversal::Path> pathsOf(const std::vector<traversal::Candidate>& tried) {
     std::set<traversal::Path> paths;
     for (const traversal::Candidate& c : tried) {
@@ -27,11 +23,11 @@ std::set<traversal::Path> pathsOf(const std::vector<traversal::Candidate>& tried
 QString pathTrying(traversal::Path path) {
     switch (path) {
     case traversal::Path::localNetwork:
-        return text("Trying the local network...");
+        return QCoreApplication::translate("LobbyRoute", "Trying the local network...");
     case traversal::Path::directPublic:
-        return text("Trying the public address...");
+        return QCoreApplication::translate("LobbyRoute", "Trying the public address...");
     case traversal::Path::upnp:
-        return text("Trying the router's forwarded port...");
+        return QCoreApplication::translate("LobbyRoute", "Trying the router's forwarded port...");
     }
     return {};
 }
@@ -39,11 +35,11 @@ QString pathTrying(traversal::Path path) {
 QString pathTaken(traversal::Path path) {
     switch (path) {
     case traversal::Path::localNetwork:
-        return text("via local network");
+        return QCoreApplication::translate("LobbyRoute", "via local network");
     case traversal::Path::directPublic:
-        return text("direct");
+        return QCoreApplication::translate("LobbyRoute", "direct");
     case traversal::Path::upnp:
-        return text("via forwarded port");
+        return QCoreApplication::translate("LobbyRoute", "via forwarded port");
     }
     return {};
 }
@@ -63,23 +59,29 @@ QString nothingReached(const QString& other, const std::vector<traversal::Candid
         const QString where = QString::fromStdString(traversal::toString(c.where));
         switch (c.path) {
         case traversal::Path::localNetwork:
-            ways.append(text("the local network (%1)").arg(where));
+            ways.append(
+                QCoreApplication::translate("LobbyRoute", "the local network (%1)").arg(where));
             break;
         case traversal::Path::directPublic:
-            ways.append(text("the public address (%1)").arg(where));
+            ways.append(
+                QCoreApplication::translate("LobbyRoute", "the public address (%1)").arg(where));
             break;
         case traversal::Path::upnp:
-            ways.append(text("the router's forwarded port (%1)").arg(where));
+            ways.append(
+                QCoreApplication::translate("LobbyRoute", "the router's forwarded port (%1)")
+                    .arg(where));
             break;
         }
     }
     if (ways.isEmpty()) {
-        ways.append(text("nothing: no address was given"));
+        ways.append(QCoreApplication::translate("LobbyRoute", "nothing: no address was given"));
     }
-    return text("No way to %1's machine answered within %2 s. Tried: %3.\n\n"
-                "Their router or yours lets nothing in. The host can forward a UDP port on "
-                "their router to their machine (or turn on UPnP there), or both of you can "
-                "meet in a lobby that offers a relay.")
+    return QCoreApplication::translate(
+               "LobbyRoute",
+               "No way to %1's machine answered within %2 s. Tried: %3.\n\n"
+               "Their router or yours lets nothing in. The host can forward a UDP port on "
+               "their router to their machine (or turn on UPnP there), or both of you can "
+               "meet in a lobby that offers a relay.")
         .arg(other)
         .arg(seconds)
         .arg(ways.join(QStringLiteral(", ")));
