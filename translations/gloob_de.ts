@@ -417,6 +417,57 @@ an diesem UDP-Port:</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Versuche das lokale Netz …</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Versuche die öffentliche Adresse …</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Versuche den weitergeleiteten Port des Routers …</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>über das lokale Netz</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>direkt</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>über weitergeleiteten Port</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>das lokale Netz (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>die öffentliche Adresse (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>den weitergeleiteten Port des Routers (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>nichts: keine Adresse angegeben</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Kein Weg zum Rechner von %1 hat innerhalb von %2 s geantwortet. Versucht: %3.
+
+Sein Router oder deiner lässt nichts herein. Wer das Match erstellt, kann an seinem Router einen UDP-Port an seinen Rechner weiterleiten (oder dort UPnP einschalten), oder ihr trefft euch in einer Lobby mit Relay.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ an diesem UDP-Port:</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Ein Gloob-Spieler</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>das Match kann nicht beginnen: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>der STUN-Server „%1“ in den Einstellungen ist keine ADRESSE[:PORT]; es wird keiner gefragt</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 erreicht unter %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Kein Durchkommen</translation>
     </message>
 </context>
 <context>

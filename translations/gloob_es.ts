@@ -417,6 +417,57 @@ en este puerto UDP:</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Probando la red local…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Probando la dirección pública…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Probando el puerto redirigido del router…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>por la red local</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>directo</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>por puerto redirigido</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>la red local (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>la dirección pública (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>el puerto redirigido del router (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>nada: no se dio ninguna dirección</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Ningún camino a la máquina de %1 respondió en %2 s. Probado: %3.
+
+Su router o el tuyo no deja entrar nada. El anfitrión puede redirigir un puerto UDP de su router a su máquina (o activar UPnP allí), o podéis encontraros en una sala que ofrezca un relé.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ en este puerto UDP:</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Un jugador de Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>la partida no puede empezar: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>el servidor STUN «%1» de la configuración no es DIRECCIÓN[:PUERTO]; no se pregunta a ninguno</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 alcanzado en %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Sin paso</translation>
     </message>
 </context>
 <context>

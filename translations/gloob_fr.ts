@@ -417,6 +417,57 @@ sur ce port UDP :</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Essai par le réseau local…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Essai par l’adresse publique…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Essai par le port redirigé du routeur…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>par le réseau local</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>direct</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>par port redirigé</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>le réseau local (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>l’adresse publique (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>le port redirigé du routeur (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>rien : aucune adresse donnée</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Aucun chemin vers la machine de %1 n’a répondu en %2 s. Essayé : %3.
+
+Son routeur ou le vôtre ne laisse rien entrer. Celui qui crée le match peut rediriger un port UDP de son routeur vers sa machine (ou y activer UPnP), ou vous pouvez vous retrouver dans un salon qui offre un relais.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ sur ce port UDP :</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Un joueur de Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>le match ne peut pas commencer : %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>le serveur STUN « %1 » des réglages n’est pas ADRESSE[:PORT] ; aucun n’est interrogé</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 atteint à %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Aucun passage</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,57 @@ su questa porta UDP:</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Provo la rete locale…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Provo l’indirizzo pubblico…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Provo la porta inoltrata dal router…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>tramite rete locale</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>diretto</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>tramite porta inoltrata</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>la rete locale (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>l’indirizzo pubblico (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>la porta inoltrata dal router (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>niente: nessun indirizzo dato</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Nessuna via verso la macchina di %1 ha risposto entro %2 s. Provato: %3.
+
+Il suo router o il tuo non lascia entrare nulla. Chi ospita la partita può inoltrare una porta UDP dal suo router alla sua macchina (o attivarvi UPnP), oppure potete incontrarvi in una lobby che offre un relay.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ su questa porta UDP:</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Un giocatore di Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>la partita non può iniziare: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>il server STUN «%1» nelle impostazioni non è INDIRIZZO[:PORTA]; non se ne interroga nessuno</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 raggiunto a %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Nessun passaggio</translation>
     </message>
 </context>
 <context>

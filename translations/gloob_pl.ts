@@ -417,6 +417,57 @@ na tym porcie UDP:</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Próbuję sieci lokalnej…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Próbuję adresu publicznego…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Próbuję przekierowanego portu routera…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>przez sieć lokalną</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>bezpośrednio</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>przez przekierowany port</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>sieć lokalna (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>adres publiczny (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>przekierowany port routera (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>nic: nie podano adresu</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Żadna droga do komputera gracza %1 nie odpowiedziała w ciągu %2 s. Próbowano: %3.
+
+Jego router albo twój niczego nie wpuszcza. Gospodarz może przekierować port UDP na swoim routerze do swojego komputera (albo włączyć tam UPnP) lub możecie spotkać się w lobby, które oferuje przekaźnik.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ na tym porcie UDP:</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Gracz Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>mecz nie może się zacząć: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>serwer STUN „%1” w ustawieniach nie jest w postaci ADRES[:PORT]; nie pyta się żadnego</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 osiągnięty pod %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Brak przejścia</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,57 @@ nesta porta UDP:</translation>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Tentando a rede local…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Tentando o endereço público…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Tentando a porta redirecionada do roteador…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>pela rede local</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>direto</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>pela porta redirecionada</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>a rede local (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>o endereço público (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>a porta redirecionada do roteador (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>nada: nenhum endereço foi dado</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Nenhum caminho até a máquina de %1 respondeu em %2 s. Tentado: %3.
+
+O roteador dele ou o seu não deixa nada entrar. O anfitrião pode redirecionar uma porta UDP do roteador dele para a máquina dele (ou ligar o UPnP lá), ou vocês podem se encontrar em um lobby que ofereça um relay.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ nesta porta UDP:</translation>
     <message>
         <source>A Gloob player</source>
         <translation>Um jogador de Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>a partida não pode começar: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>o servidor STUN “%1” nas configurações não é ENDEREÇO[:PORTA]; nenhum é consultado</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1 alcançado em %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Sem passagem</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,57 @@ at this UDP port:</source>
     </message>
 </context>
 <context>
+    <name>LobbyRoute</name>
+    <message>
+        <source>Trying the local network...</source>
+        <translation>Пробуем локальную сеть…</translation>
+    </message>
+    <message>
+        <source>Trying the public address...</source>
+        <translation>Пробуем публичный адрес…</translation>
+    </message>
+    <message>
+        <source>Trying the router&apos;s forwarded port...</source>
+        <translation>Пробуем проброшенный порт роутера…</translation>
+    </message>
+    <message>
+        <source>via local network</source>
+        <translation>через локальную сеть</translation>
+    </message>
+    <message>
+        <source>direct</source>
+        <translation>напрямую</translation>
+    </message>
+    <message>
+        <source>via forwarded port</source>
+        <translation>через проброшенный порт</translation>
+    </message>
+    <message>
+        <source>the local network (%1)</source>
+        <translation>локальная сеть (%1)</translation>
+    </message>
+    <message>
+        <source>the public address (%1)</source>
+        <translation>публичный адрес (%1)</translation>
+    </message>
+    <message>
+        <source>the router&apos;s forwarded port (%1)</source>
+        <translation>проброшенный порт роутера (%1)</translation>
+    </message>
+    <message>
+        <source>nothing: no address was given</source>
+        <translation>ничего: адрес не указан</translation>
+    </message>
+    <message>
+        <source>No way to %1&apos;s machine answered within %2 s. Tried: %3.
+
+Their router or yours lets nothing in. The host can forward a UDP port on their router to their machine (or turn on UPnP there), or both of you can meet in a lobby that offers a relay.</source>
+        <translation>Ни один путь к машине игрока %1 не ответил за %2 с. Испробовано: %3.
+
+Его роутер или ваш ничего не пропускает. Создатель матча может пробросить UDP-порт на своём роутере к своей машине (или включить там UPnP), либо вы оба можете встретиться в лобби с ретранслятором.</translation>
+    </message>
+</context>
+<context>
     <name>OnlineDirector</name>
     <message>
         <source>Host Online Match...</source>
@@ -726,6 +777,22 @@ at this UDP port:</source>
     <message>
         <source>A Gloob player</source>
         <translation>Игрок Gloob</translation>
+    </message>
+    <message>
+        <source>the match cannot begin: %1</source>
+        <translation>матч не может начаться: %1</translation>
+    </message>
+    <message>
+        <source>the STUN server &apos;%1&apos; in the settings is no ADDRESS[:PORT]; none is asked</source>
+        <translation>STUN-сервер «%1» в настройках — не АДРЕС[:ПОРТ]; никого не спрашиваем</translation>
+    </message>
+    <message>
+        <source>%1 reached at %2, %3</source>
+        <translation>%1: связь через %2, %3</translation>
+    </message>
+    <message>
+        <source>No Way Through</source>
+        <translation>Нет пути</translation>
     </message>
 </context>
 <context>

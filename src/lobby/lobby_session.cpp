@@ -103,7 +103,7 @@ void LobbySession::poll(Clock::time_point now) {
     if (status == LobbyClient::Status::inRoom && !wasInRoom_) {
         wasInRoom_ = true;
         backoff_.succeeded();
-        events_.push_back({Event::Kind::roster, {}, {}, {}});
+        events_.push_back({Event::Kind::roster, {}, {}, {}, {}, {}});
     }
     if (status == LobbyClient::Status::closed) {
         everSignedIn_ = everSignedIn_ || client_->everSignedIn();
@@ -113,19 +113,19 @@ void LobbySession::poll(Clock::time_point now) {
         wasInRoom_ = false;
         asked_.reset();
         if (pending_) {
-            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}});
+            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}, {}, {}});
             pending_.reset();
         }
         // An account the lobby never took would only be refused again.
         if (account_ && !everSignedIn_) {
             line("not trying again: sign in with another account or password");
-            events_.push_back({Event::Kind::roster, {}, {}, {}});
+            events_.push_back({Event::Kind::roster, {}, {}, {}, {}, {}});
             return;
         }
         retryAt_ = backoff_.failed(now);
         const auto wait = std::chrono::ceil<std::chrono::seconds>(*retryAt_ - now);
         line("signing in again in " + std::to_string(wait.count()) + " s");
-        events_.push_back({Event::Kind::roster, {}, {}, {}});
+        events_.push_back({Event::Kind::roster, {}, {}, {}, {}, {}});
     }
 }
 
@@ -141,7 +141,8 @@ void LobbySession::handle(LobbyEvent event) {
         line(std::move(event.text));
         break;
     case LobbyEvent::Kind::chat:
-        events_.push_back({Event::Kind::chat, std::move(event.from), std::move(event.text), {}});
+        events_.push_back(
+            {Event::Kind::chat, std::move(event.from), std::move(event.text), {}, {}, {}});
         break;
     case LobbyEvent::Kind::roster:
         // A host who took another player still answers; one who left cannot.
@@ -151,10 +152,10 @@ void LobbySession::handle(LobbyEvent event) {
         }
         if (pending_ && pending_->from == event.from && !event.occupant) {
             line(cleanName(event.from) + " left the lobby");
-            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}});
+            events_.push_back({Event::Kind::withdrawn, pending_->from, {}, {}, {}, {}});
             pending_.reset();
         }
-        events_.push_back({Event::Kind::roster, std::move(event.from), {}, {}});
+        events_.push_back({Event::Kind::roster, std::move(event.from), {}, {}, {}, {}});
         break;
     case LobbyEvent::Kind::introduction:
         if (event.introduction.kind == IntroductionKind::join) {
@@ -184,11 +185,11 @@ void LobbySession::answerJoin(const std::string& from, const Introduction& asked
     } else if (askFirst_) {
         pending_ = Pending{from, asked, now_ + askedLimit};
         line(shown + " asks to join your match");
-        events_.push_back({Event::Kind::asking, from, "join", {}});
+        events_.push_back({Event::Kind::asking, from, "join", {}, {}, {}});
         return;
     } else {
         answer.kind = IntroductionKind::accept;
-        answer.candidates = {Candidate{*address, hostPort_}};
+        answer.candidates = offeredOr(Candidate{*address, hostPort_});
     }
     client_->introduce(from, answer);
     if (answer.kind == IntroductionKind::decline) {
@@ -197,7 +198,7 @@ void LobbySession::answerJoin(const std::string& from, const Introduction& asked
     }
     taken_ = from;
     line(shown + " joins the match");
-    events_.push_back({Event::Kind::accepted, from, {}, {}});
+    events_.push_back({Event::Kind::accepted, from, {}, {}, asked.secret, asked.candidates});
 }
 
 void LobbySession::answerChallenge(const std::string& from, const Introduction& asked) {
@@ -210,7 +211,7 @@ void LobbySession::answerChallenge(const std::string& from, const Introduction& 
     } else {
         pending_ = Pending{from, asked, now_ + askedLimit};
         line(shown + " challenges you to a match");
-        events_.push_back({Event::Kind::asking, from, "challenge", {}});
+        events_.push_back({Event::Kind::asking, from, "challenge", {}, {}, {}});
         return;
     }
     client_->introduce(from, {IntroductionKind::decline, version_, asked.secret, {}});
@@ -231,11 +232,12 @@ bool LobbySession::accept(const std::string& nick, std::uint16_t port) {
         decline(nick);
         return false;
     }
-    client_->introduce(
-        nick,
-        {IntroductionKind::accept, version_, answered.asked.secret, {Candidate{*address, at}}});
+    client_->introduce(nick, {IntroductionKind::accept, version_, answered.asked.secret,
+                              offeredOr(Candidate{*address, at})});
     taken_ = nick;
     line(shownName(nick) + (challenge ? " plays your match" : " joins the match"));
+    events_.push_back(
+        {Event::Kind::accepted, nick, {}, {}, answered.asked.secret, answered.asked.candidates});
     return true;
 }
 
@@ -246,7 +248,7 @@ void LobbySession::decline(const std::string& nick) {
     if (client_) {
         client_->introduce(nick, {IntroductionKind::decline, version_, pending_->asked.secret, {}});
     }
-    events_.push_back({Event::Kind::withdrawn, nick, {}, {}});
+    events_.push_back({Event::Kind::withdrawn, nick, {}, {}, {}, {}});
     pending_.reset();
 }
 
@@ -264,7 +266,7 @@ void LobbySession::answerToMe(const std::string& from, const Introduction& answe
         return;
     }
     line("joining " + shown + " at " + reachable->address + ":" + std::to_string(reachable->port));
-    events_.push_back({Event::Kind::meet, from, {}, *reachable});
+    events_.push_back({Event::Kind::meet, from, {}, *reachable, answer.secret, answer.candidates});
 }
 
 bool LobbySession::say(std::string_view text) {
@@ -277,37 +279,49 @@ bool LobbySession::say(std::string_view text) {
 
 void LobbySession::host(int balls, std::uint16_t port, bool askFirst) {
     hostPort_ = port;
+    offered_.clear();
     askFirst_ = askFirst;
     taken_.reset();
     asked_.reset();
     setState({version_, Activity::hosting, balls, {}, false});
 }
 
-bool LobbySession::join(const std::string& nick, Clock::time_point now) {
+bool LobbySession::join(const std::string& nick, Clock::time_point now,
+                        std::vector<Candidate> candidates) {
     if (!joinable(nick)) {
         return false;
     }
     line("asking " + shownName(nick) + " to let you join");
-    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::join);
+    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::join,
+               std::move(candidates));
 }
 
-bool LobbySession::challenge(const std::string& nick, Clock::time_point now) {
+bool LobbySession::challenge(const std::string& nick, Clock::time_point now,
+                             std::vector<Candidate> candidates) {
     if (!challengeable(nick)) {
         return false;
     }
     line("challenging " + shownName(nick) + " to a match");
-    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::challenge);
+    return ask({nick, newSecret(), now + answerLimit}, IntroductionKind::challenge,
+               std::move(candidates));
 }
 
-bool LobbySession::ask(Asked asked, IntroductionKind kind) {
+bool LobbySession::ask(Asked asked, IntroductionKind kind, std::vector<Candidate> candidates) {
     const auto address = client_->localAddress();
-    std::vector<Candidate> candidates;
-    if (address) {
+    if (candidates.empty() && address) {
         candidates.push_back({*address, 0});
     }
     asked_ = std::move(asked);
     client_->introduce(asked_->host, {kind, version_, asked_->secret, candidates});
     return true;
+}
+
+void LobbySession::offer(std::vector<Candidate> candidates) {
+    offered_ = std::move(candidates);
+}
+
+std::vector<Candidate> LobbySession::offeredOr(Candidate lobbySees) const {
+    return offered_.empty() ? std::vector<Candidate>{std::move(lobbySees)} : offered_;
 }
 
 void LobbySession::playing(const std::string& with) {
@@ -320,6 +334,7 @@ void LobbySession::waiting() {
         decline(pending_->from);
     }
     hostPort_ = 0;
+    offered_.clear();
     askFirst_ = false;
     taken_.reset();
     asked_.reset();
@@ -344,7 +359,7 @@ void LobbySession::setState(PlayerState state) {
 }
 
 void LobbySession::line(std::string text) {
-    events_.push_back({Event::Kind::line, {}, std::move(text), {}});
+    events_.push_back({Event::Kind::line, {}, std::move(text), {}, {}, {}});
 }
 
 } // namespace gloob::lobby

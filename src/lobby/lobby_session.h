@@ -27,8 +27,10 @@ public:
             line,      // a line for the player: text
             chat,      // `from` said text in the room
             roster,    // the list of players changed
-            accepted,  // this host took the joiner `from`; the match is theirs
-            meet,      // the host `from` accepted: connect to `where`
+            accepted,  // this host took the joiner `from`; the match is theirs, and
+                       // `candidates` the joiner's
+            meet,      // the host `from` accepted: connect to `where`, or find
+                       // the way to one of `candidates`
             asking,    // `from` asks to join (text "join") or challenges ("challenge"):
                        // accept() or decline()
             withdrawn, // the request of `from` is gone unanswered
@@ -37,6 +39,9 @@ public:
         std::string from; // the room's name of the occupant
         std::string text;
         Candidate where;
+        // The match's secret, which the probes between the two machines carry.
+        std::string secret;
+        std::vector<Candidate> candidates;
     };
 
     LobbySession(LobbyAddress address, std::string name, std::uint16_t version,
@@ -66,6 +71,8 @@ public:
     std::string shownName(const std::string& nick) const;
     // Whether this player may ask to join the occupant's match now.
     bool joinable(const std::string& nick) const;
+    // Whether this player's request waits for an answer.
+    bool asking() const { return asked_.has_value(); }
     // Whether this player may challenge the occupant, who waits, now.
     bool challengeable(const std::string& nick) const;
 
@@ -76,10 +83,17 @@ public:
     void host(int balls, std::uint16_t port, bool askFirst = false);
     // Asks a hosting player to be let into their match; the answer comes
     // as an event (meet) or a line.
-    bool join(const std::string& nick, Clock::time_point now);
+    // With `candidates`, the addresses of the match's socket are offered;
+    // without, the one the lobby sees this machine at.
+    bool join(const std::string& nick, Clock::time_point now,
+              std::vector<Candidate> candidates = {});
     // Asks a waiting player to host a match for this one; the answer comes
     // as for a join.
-    bool challenge(const std::string& nick, Clock::time_point now);
+    bool challenge(const std::string& nick, Clock::time_point now,
+                   std::vector<Candidate> candidates = {});
+    // The hosted match's candidates, which answers carry from now on instead
+    // of the address the lobby sees with the match's port.
+    void offer(std::vector<Candidate> candidates);
     // Answers the request put to this player: a join lets the asker into
     // the match hosted; a challenge accepted is hosted on `port`.
     bool accept(const std::string& nick, std::uint16_t port = 0);
@@ -105,7 +119,8 @@ private:
     void handle(LobbyEvent event);
     void answerJoin(const std::string& from, const Introduction& asked);
     void answerChallenge(const std::string& from, const Introduction& asked);
-    bool ask(Asked asked, IntroductionKind kind);
+    bool ask(Asked asked, IntroductionKind kind, std::vector<Candidate> candidates);
+    std::vector<Candidate> offeredOr(Candidate lobbySees) const;
     void answerToMe(const std::string& from, const Introduction& answer);
     void setState(PlayerState state);
     void line(std::string text);
@@ -121,6 +136,7 @@ private:
     std::optional<Clock::time_point> retryAt_;
     bool wasInRoom_ = false;
     std::uint16_t hostPort_ = 0;
+    std::vector<Candidate> offered_;
     bool askFirst_ = false;
     Clock::time_point now_{};
     std::optional<Pending> pending_;

@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "lobby_window.h"
 
+#include "route_texts.h"
+
+#include "lobby/lobby_paths.h"
+#include "net/link.h"
 #include "net/protocol.h"
 
 #include <QCheckBox>
@@ -23,6 +27,9 @@ namespace gloob {
 namespace {
 
 constexpr int pollMillis = 50;
+// The way to the other machine is stepped often: a STUN answer or a probe's
+// waits no longer than this.
+constexpr int routeMillis = 10;
 // Signing out waits this long at most for the room to hear it.
 constexpr int goodbyeMillis = 300;
 // Chat kept in the window: the oldest lines go past this.
@@ -100,6 +107,10 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     grid->addWidget(status_, 2, 0, 1, 2);
+    routeLine_ = new QLabel(this);
+    routeLine_->setTextFormat(Qt::PlainText);
+    routeLine_->hide();
+    grid->addWidget(routeLine_, 7, 0, 1, 2);
 
     players_ = new QListWidget(this);
     auto* playersLabel = new QLabel(QObject::tr("&Players"), this);
@@ -158,6 +169,7 @@ LobbyWindow::LobbyWindow(QWidget* owner, Hooks hooks)
     // libstrophe is driven from here, a little at a time: the window and
     // the game never wait for the lobby.
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+    QObject::connect(&routeTimer_, &QTimer::timeout, this, [this] { stepRoute(); });
     resize(720, 420);
     showState();
 }
@@ -213,6 +225,7 @@ void LobbyWindow::signIn() {
     session_ = std::make_unique<lobby::LobbySession>(*address, name.toStdString(),
                                                      net::protocolVersion, signInAs);
     timer_.start(pollMillis);
+    routeTimer_.start(routeMillis);
     chat_->setFocus();
     showRoster();
     showState();
@@ -223,9 +236,12 @@ void LobbyWindow::signOut() {
         return;
     }
     closeQuestion();
+    dropJoin();
     session_->leave(goodbyeMillis);
     session_.reset();
     timer_.stop();
+    routeTimer_.stop();
+    routeLine_->hide();
     tell(QObject::tr("signed out of the lobby"));
     showRoster();
     showState();
@@ -285,9 +301,17 @@ void LobbyWindow::handle(const lobby::LobbySession::Event& event) {
         }
         break;
     }
-    case Kind::accepted:
+    case Kind::accepted: {
         session_->playing(session_->shownName(event.from));
+        hostedWith_ = event.from;
+        // A joiner that offers its match's socket is probed; one that offers
+        // only where the lobby sees it connects by itself.
+        lobby::LinkRoute* route = hostedRoute();
+        if (route != nullptr && !lobby::fromLobby(event.candidates).empty()) {
+            route->check(event.secret, event.candidates);
+        }
         break;
+    }
     case Kind::asking:
         ask(event);
         break;
@@ -295,6 +319,12 @@ void LobbyWindow::handle(const lobby::LobbySession::Event& event) {
         closeQuestion();
         break;
     case Kind::meet: {
+        if (joinRoute_ && !lobby::fromLobby(event.candidates).empty()) {
+            joinWith_ = event.from;
+            joinRoute_->check(event.secret, event.candidates);
+            break;
+        }
+        dropJoin();
         const QString address =
             QStringLiteral("%1:%2").arg(fromStd(event.where.address)).arg(event.where.port);
         if (!hooks_.matchOn() && hooks_.join(address)) {
@@ -331,11 +361,14 @@ void LobbyWindow::toggleHosting() {
         ownMatch_ = false;
         hooks_.leave();
         session_->waiting();
-    } else if (!hooks_.matchOn()) {
-        if (const auto port = hooks_.host()) {
+    } else if (!hooks_.matchOn() && !joinLink_) {
+        if (const auto port = hooks_.host(stunServer(), limits_)) {
             ownMatch_ = true;
             session_->host(pointsToWin(hooks_.settings().matchLength), *port,
                            askFirst_->isChecked());
+            if (const lobby::LinkRoute* route = hostedRoute()) {
+                session_->offer(route->candidates());
+            }
             tell((askFirst_->isChecked()
                       ? QObject::tr("hosting a match on UDP port %1; you are asked about each "
                                     "player who wants to join")
@@ -348,25 +381,195 @@ void LobbyWindow::toggleHosting() {
 }
 
 void LobbyWindow::joinChosen() {
-    const QString nick = chosenNick();
-    if (session_ && !nick.isEmpty() && !hooks_.matchOn()) {
-        session_->join(nick.toStdString(), lobby::LobbySession::Clock::now());
-        for (const auto& event : session_->takeEvents()) {
-            handle(event);
-        }
-    }
-    showState();
+    startAsking(chosenNick(), false);
 }
 
 void LobbyWindow::challengeChosen() {
-    const QString nick = chosenNick();
-    if (session_ && !nick.isEmpty() && !hooks_.matchOn()) {
-        session_->challenge(nick.toStdString(), lobby::LobbySession::Clock::now());
-        for (const auto& event : session_->takeEvents()) {
-            handle(event);
+    startAsking(chosenNick(), true);
+}
+
+// The match's socket is opened first, so that what the host is told is
+// where that very socket is seen; the request goes once that is known.
+void LobbyWindow::startAsking(const QString& nick, bool challenge) {
+    const std::string asked = nick.toStdString();
+    if (!session_ || nick.isEmpty() || hooks_.matchOn() || joinLink_ ||
+        !(challenge ? session_->challengeable(asked) : session_->joinable(asked))) {
+        showState();
+        return;
+    }
+    std::string error;
+    joinLink_ = net::Link::open(error);
+    if (!joinLink_) {
+        tell(QObject::tr("the match cannot begin: %1").arg(fromStd(error)));
+        return;
+    }
+    // Only the host's port needs forwarding.
+    lobby::LinkRoute::Limits limits = limits_;
+    limits.upnp = std::chrono::milliseconds(0);
+    joinRoute_ = std::make_unique<lobby::LinkRoute>(*joinLink_, stunServer(), limits);
+    toAsk_ = {asked, challenge};
+    showState();
+}
+
+std::optional<lobby::ServiceAddress> LobbyWindow::stunServer() {
+    const QString chosen = hooks_.settings().lobbyStun.trimmed();
+    if (chosen.isEmpty()) {
+        return session_ ? session_->stunServer() : std::nullopt;
+    }
+    lobby::ServiceAddress server{chosen.toStdString(), traversal::stunPort};
+    const auto colon = chosen.lastIndexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        bool ok = false;
+        const int port = chosen.mid(colon + 1).toInt(&ok);
+        if (!ok || colon == 0 || port < 1 || port > 65535) {
+            tell(QObject::tr("the STUN server '%1' in the settings is no ADDRESS[:PORT]; none "
+                             "is asked")
+                     .arg(chosen));
+            return std::nullopt;
+        }
+        server = {chosen.left(colon).toStdString(), static_cast<std::uint16_t>(port)};
+    }
+    return server;
+}
+
+lobby::LinkRoute* LobbyWindow::hostedRoute() const {
+    return hooks_.hostedRoute ? hooks_.hostedRoute() : nullptr;
+}
+
+void LobbyWindow::stepRoute() {
+    if (!session_) {
+        return;
+    }
+    QString trying;
+    if (joinRoute_) {
+        stepJoinRoute();
+        if (joinRoute_ && joinRoute_->state() == lobby::LinkRoute::State::checking) {
+            trying = tryingLines(joinRoute_->theirs());
+        }
+    } else if (lobby::LinkRoute* hosted = hostedRoute()) {
+        stepHostedRoute(*hosted);
+        // The hosting may have ended with it.
+        hosted = hostedRoute();
+        if (hosted != nullptr && hosted->state() == lobby::LinkRoute::State::checking) {
+            trying = tryingLines(hosted->theirs());
         }
     }
+    if (routeLine_->text() != trying) {
+        routeLine_->setText(trying);
+        routeLine_->setVisible(!trying.isEmpty());
+    }
+}
+
+void LobbyWindow::stepJoinRoute() {
+    using State = lobby::LinkRoute::State;
+    // Nobody else services the socket until the match has it.
+    joinLink_->putBack(joinLink_->service(0));
+    joinRoute_->step();
+    tellLines(*joinRoute_);
+    switch (joinRoute_->state()) {
+    case State::gathering:
+        break;
+    case State::gathered:
+        if (toAsk_) {
+            const auto [nick, challenge] = *toAsk_;
+            toAsk_.reset();
+            const auto now = lobby::LobbySession::Clock::now();
+            const bool asked = challenge ? session_->challenge(nick, now, joinRoute_->candidates())
+                                         : session_->join(nick, now, joinRoute_->candidates());
+            for (const auto& event : session_->takeEvents()) {
+                handle(event);
+            }
+            if (!asked) {
+                dropJoin();
+            }
+        } else if (!session_->asking()) {
+            // Declined, unanswered, or the host left.
+            dropJoin();
+        }
+        showState();
+        break;
+    case State::checking:
+        break;
+    case State::found:
+        connectFound();
+        break;
+    case State::gaveWay:
+    case State::failed:
+        reachedNothing(*joinRoute_, joinWith_);
+        session_->waiting();
+        dropJoin();
+        showState();
+        break;
+    }
+}
+
+void LobbyWindow::stepHostedRoute(lobby::LinkRoute& route) {
+    tellLines(route);
+    // What the next joiner is told, as more is learnt.
+    if (session_->state().activity == lobby::Activity::hosting) {
+        session_->offer(route.candidates());
+    }
+    if (route.state() == lobby::LinkRoute::State::failed) {
+        reachedNothing(route, hostedWith_);
+        ownMatch_ = false;
+        hooks_.leave();
+        session_->waiting();
+        showState();
+    }
+}
+
+void LobbyWindow::connectFound() {
+    const traversal::Candidate found = *joinRoute_->found();
+    const QString name = fromStd(session_->shownName(joinWith_));
+    const QString where = QString::fromStdString(traversal::toString(found.where));
+    const QString path = pathTaken(found.path);
+    joinRoute_.reset();
+    std::string error;
+    if (joinLink_->connectTo(traversal::toString(found.where, false), found.where.port, error) &&
+        hooks_.joinOver(std::move(joinLink_), where, path)) {
+        tell(QObject::tr("%1 reached at %2, %3").arg(name, where, path));
+        ownMatch_ = true;
+        session_->playing(session_->shownName(joinWith_));
+    } else {
+        tell(QObject::tr("the match with %1 could not begin").arg(name));
+        session_->waiting();
+    }
+    dropJoin();
     showState();
+}
+
+void LobbyWindow::dropJoin() {
+    joinRoute_.reset();
+    joinLink_.reset();
+    toAsk_.reset();
+    joinWith_.clear();
+}
+
+void LobbyWindow::tellLines(lobby::LinkRoute& route) {
+    for (const std::string& line : route.takeLines()) {
+        std::fprintf(stderr, "gloob: lobby: %s\n", line.c_str());
+    }
+}
+
+// One box, which stays beside the window: the lobby goes on meanwhile.
+void LobbyWindow::reachedNothing(const lobby::LinkRoute& route, const std::string& nick) {
+    const QString name = fromStd(session_->shownName(nick));
+    const auto seconds = std::chrono::ceil<std::chrono::seconds>(limits_.path).count();
+    const QString text = nothingReached(name, route.theirs(), static_cast<int>(seconds));
+    tell(text.section(QLatin1Char('\n'), 0, 0));
+    if (failure_ != nullptr) {
+        failure_->close();
+    }
+    failure_ = new QMessageBox(QMessageBox::Warning, QObject::tr("No Way Through"), text,
+                               QMessageBox::Ok, this);
+    failure_->setTextFormat(Qt::PlainText);
+    failure_->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(failure_, &QMessageBox::finished, this, [this, box = failure_] {
+        if (failure_ == box) {
+            failure_ = nullptr;
+        }
+    });
+    failure_->open();
 }
 
 // The question stays open beside the window: the lobby and the game go on
@@ -399,13 +602,16 @@ void LobbyWindow::answer(const std::string& nick, bool challenge, bool yes) {
         return;
     }
     const std::string name = session_->shownName(nick);
-    if (!yes || (challenge && hooks_.matchOn())) {
+    if (!yes || (challenge && (hooks_.matchOn() || joinLink_))) {
         session_->decline(nick);
     } else if (!challenge) {
         if (session_->accept(nick)) {
             session_->playing(name);
         }
-    } else if (const auto port = hooks_.host()) {
+    } else if (const auto port = hooks_.host(stunServer(), limits_)) {
+        if (const lobby::LinkRoute* route = hostedRoute()) {
+            session_->offer(route->candidates());
+        }
         if (session_->accept(nick, *port)) {
             ownMatch_ = true;
             session_->playing(name);
@@ -463,9 +669,9 @@ void LobbyWindow::showState() {
                    : activity == lobby::Activity::playing ? QObject::tr("&Leave Match")
                                                           : QObject::tr("&Host"));
     // A match goes on while the lobby is away, and can be left.
-    host_->setEnabled(session_ &&
-                      (activity != lobby::Activity::waiting || (in && !hooks_.matchOn())));
-    const bool free = in && !hooks_.matchOn() && !chosenNick().isEmpty();
+    host_->setEnabled(session_ && (activity != lobby::Activity::waiting ||
+                                   (in && !hooks_.matchOn() && !joinLink_)));
+    const bool free = in && !hooks_.matchOn() && !joinLink_ && !chosenNick().isEmpty();
     join_->setEnabled(free && session_->joinable(chosenNick().toStdString()));
     challenge_->setEnabled(free && session_->challengeable(chosenNick().toStdString()));
 

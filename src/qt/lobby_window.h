@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "lobby/link_route.h"
 #include "lobby/lobby_session.h"
 #include "settings/game_settings.h"
 
@@ -22,6 +23,10 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace gloob::net {
+class Link;
+}
+
 namespace gloob {
 
 // How a player in the room is listed: their name and what they do.
@@ -36,10 +41,19 @@ public:
     struct Hooks {
         std::function<const GameSettings&()> settings;
         std::function<void(const GameSettings&)> settingsChosen;
-        // Starts hosting a match; the UDP port, or nothing when it cannot.
-        std::function<std::optional<std::uint16_t>()> host;
+        // Starts hosting a match, finding the way to its joiner with the
+        // STUN server; the UDP port, or nothing when it cannot.
+        std::function<std::optional<std::uint16_t>(std::optional<lobby::ServiceAddress> stun,
+                                                   lobby::LinkRoute::Limits limits)>
+            host;
         // Joins the match at the address; false when it cannot begin.
         std::function<bool(const QString& address)> join;
+        // Joins over a link the checks found a way for (`where`, by `path`).
+        std::function<bool(std::unique_ptr<net::Link> link, const QString& where,
+                           const QString& path)>
+            joinOver;
+        // The hosted match's way to its joiner, while it is being found.
+        std::function<lobby::LinkRoute*()> hostedRoute;
         // Ends the online match, if any.
         std::function<void()> leave;
         // Whether an online match, begun or waiting, is on.
@@ -55,6 +69,8 @@ public:
     void signIn();
     void signOut();
     const lobby::LobbySession* session() const { return session_.get(); }
+    // Tests wait less than players.
+    void setRouteLimits(lobby::LinkRoute::Limits limits) { limits_ = limits; }
 
     // For tests and the keyboard.
     QLineEdit* nameField() const { return name_; }
@@ -71,6 +87,10 @@ public:
     // The question put to this player when someone asks to join or
     // challenges them; nothing while none is.
     QMessageBox* question() const { return question_; }
+    // The ways to the other machine being tried, while they are.
+    QLabel* routeLine() const { return routeLine_; }
+    // What the player is told when no way to the other machine answered.
+    QMessageBox* failureBox() const { return failure_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +105,16 @@ private:
     void ask(const lobby::LobbySession::Event& event);
     void answer(const std::string& nick, bool challenge, bool yes);
     void closeQuestion();
+    void startAsking(const QString& nick, bool challenge);
+    lobby::LinkRoute* hostedRoute() const;
+    void stepRoute();
+    void stepJoinRoute();
+    void stepHostedRoute(lobby::LinkRoute& route);
+    void connectFound();
+    void dropJoin();
+    void reachedNothing(const lobby::LinkRoute& route, const std::string& nick);
+    void tellLines(lobby::LinkRoute& route);
+    std::optional<lobby::ServiceAddress> stunServer();
     void showRoster();
     void showState();
     void tell(const QString& text);
@@ -112,6 +142,17 @@ private:
     QPushButton* challenge_ = nullptr;
     QCheckBox* askFirst_ = nullptr;
     QMessageBox* question_ = nullptr;
+    QLabel* routeLine_ = nullptr;
+    QMessageBox* failure_ = nullptr;
+    lobby::LinkRoute::Limits limits_;
+    // A joiner's way to the host, from the socket its match will use: its
+    // candidates gathered before it asks, the host's probed once accepted.
+    std::unique_ptr<net::Link> joinLink_;
+    std::unique_ptr<lobby::LinkRoute> joinRoute_;       // after the link: goes first
+    std::optional<std::pair<std::string, bool>> toAsk_; // nick, a challenge
+    std::string joinWith_;                              // the host who accepted
+    std::string hostedWith_;                            // the joiner this host took
+    QTimer routeTimer_;
 };
 
 } // namespace gloob

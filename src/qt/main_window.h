@@ -101,6 +101,9 @@ public:
     QAction* hostOnlineAction() const { return online_->hostAction(); }
     QAction* joinOnlineAction() const { return online_->joinAction(); }
     QAction* leaveOnlineAction() const { return online_->leaveAction(); }
+    // The lobby's window, once opened; with a server, signed in to it.
+    void openLobby(const QString& server) { online_->openLobby(server); }
+    LobbyWindow* lobby() const { return online_->lobby(); }
 
     // FrontEnd
     void collectInput(Engine& engine) override;

@@ -149,7 +149,8 @@ std::unique_ptr<OnlinePlay> OnlineDirector::openHost(std::uint16_t port, QString
 
 // The lobby's match: on the game's port when it is free, so that the local
 // network finds it too, else on one the system picks.
-std::optional<std::uint16_t> OnlineDirector::hostForLobby() {
+std::optional<std::uint16_t> OnlineDirector::hostForLobby(std::optional<lobby::ServiceAddress> stun,
+                                                          lobby::LinkRoute::Limits limits) {
     QString error;
     auto play = openHost(net::defaultPort, error);
     if (!play) {
@@ -158,19 +159,38 @@ std::optional<std::uint16_t> OnlineDirector::hostForLobby() {
     if (!start(std::move(play), error)) {
         return std::nullopt;
     }
+    play_->findRoute(std::move(stun), limits);
     return play_->port();
+}
+
+bool OnlineDirector::joinOver(std::unique_ptr<net::Link> link, const QString& where,
+                              const QString& path) {
+    return start(
+        OnlinePlay::joinOver(std::move(link), where, path, local_, [this] { hooks_.changed(); }),
+        {});
 }
 
 void OnlineDirector::openLobby(const QString& server) {
     if (!lobby_) {
         lobby_ = std::make_unique<LobbyWindow>(
             &window_,
-            LobbyWindow::Hooks{.settings = hooks_.settings,
-                               .settingsChosen = hooks_.settingsChosen,
-                               .host = [this] { return hostForLobby(); },
-                               .join = [this](const QString& address) { return join(address); },
-                               .leave = [this] { leave(); },
-                               .matchOn = [this] { return active(); }});
+            LobbyWindow::Hooks{
+                .settings = hooks_.settings,
+                .settingsChosen = hooks_.settingsChosen,
+                .host =
+                    [this](std::optional<lobby::ServiceAddress> stun,
+                           lobby::LinkRoute::Limits limits) {
+                        return hostForLobby(std::move(stun), limits);
+                    },
+                .join = [this](const QString& address) { return join(address); },
+                .joinOver =
+                    [this](std::unique_ptr<net::Link> link, const QString& where,
+                           const QString& path) { return joinOver(std::move(link), where, path); },
+                .hostedRoute = [this]() -> lobby::LinkRoute* {
+                    return play_ ? play_->route() : nullptr;
+                },
+                .leave = [this] { leave(); },
+                .matchOn = [this] { return active(); }});
     }
     lobby_->open(server);
 }

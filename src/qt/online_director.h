@@ -48,6 +48,8 @@ public:
     // This window hosts player 1, or joins as player 2; false when it cannot begin.
     bool host(std::uint16_t port);
     bool join(const QString& address);
+    // Joins over the link the lobby found a way for (see OnlinePlay::joinOver).
+    bool joinOver(std::unique_ptr<net::Link> link, const QString& where, const QString& path);
     void leave();
     // The lobby's window, opened; with a server, signed in to it.
     void openLobby(const QString& server = {});
@@ -92,7 +94,8 @@ public:
 
 private:
     std::unique_ptr<OnlinePlay> openHost(std::uint16_t port, QString& error);
-    std::optional<std::uint16_t> hostForLobby();
+    std::optional<std::uint16_t> hostForLobby(std::optional<lobby::ServiceAddress> stun,
+                                              lobby::LinkRoute::Limits limits);
     bool start(std::unique_ptr<OnlinePlay> play, const QString& error);
     void service();
     void end();

@@ -4,6 +4,7 @@
 
 #include "app/heartbeat.h"
 #include "app/key_bindings.h"
+#include "route_texts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -57,6 +58,22 @@ std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, Fr
         new OnlinePlay(std::move(link), false, where, local, std::move(changed)));
 }
 
+std::unique_ptr<OnlinePlay> OnlinePlay::joinOver(std::unique_ptr<net::Link> link,
+                                                 const QString& where, const QString& path,
+                                                 FrontEnd& local, Changed changed) {
+    auto play = std::unique_ptr<OnlinePlay>(
+        new OnlinePlay(std::move(link), false, where, local, std::move(changed)));
+    play->path_ = path;
+    return play;
+}
+
+void OnlinePlay::findRoute(std::optional<lobby::ServiceAddress> stun,
+                           lobby::LinkRoute::Limits limits) {
+    if (link_ && !route_) {
+        route_ = std::make_unique<lobby::LinkRoute>(*link_, std::move(stun), limits);
+    }
+}
+
 OnlinePlay::OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where,
                        FrontEnd& local, Changed changed)
     : link_(std::move(link)), hosting_(hosting), where_(std::move(where)),
@@ -79,16 +96,28 @@ bool OnlinePlay::advance() {
     if (!handshake_) {
         return false;
     }
+    // The handshake services the link; the route hears its datagrams meanwhile.
+    if (route_) {
+        route_->step();
+        if (const auto found = route_->found(); found && path_.isEmpty()) {
+            path_ = pathTaken(found->path);
+        }
+    }
     switch (handshake_->advance(0)) {
     case net::Handshake::State::waiting:
         return false;
     case net::Handshake::State::failed:
         failure_ = QString::fromStdString(handshake_->failure());
         handshake_.reset();
+        route_.reset();
         link_.reset();
         return false;
     case net::Handshake::State::agreed:
         break;
+    }
+    if (route_) {
+        mapping_ = route_->takeMapping();
+        route_.reset();
     }
     net::OnlineSession::Surroundings surroundings;
     surroundings.idle = [] { QCoreApplication::processEvents(QEventLoop::AllEvents, idleMillis); };
@@ -129,6 +158,9 @@ QString OnlinePlay::describe() const {
                        .arg(delay)
                        .arg(delay * heartbeatMicros / 1000)
                        .arg(shownPredicting_);
+    if (!path_.isEmpty()) {
+        text += QStringLiteral(", ") + path_;
+    }
     if (!status_.isEmpty()) {
         text += QStringLiteral(" - ") + status_;
     }

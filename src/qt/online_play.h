@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lobby/lan.h"
+#include "lobby/link_route.h"
 #include "net/handshake.h"
 #include "net/online_front_end.h"
 #include "net/online_session.h"
@@ -31,6 +32,18 @@ public:
                                             std::optional<int> inputDelay = std::nullopt);
     static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
                                             Changed changed, QString& error);
+    // Joins over a link the lobby's checks found a way for, already
+    // connecting to `where`; the title says `path`.
+    static std::unique_ptr<OnlinePlay> joinOver(std::unique_ptr<net::Link> link,
+                                                const QString& where, const QString& path,
+                                                FrontEnd& local, Changed changed);
+
+    // A host's way to a lobby's joiner: this machine's candidates gathered
+    // from the match's socket, then the joiner's probed (route()->check).
+    // The router's forwarding, if any, lasts as long as this match.
+    void findRoute(std::optional<lobby::ServiceAddress> stun, lobby::LinkRoute::Limits limits);
+    // Nothing once the match was agreed on, or without a lobby.
+    lobby::LinkRoute* route() const { return route_.get(); }
 
     // Goes on with the introductions, or keeps the match's link alive.
     // Returns true when the match has just been agreed on.
@@ -73,8 +86,12 @@ private:
     QString failure_;
     QString status_;
     std::int64_t startAfter_ = 0;
+    QString path_; // the way the other machine was reached, when known
     int looks_ = 0;
     int shownPredicting_ = 0; // heartbeats guessed ahead of the other player's input
+    std::unique_ptr<traversal::UpnpMapping> mapping_;
+    // Last: it goes before the link it uses.
+    std::unique_ptr<lobby::LinkRoute> route_;
 };
 
 } // namespace gloob

@@ -42,6 +42,7 @@ const QString lobbyServerKey = QStringLiteral("lobby/server");
 const QString lobbyAskFirstKey = QStringLiteral("lobby/askFirst");
 const QString lobbyAccountKey = QStringLiteral("lobby/account");
 const QString lobbyPasswordKey = QStringLiteral("lobby/password");
+const QString lobbyStunKey = QStringLiteral("lobby/stun");
 // Longer than any name or server the lobby takes: a damaged file's.
 constexpr qsizetype maxLobbyText = 255;
 const QString languageKey = QStringLiteral("options/language");
@@ -256,13 +257,14 @@ GameSettings loadSettings(QSettings& store, const SettingsWarning& warn) {
     readFlag(store, lobbyAskFirstKey, settings.lobbyAskFirst, warn);
     readText(store, lobbyAccountKey, settings.lobbyAccount, warn);
     readText(store, lobbyPasswordKey, settings.lobbyPassword, warn);
+    readText(store, lobbyStunKey, settings.lobbyStun, warn);
     readLanguage(store, settings.language, warn);
 
     // What the game never writes is a damaged file or another program's.
     QStringList known{matchLengthKey,  backgroundKey,    heldKeysKey,    padsSwappedKey,
                       playerKeyOf(1),  playerKeyOf(2),   soundKey,       volumeKey,
                       serveKey,        lobbyNameKey,     lobbyServerKey, lobbyAskFirstKey,
-                      lobbyAccountKey, lobbyPasswordKey, languageKey};
+                      lobbyAccountKey, lobbyPasswordKey, lobbyStunKey,   languageKey};
     for (const PlayerControl control : allControls) {
         known.append(keyOf(control));
     }
@@ -307,6 +309,12 @@ void saveSettings(QSettings& store, const GameSettings& settings) {
         store.remove(lobbyPasswordKey);
     } else {
         store.setValue(lobbyPasswordKey, settings.lobbyPassword);
+    }
+    // Set by hand, for lobbies that name no STUN server; never written otherwise.
+    if (settings.lobbyStun.isEmpty()) {
+        store.remove(lobbyStunKey);
+    } else {
+        store.setValue(lobbyStunKey, settings.lobbyStun);
     }
     store.setValue(languageKey, settings.language.isEmpty() ? systemLanguage : settings.language);
     store.sync();

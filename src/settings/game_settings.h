@@ -42,6 +42,9 @@ struct GameSettings {
     QString lobbyPassword;
     // A player who asks to join is put to the host first, not let in at once.
     bool lobbyAskFirst = false;
+    // The STUN server a lobby match asks from the match's socket
+    // (ADDRESS[:PORT]); empty: the one the lobby names, if any.
+    QString lobbyStun;
     // The code of one of gameLanguages, or empty for the system's language.
     QString language;
 

@@ -67,16 +67,20 @@ struct Signing {
     Signing() {
         window = std::make_unique<LobbyWindow>(
             nullptr,
-            LobbyWindow::Hooks{.settings = [this]() -> const GameSettings& { return settings; },
-                               .settingsChosen =
-                                   [this](const GameSettings& s) {
-                                       settings = s;
-                                       kept.push_back(s);
-                                   },
-                               .host = [] { return std::optional<std::uint16_t>(); },
-                               .join = [](const QString&) { return false; },
-                               .leave = [] {},
-                               .matchOn = [] { return false; }});
+            LobbyWindow::Hooks{
+                .settings = [this]() -> const GameSettings& { return settings; },
+                .settingsChosen =
+                    [this](const GameSettings& s) {
+                        settings = s;
+                        kept.push_back(s);
+                    },
+                .host = [](std::optional<lobby::ServiceAddress>,
+                           lobby::LinkRoute::Limits) { return std::optional<std::uint16_t>(); },
+                .join = [](const QString&) { return false; },
+                .joinOver = {},
+                .hostedRoute = {},
+                .leave = [] {},
+                .matchOn = [] { return false; }});
     }
     QString said() const { return window->chatView()->toPlainText(); }
 };

@@ -41,6 +41,12 @@ GameSettings withLobby(const char* name, const char* server) {
     return settings;
 }
 
+GameSettings withStun(const char* server) {
+    GameSettings settings;
+    settings.lobbyStun = QString::fromUtf8(server);
+    return settings;
+}
+
 GameSettings withSound(bool on, int volume) {
     GameSettings settings;
     settings.sound = on;
@@ -133,6 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"SoundThatIsNoFlag", "[options]\nsound=1\nvolume=25\n", withSound(true, 25), 1},
         BrokenCase{"LobbyNameAndServer", "[lobby]\nname=Ann\nserver=192.0.2.7:5223\n",
                    withLobby("Ann", "192.0.2.7:5223"), 0},
+        BrokenCase{"LobbyStunServer", "[lobby]\nstun=198.51.100.9:3479\n",
+                   withStun("198.51.100.9:3479"), 0},
         BrokenCase{"LobbyNameOverlong", "[lobby]\nname=" + std::string(300, 'A') + "\n",
                    GameSettings{}, 1},
         BrokenCase{"Binary", std::string("\0\x01\xff\xfe[[[\n=\n\x80", 11), GameSettings{}, 1},
@@ -154,6 +162,7 @@ TEST(Settings, ReadBackWhatWasSaved) {
     chosen.lobbyAskFirst = true;
     chosen.lobbyAccount = QStringLiteral("ann");
     chosen.lobbyPassword = QStringLiteral("s3cret word");
+    chosen.lobbyStun = QStringLiteral("stun.example.org");
     chosen.language = QStringLiteral("fr");
     saveSettings(store, chosen);
     QSettings again(folder.filePath(QStringLiteral("gloob.conf")), QSettings::IniFormat);

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#pragma once
+
+#include "external_services.h"
+#include "lobby_text.h"
+#include "traversal/connectivity_checks.h"
+#include "traversal/stun_asking.h"
+#include "traversal/upnp.h"
+
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gloob::net {
+class Link;
+}
+
+namespace gloob::lobby {
+
+// The way from the match's socket to the other player's, a step at a time
+// for a window that must keep painting: this machine's candidates gathered
+// (its addresses at once, the public one from STUN, a port its router
+// forwards), then the other's probed until one answers. The caller services
+// the link, and keeps this no longer than the link.
+class LinkRoute {
+public:
+    struct Limits {
+        std::chrono::milliseconds stun{2000};
+        // Zero: the router is not asked to forward the port.
+        std::chrono::milliseconds upnp{1500};
+        std::chrono::milliseconds path{10000};
+    };
+    enum class State { gathering, gathered, checking, found, gaveWay, failed };
+
+    LinkRoute(net::Link& link, std::optional<ServiceAddress> stun, Limits limits);
+    ~LinkRoute();
+    LinkRoute(const LinkRoute&) = delete;
+    LinkRoute& operator=(const LinkRoute&) = delete;
+
+    // Sends what is due and takes what the helpers found.
+    void step();
+    State state() const { return state_; }
+    // This machine's candidates so far, as the lobby carries them.
+    std::vector<Candidate> candidates() const;
+    // Probes the other player's candidates with the match's secret; over
+    // when one answers, the other machine connects first, or the limit passes.
+    void check(const std::string& secret, const std::vector<Candidate>& theirs);
+    // The other player's candidates being probed.
+    const std::vector<traversal::Candidate>& theirs() const { return theirs_; }
+    std::optional<traversal::Candidate> found() const;
+    // The router's forwarding, for the length of the match.
+    std::unique_ptr<traversal::UpnpMapping> takeMapping() { return std::move(mapping_); }
+    // What happened, for the log.
+    std::vector<std::string> takeLines();
+
+private:
+    struct Forwarded {
+        std::unique_ptr<traversal::UpnpMapping> mapping;
+        std::string why;
+    };
+    void gather();
+
+    net::Link& link_;
+    Limits limits_;
+    State state_ = State::gathering;
+    std::vector<traversal::Candidate> ours_;
+    std::future<std::optional<traversal::Endpoint>> resolving_;
+    std::future<Forwarded> forwarding_;
+    std::unique_ptr<traversal::StunAsking> asking_;
+    std::unique_ptr<traversal::UpnpMapping> mapping_;
+    std::vector<traversal::Candidate> theirs_;
+    std::unique_ptr<traversal::ConnectivityChecks> checks_;
+    std::chrono::steady_clock::time_point checkUntil_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace gloob::lobby
