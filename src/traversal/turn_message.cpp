@@ -24,7 +24,7 @@ std::array<std::uint8_t, 16> longTermKey(const TurnCredentials& credentials,
 TurnCredentials sharedSecretCredentials(std::string_view secret, std::string_view who,
                                         std::int64_t expiresAt) {
     TurnCredentials out;
-    out.username = std::to_string(expiresAt) + ":" + std::string(who);
+    out.username = std::to_string(expiresAt) + (who.empty() ? "" : ":" + std::string(who));
     const auto digest = hmacSha1(
         std::span(reinterpret_cast<const std::uint8_t*>(secret.data()), secret.size()),
         std::span(reinterpret_cast<const std::uint8_t*>(out.username.data()), out.username.size()));

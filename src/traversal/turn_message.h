@@ -40,7 +40,8 @@ std::array<std::uint8_t, 16> longTermKey(const TurnCredentials& credentials,
                                          std::string_view realm);
 
 // Credentials of the relay's shared-secret scheme, good until `expiresAt`
-// (seconds since 1970): the name is "expiry:who", the password the base64
+// (seconds since 1970): the name is "expiry:who" (the expiry alone for no
+// one in particular), the password the base64
 // of its HMAC-SHA1 under the secret. The lobby's server hands out the same.
 TurnCredentials sharedSecretCredentials(std::string_view secret, std::string_view who,
                                         std::int64_t expiresAt);
