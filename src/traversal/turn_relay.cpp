@@ -167,7 +167,8 @@ TurnRelay::State TurnRelay::step(Clock::time_point now) {
     if (state_ == State::ready && refreshAt_ && now >= *refreshAt_) {
         refreshAt_ = now + renewEvery;
         ask(turn::refresh, [](StunWriter&) {});
-        askForPeer();
+        askPermissions();
+        bindChannel();
     }
     for (Request& request : requests_) {
         if (request.firstSent == Clock::time_point{} || now - request.lastSent >= resendEvery) {
@@ -195,10 +196,17 @@ void TurnRelay::hearServer(std::span<const std::uint8_t> datagram, Clock::time_p
     }
     if (message->kind == StunClass::indication && message->method == turn::data) {
         const StunAttribute* payload = message->find(attribute::data);
-        if (payload != nullptr && peer_ &&
-            message->xorAddress(attribute::xorPeerAddress) == peer_) {
-            deliver(payload->value);
+        const auto from = message->xorAddress(attribute::xorPeerAddress);
+        if (payload == nullptr || !from ||
+            std::ranges::find(permittedAddresses_, from->address) == permittedAddresses_.end() ||
+            (peer_ && from != peer_)) {
+            return;
         }
+        if (!peer_) {
+            peer_ = from;
+            bindChannel();
+        }
+        deliver(payload->value);
         return;
     }
     if (message->kind == StunClass::success || message->kind == StunClass::error) {
@@ -263,7 +271,8 @@ void TurnRelay::answered(const Request& request, const StunMessage& answer) {
         }
         state_ = State::ready;
         refreshAt_ = request.lastSent + renewEvery;
-        askForPeer();
+        askPermissions();
+        bindChannel();
     } else if (request.method == turn::createPermission) {
         permitted_ = true;
     } else if (request.method == turn::channelBind) {
@@ -271,21 +280,38 @@ void TurnRelay::answered(const Request& request, const StunMessage& answer) {
     }
 }
 
-void TurnRelay::relayTo(const Endpoint& peer, std::uint16_t linkPort) {
-    peer_ = peer;
+void TurnRelay::relayFor(const std::vector<std::uint32_t>& addresses, std::uint16_t linkPort,
+                         std::optional<Endpoint> peer) {
+    permittedAddresses_ = addresses;
     linkPort_ = linkPort;
+    peer_ = peer;
+    if (peer_ &&
+        std::ranges::find(permittedAddresses_, peer_->address) == permittedAddresses_.end()) {
+        permittedAddresses_.push_back(peer_->address);
+    }
     if (state_ == State::ready) {
-        askForPeer();
+        askPermissions();
+        bindChannel();
     }
 }
 
-void TurnRelay::askForPeer() {
-    if (!peer_) {
+void TurnRelay::askPermissions() {
+    if (permittedAddresses_.empty()) {
+        return;
+    }
+    const auto addresses = permittedAddresses_;
+    ask(turn::createPermission, [addresses](StunWriter& request) {
+        for (const std::uint32_t address : addresses) {
+            request.addXorAddress(attribute::xorPeerAddress, {address, 0});
+        }
+    });
+}
+
+void TurnRelay::bindChannel() {
+    if (!peer_ || state_ != State::ready) {
         return;
     }
     const Endpoint peer = *peer_;
-    ask(turn::createPermission,
-        [peer](StunWriter& request) { request.addXorAddress(attribute::xorPeerAddress, peer); });
     ask(turn::channelBind, [peer](StunWriter& request) {
         request.addNumber(attribute::channelNumber, std::uint32_t{channel} << 16)
             .addXorAddress(attribute::xorPeerAddress, peer);

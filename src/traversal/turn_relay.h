@@ -43,8 +43,13 @@ public:
     const std::string& failure() const { return failure_; }
 
     // Carries the match between the socket at 127.0.0.1:`linkPort` and the
-    // other player at `peer`: the relay lets it in and binds it a channel.
-    void relayTo(const Endpoint& peer, std::uint16_t linkPort);
+    // other player, who may send from any of `addresses` (its router may
+    // pick any port towards the relay): the first of them heard from, or
+    // `peer` when known, is the other player, and is bound a channel.
+    void relayFor(const std::vector<std::uint32_t>& addresses, std::uint16_t linkPort,
+                  std::optional<Endpoint> peer = std::nullopt);
+    // The other player as the relay sees it, once known.
+    const std::optional<Endpoint>& peer() const { return peer_; }
     // Where the match's socket sends to reach the other player.
     std::uint16_t forwarderPort() const { return forwarderPort_; }
     bool channelBound() const { return bound_; }
@@ -77,7 +82,8 @@ private:
     void hearLink(std::span<const std::uint8_t> datagram);
     void deliver(std::span<const std::uint8_t> payload);
     void fail(std::string why);
-    void askForPeer();
+    void askPermissions();
+    void bindChannel();
 
     Endpoint server_;
     TurnCredentials credentials_;
@@ -92,6 +98,7 @@ private:
     std::vector<Request> requests_;
     std::optional<Endpoint> relayed_;
     std::optional<Endpoint> peer_;
+    std::vector<std::uint32_t> permittedAddresses_;
     std::uint16_t linkPort_ = 0;
     bool permitted_ = false;
     bool bound_ = false;

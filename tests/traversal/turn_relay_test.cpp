@@ -134,27 +134,40 @@ TEST_F(TurnRelayTest, DatagramsCrossTheRelayBothWaysAndOnlyFromTheOtherPlayer) {
 
     const Stranger link;   // the match's socket
     const Stranger player; // the other player
-    const Stranger third;
-    relay->relayTo(player.where(), link.where().port);
+    const Stranger third(loopback + 1);
+    relay->relayFor({loopback}, link.where().port);
+
+    // The other player speaks first, from a port the relay learns.
+    third.send({'n', 'o'}, *relay->relayed());
+    const Bytes first{'s', 'e', 'r', 'v', 'e'};
+    std::optional<Bytes> heard;
+    Endpoint from;
+    stepUntil(*relay, [&] {
+        player.send(first, *relay->relayed());
+        return (heard = link.receive(&from)).has_value();
+    });
+    EXPECT_EQ(heard, first) << "the third machine's datagram does not come through";
+    EXPECT_EQ(from, (Endpoint{loopback, relay->forwarderPort()}));
+    EXPECT_EQ(relay->peer(), player.where());
     ASSERT_TRUE(stepUntil(*relay, [&] { return relay->channelBound(); })) << relay->failure();
 
-    const Bytes out{'s', 'e', 'r', 'v', 'e'};
-    link.send(out, relay->forwarderPort());
-    Endpoint from;
-    std::optional<Bytes> heard;
-    stepUntil(*relay, [&] { return (heard = player.receive(&from)).has_value(); });
-    EXPECT_EQ(heard, out);
-    EXPECT_EQ(from, *relay->relayed()) << "the other player hears the relayed address";
-
-    third.send({'n', 'o'}, *relay->relayed());
     const Bytes back{'r', 'e', 't', 'u', 'r', 'n'};
-    player.send(back, *relay->relayed());
+    link.send(back, relay->forwarderPort());
     heard.reset();
+    stepUntil(*relay, [&] { return (heard = player.receive(&from)).has_value(); });
+    EXPECT_EQ(heard, back);
+    EXPECT_EQ(from, *relay->relayed()) << "the other player hears the relayed address";
+    const Bytes again{'a', 'g', 'a', 'i', 'n'};
+    player.send(again, *relay->relayed());
+    heard.reset();
+    while (link.receive()) {
+        // the first datagram, sent again while the relay was still learning
+    }
     stepUntil(*relay, [&] { return (heard = link.receive(&from)).has_value(); });
-    EXPECT_EQ(heard, back) << "the third machine's datagram does not come through first";
+    EXPECT_EQ(heard, again) << "over the bound channel";
     EXPECT_EQ(from, (Endpoint{loopback, relay->forwarderPort()}));
-    EXPECT_EQ(relay->stats().bytesToPeer, out.size());
-    EXPECT_EQ(relay->stats().bytesFromPeer, back.size());
+    EXPECT_EQ(relay->stats().bytesToPeer, back.size());
+    EXPECT_GE(relay->stats().bytesFromPeer, first.size() + again.size());
 }
 
 TEST_F(TurnRelayTest, CredentialsTheRelayDoesNotTakeAreRefusedWithItsReason) {
@@ -184,7 +197,7 @@ TEST_F(TurnRelayTest, EnetConnectsThroughTheForwarder) {
     const auto joiner = net::Link::open(error);
     ASSERT_TRUE(host && joiner) << error;
     const auto relay = open(credentials());
-    relay->relayTo({loopback, host->port()}, joiner->port());
+    relay->relayFor({}, joiner->port(), Endpoint{loopback, host->port()});
     ASSERT_TRUE(stepUntil(*relay, [&] { return relay->channelBound(); })) << relay->failure();
 
     ASSERT_TRUE(joiner->connectTo("127.0.0.1", relay->forwarderPort(), error)) << error;

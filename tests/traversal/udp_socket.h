@@ -21,10 +21,10 @@ constexpr std::uint32_t loopback = 0x7F000001;
 // A plain UDP socket on loopback: a machine that is no player of the match.
 class Stranger {
 public:
-    Stranger() : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
+    explicit Stranger(std::uint32_t at = loopback) : at_(at), fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
         sockaddr_in address{};
         address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(loopback);
+        address.sin_addr.s_addr = htonl(at);
         bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
         socklen_t length = sizeof address;
         getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
@@ -36,7 +36,7 @@ public:
     Stranger(const Stranger&) = delete;
     Stranger& operator=(const Stranger&) = delete;
 
-    Endpoint where() const { return {loopback, port_}; }
+    Endpoint where() const { return {at_, port_}; }
     void send(const Bytes& bytes, std::uint16_t port) const { send(bytes, {loopback, port}); }
     void send(const Bytes& bytes, const Endpoint& where) const {
         sockaddr_in to{};
@@ -64,6 +64,7 @@ public:
     }
 
 private:
+    std::uint32_t at_;
     int fd_;
     std::uint16_t port_ = 0;
 };
