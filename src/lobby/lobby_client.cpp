@@ -572,6 +572,7 @@ void LobbyClient::iq(xmpp_stanza_t* stanza) {
 }
 
 void LobbyClient::services(xmpp_stanza_t* answer) {
+    servicesAnswered_ = true;
     // The lobby names itself by its domain, which players who reach it by
     // its address cannot look up.
     const auto reachable = [this](ServiceAddress& address) {

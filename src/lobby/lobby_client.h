@@ -103,6 +103,8 @@ public:
     const std::optional<ServiceAddress>& stunServer() const { return stunServer_; }
     // The relay the lobby lends with a password for a while, once it answered.
     const std::optional<RelayService>& relay() const { return relay_; }
+    // Whether the lobby answered the question for its services at all.
+    bool servicesAnswered() const { return servicesAnswered_; }
 
     void setState(PlayerState state);
     // Says a line in the room; false, with a line for the player, when it
@@ -153,6 +155,7 @@ private:
     std::map<std::string, bool> toldTooFast_;
     std::optional<ServiceAddress> stunServer_;
     std::optional<RelayService> relay_;
+    bool servicesAnswered_ = false;
 };
 
 } // namespace gloob::lobby

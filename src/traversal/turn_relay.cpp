@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -181,6 +182,11 @@ TurnRelay::State TurnRelay::step(Clock::time_point now) {
         }
     }
     return state_;
+}
+
+void TurnRelay::waitForDatagrams(int millis) const {
+    pollfd sockets[] = {{serverSocket_, POLLIN, 0}, {forwarderSocket_, POLLIN, 0}};
+    poll(sockets, 2, millis);
 }
 
 void TurnRelay::hearServer(std::span<const std::uint8_t> datagram, Clock::time_point now) {

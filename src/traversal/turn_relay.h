@@ -37,6 +37,10 @@ public:
     // requests that are due (first, again, or to keep the address alive).
     State step(Clock::time_point now);
     State state() const { return state_; }
+    // Waits at most `millis` for a datagram on either socket: for a caller
+    // that gives the relay a thread of its own, where the match's loop may
+    // itself wait on the other player.
+    void waitForDatagrams(int millis) const;
     // The address the relay lends, once ready.
     std::optional<Endpoint> relayed() const { return relayed_; }
     // Why the relay cannot be used, for the player.
