@@ -249,7 +249,8 @@ std::vector<lobby::Candidate> throughRelay(std::vector<lobby::Candidate> theirs,
 // the other player's input, which comes through the relay.
 class RelayThread {
 public:
-    explicit RelayThread(traversal::TurnRelay* relay) {
+    RelayThread(traversal::TurnRelay* relay, Lobby& lobby)
+        : relay_(relay), lobby_(lobby), began_(Clock::now()) {
         if (relay != nullptr) {
             thread_ = std::thread([this, relay] {
                 while (!stop_) {
@@ -259,16 +260,28 @@ public:
             });
         }
     }
+    // Says what the match cost the relay, for its operator.
     ~RelayThread() {
         stop_ = true;
         if (thread_.joinable()) {
             thread_.join();
+        }
+        if (relay_ != nullptr && relay_->peer()) {
+            const auto& stats = relay_->stats();
+            lobby_.tell("the relay carried " + std::to_string(stats.bytesToPeer) + " bytes in " +
+                        std::to_string(stats.datagramsToPeer) + " datagrams out and " +
+                        std::to_string(stats.bytesFromPeer) + " in " +
+                        std::to_string(stats.datagramsFromPeer) + " in over " +
+                        millisecondsSince(began_));
         }
     }
     RelayThread(const RelayThread&) = delete;
     RelayThread& operator=(const RelayThread&) = delete;
 
 private:
+    traversal::TurnRelay* relay_;
+    Lobby& lobby_;
+    Clock::time_point began_;
     std::atomic<bool> stop_ = false;
     std::thread thread_;
 };
@@ -366,7 +379,7 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     client.setState(stateOf(lobby::Activity::playing, 5, name));
     options.alongside = [&lobby] { lobby.service(0); };
     const int status = [&] {
-        const RelayThread relaying(relay.get());
+        const RelayThread relaying(relay.get(), lobby);
         return runOnline(options, events, trace, errors, recordPath, std::move(link));
     }();
     endForwarding(lobby, mapping);
@@ -476,7 +489,7 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     client.setState(stateOf(lobby::Activity::playing, 5, wanted));
     options.alongside = [&lobby] { lobby.service(0); };
     const int status = [&] {
-        const RelayThread relaying(relay.get());
+        const RelayThread relaying(relay.get(), lobby);
         return runOnline(options, events, trace, errors, recordPath, std::move(link));
     }();
     endForwarding(lobby, mapping);

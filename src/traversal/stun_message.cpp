@@ -178,7 +178,7 @@ bool StunMessage::integrityHolds(std::span<const std::uint8_t> key) const {
                       bytes.begin() + static_cast<long>(*integrityAt) + 4);
 }
 
-StunWriter::StunWriter(std::uint16_t method, StunClass kind, const TransactionId& id) : id_(id) {
+StunWriter::StunWriter(std::uint16_t method, StunClass kind, const TransactionId& id) {
     const auto k = static_cast<std::uint32_t>(kind);
     const std::uint32_t type = (method & 0x000F) | (method & 0x0070) << 1 | (method & 0x0F80) << 2 |
                                (k & 1) << 4 | (k & 2) << 7;

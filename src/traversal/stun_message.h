@@ -84,7 +84,6 @@ public:
                                      bool withFingerprint = false);
 
 private:
-    TransactionId id_;
     std::vector<std::uint8_t> bytes_;
 };
 

@@ -338,6 +338,7 @@ void TurnRelay::hearLink(std::span<const std::uint8_t> datagram) {
         return;
     }
     stats_.bytesToPeer += datagram.size();
+    ++stats_.datagramsToPeer;
 }
 
 void TurnRelay::deliver(std::span<const std::uint8_t> payload) {
@@ -345,6 +346,7 @@ void TurnRelay::deliver(std::span<const std::uint8_t> payload) {
         return;
     }
     stats_.bytesFromPeer += payload.size();
+    ++stats_.datagramsFromPeer;
     sendTo(forwarderSocket_, {loopback, linkPort_}, payload);
 }
 

@@ -61,6 +61,8 @@ public:
     struct Stats {
         std::uint64_t bytesToPeer = 0; // the match's own, without framing
         std::uint64_t bytesFromPeer = 0;
+        std::uint64_t datagramsToPeer = 0;
+        std::uint64_t datagramsFromPeer = 0;
     };
     const Stats& stats() const { return stats_; }
 
