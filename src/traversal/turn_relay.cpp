@@ -171,13 +171,18 @@ TurnRelay::State TurnRelay::step(Clock::time_point now) {
         askPermissions();
         bindChannel();
     }
+    const auto unanswered = [&](const Request& request) {
+        return request.firstSent != Clock::time_point{} && now - request.firstSent >= giveUpAfter;
+    };
+    if (state_ == State::allocating && std::ranges::any_of(requests_, unanswered)) {
+        fail("the relay at " + toString(server_) + " does not answer");
+        return state_;
+    }
+    // Once lent, the address outlives a renewal lost or refused (the lobby's
+    // password may have expired meanwhile) by its lifetime: the match goes on.
+    std::erase_if(requests_, unanswered);
     for (Request& request : requests_) {
         if (request.firstSent == Clock::time_point{} || now - request.lastSent >= resendEvery) {
-            if (request.firstSent != Clock::time_point{} &&
-                now - request.firstSent >= giveUpAfter) {
-                fail("the relay at " + toString(server_) + " does not answer");
-                break;
-            }
             send(request, now);
         }
     }
@@ -258,6 +263,9 @@ void TurnRelay::hearAnswer(const StunMessage& answer, Clock::time_point now) {
     }
     const Request request = std::move(*asked);
     requests_.erase(asked);
+    if (answer.kind == StunClass::error && state_ == State::ready) {
+        return;
+    }
     if (answer.kind == StunClass::error) {
         fail(code == 401 ? "the relay at " + toString(server_) +
                                " refused this machine's credentials (" + describeError(answer) + ")"
