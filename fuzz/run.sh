@@ -14,7 +14,7 @@ runs=${1:-10000000}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(message script settings session lobby probe stun)
+    targets=(message script settings session lobby probe stun turn)
 fi
 build=build/fuzz/fuzz
 logs=build/fuzz/logs

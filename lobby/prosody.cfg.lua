@@ -17,6 +17,10 @@
 --   GLOOB_LOBBY_STUN_PORT  the UDP port of a STUN server beside the lobby, which
 --                          the lobby names to its players; none unless given
 --   GLOOB_LOBBY_STUN_HOST  that server's host, the lobby's domain unless given
+--   GLOOB_LOBBY_TURN_SECRET  the secret that server shares with the lobby when it
+--                          also relays (coturn's static-auth-secret): the lobby
+--                          then names the relay too, with a password good for
+--                          an hour; none unless given
 
 local domain = ENV_GLOOB_LOBBY_DOMAIN or "localhost"
 
@@ -51,7 +55,15 @@ local modules = {
 -- setting. STUN alone needs no credentials: mod_external_services announces
 -- it; mod_turn_external, built on it, only once a TURN relay has a secret.
 local stun_port = tonumber(ENV_GLOOB_LOBBY_STUN_PORT or "0") or 0
-if stun_port > 0 then
+local turn_secret = ENV_GLOOB_LOBBY_TURN_SECRET or ""
+if stun_port > 0 and turn_secret ~= "" then
+    -- Names both STUN and the relay at the same host and port.
+    table.insert(modules, "turn_external")
+    turn_external_secret = turn_secret
+    turn_external_host = ENV_GLOOB_LOBBY_STUN_HOST or domain
+    turn_external_port = stun_port
+    turn_external_ttl = 3600
+elseif stun_port > 0 then
     table.insert(modules, "external_services")
     external_services = {
         { type = "stun", transport = "udp", host = ENV_GLOOB_LOBBY_STUN_HOST or domain, port = stun_port };

@@ -21,6 +21,8 @@ build=(
     libenet-dev libstrophe-dev
     # asking a home router to forward the match's port (UPnP IGD)
     libminiupnpc-dev
+    # signing requests to a TURN relay (HMAC-SHA1, MD5)
+    nettle-dev
     # fonts the score and message labels resolve to
     fonts-urw-base35 fonts-dejavu-core
     # the man pages, made from the programs' --help

@@ -30,7 +30,7 @@ constexpr std::size_t maxOccupants = 1000;
 constexpr std::size_t maxEvents = 2000;
 // A name taken by someone else is tried again with a number this often.
 constexpr int maxClashes = 9;
-constexpr std::string_view servicesQuestion = "gloob-stun";
+constexpr std::string_view servicesQuestion = "gloob-services";
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -443,7 +443,7 @@ void LobbyClient::presence(xmpp_stanza_t* stanza) {
         if (status_ != Status::inRoom) {
             status_ = Status::inRoom;
             line("in the lobby as " + cleanName(nick_));
-            sendRaw(askStunServices(address_.domain(), servicesQuestion));
+            sendRaw(askServices(address_.domain(), servicesQuestion));
         }
         return;
     }
@@ -553,7 +553,7 @@ void LobbyClient::iq(xmpp_stanza_t* stanza) {
     const char* id = xmpp_stanza_get_id(stanza);
     if (id != nullptr && id == servicesQuestion &&
         bareOf(from != nullptr ? from : "") == address_.domain()) {
-        stunServices(stanza);
+        services(stanza);
         return;
     }
     if (type == nullptr || (std::strcmp(type, "get") != 0 && std::strcmp(type, "set") != 0)) {
@@ -571,22 +571,33 @@ void LobbyClient::iq(xmpp_stanza_t* stanza) {
             std::string(stanzaErrors) + "'/></error></iq>");
 }
 
-void LobbyClient::stunServices(xmpp_stanza_t* answer) {
-    auto read = stunFromServices(answer);
-    if (const auto* why = std::get_if<std::string>(&read)) {
-        if (!why->empty()) {
-            line("the lobby's STUN server was not understood: " + *why);
-        }
-        return;
-    }
-    stunServer_ = std::get<ServiceAddress>(std::move(read));
+void LobbyClient::services(xmpp_stanza_t* answer) {
+    servicesAnswered_ = true;
     // The lobby names itself by its domain, which players who reach it by
     // its address cannot look up.
-    if (stunServer_->host == address_.domain()) {
-        stunServer_->host = address_.host;
+    const auto reachable = [this](ServiceAddress& address) {
+        if (address.host == address_.domain()) {
+            address.host = address_.host;
+        }
+    };
+    auto stun = stunFromServices(answer);
+    if (auto* address = std::get_if<ServiceAddress>(&stun)) {
+        reachable(*address);
+        stunServer_ = std::move(*address);
+        line("the lobby names a STUN server at " + stunServer_->host + ":" +
+             std::to_string(stunServer_->port));
+    } else if (!std::get<std::string>(stun).empty()) {
+        line("the lobby's STUN server was not understood: " + std::get<std::string>(stun));
     }
-    line("the lobby names a STUN server at " + stunServer_->host + ":" +
-         std::to_string(stunServer_->port));
+    auto relay = relayFromServices(answer);
+    if (auto* service = std::get_if<RelayService>(&relay)) {
+        reachable(service->address);
+        relay_ = std::move(*service);
+        line("the lobby names a relay at " + relay_->address.host + ":" +
+             std::to_string(relay_->address.port));
+    } else if (!std::get<std::string>(relay).empty()) {
+        line("the lobby's relay was not understood: " + std::get<std::string>(relay));
+    }
 }
 
 } // namespace gloob::lobby

@@ -101,6 +101,10 @@ public:
     std::optional<std::string> localAddress() const;
     // The STUN server the lobby names, once it answered.
     const std::optional<ServiceAddress>& stunServer() const { return stunServer_; }
+    // The relay the lobby lends with a password for a while, once it answered.
+    const std::optional<RelayService>& relay() const { return relay_; }
+    // Whether the lobby answered the question for its services at all.
+    bool servicesAnswered() const { return servicesAnswered_; }
 
     void setState(PlayerState state);
     // Says a line in the room; false, with a line for the player, when it
@@ -120,7 +124,7 @@ private:
     void presence(xmpp_stanza_t* stanza);
     void message(xmpp_stanza_t* stanza);
     void iq(xmpp_stanza_t* stanza);
-    void stunServices(xmpp_stanza_t* answer);
+    void services(xmpp_stanza_t* answer);
     void sendPresence();
     void sendRaw(const std::string& xml);
     // The occupant's nick when `from` is someone in the room.
@@ -150,6 +154,8 @@ private:
     RateLimit introductionLimit_;
     std::map<std::string, bool> toldTooFast_;
     std::optional<ServiceAddress> stunServer_;
+    std::optional<RelayService> relay_;
+    bool servicesAnswered_ = false;
 };
 
 } // namespace gloob::lobby

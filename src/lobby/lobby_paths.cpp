@@ -9,7 +9,7 @@ std::vector<Candidate> toLobby(const std::vector<traversal::Candidate>& candidat
     for (const traversal::Candidate& c : candidates) {
         if (out.size() < maxCandidates) {
             out.push_back({traversal::toString(c.where, false), c.where.port,
-                           c.path == traversal::Path::upnp});
+                           c.path == traversal::Path::upnp, c.path == traversal::Path::relay});
         }
     }
     return out;
@@ -20,8 +20,9 @@ std::vector<traversal::Candidate> fromLobby(const std::vector<Candidate>& candid
     for (const Candidate& c : candidates) {
         const auto where = traversal::parseEndpoint(c.address, c.port);
         if (where && c.port != 0) {
-            out.push_back(
-                {*where, c.forwarded ? traversal::Path::upnp : traversal::pathTo(where->address)});
+            out.push_back({*where, c.relayed     ? traversal::Path::relay
+                                   : c.forwarded ? traversal::Path::upnp
+                                                 : traversal::pathTo(where->address)});
         }
     }
     return out;

@@ -292,6 +292,12 @@ std::variant<PlayerState, std::string> parseState(std::string_view text) {
     return state;
 }
 
+namespace {
+// The ways a candidate is reached other than directly, each listed apart.
+constexpr std::pair<std::string_view, bool Candidate::*> candidateMarks[] = {
+    {"forwarded", &Candidate::forwarded}, {"relayed", &Candidate::relayed}};
+} // namespace
+
 std::string formatIntroduction(const Introduction& introduction) {
     static constexpr std::string_view kinds[] = {"join", "accept", "decline", "challenge"};
     std::string text = "kind=" + std::string(kinds[static_cast<int>(introduction.kind)]) +
@@ -304,15 +310,19 @@ std::string formatIntroduction(const Introduction& introduction) {
             text += (i == 0 ? "" : ",") + c.address + ":" + std::to_string(c.port);
         }
     }
-    // Apart from `at`, which versions that know no forwarding read as before.
-    std::string forwarded;
-    for (const Candidate& c : introduction.candidates) {
-        if (c.forwarded) {
-            forwarded += (forwarded.empty() ? " forwarded=" : ",") + c.address + ":" +
-                         std::to_string(c.port);
+    // Apart from `at`, which versions that know no forwarding or relay read
+    // as before.
+    for (const auto& [name, marked] : candidateMarks) {
+        std::string list;
+        for (const Candidate& c : introduction.candidates) {
+            if (c.*marked) {
+                list += (list.empty() ? " " + std::string(name) + "=" : ",") + c.address + ":" +
+                        std::to_string(c.port);
+            }
         }
+        text += list;
     }
-    return text + forwarded;
+    return text;
 }
 
 std::variant<Introduction, std::string> parseIntroduction(std::string_view text) {
@@ -358,16 +368,18 @@ std::variant<Introduction, std::string> parseIntroduction(std::string_view text)
         introduction.candidates.push_back(*candidate);
         start = end + 1;
     }
-    // Only what `at` offers: a forwarded address alone is no candidate.
-    const std::string forwarded = valueOr(words, "forwarded");
-    for (std::size_t start = 0; !forwarded.empty() && start <= forwarded.size();) {
-        const std::size_t end = std::min(forwarded.find(',', start), forwarded.size());
-        const auto named = candidateOf(std::string_view(forwarded).substr(start, end - start));
-        for (Candidate& c : introduction.candidates) {
-            c.forwarded =
-                c.forwarded || (named && c.address == named->address && c.port == named->port);
+    // Only what `at` offers: a forwarded or relayed address alone is no candidate.
+    for (const auto& [name, marked] : candidateMarks) {
+        const std::string list = valueOr(words, std::string(name));
+        for (std::size_t start = 0; !list.empty() && start <= list.size();) {
+            const std::size_t end = std::min(list.find(',', start), list.size());
+            const auto named = candidateOf(std::string_view(list).substr(start, end - start));
+            for (Candidate& c : introduction.candidates) {
+                c.*marked =
+                    c.*marked || (named && c.address == named->address && c.port == named->port);
+            }
+            start = end + 1;
         }
-        start = end + 1;
     }
     if (introduction.kind != IntroductionKind::decline && introduction.candidates.empty()) {
         return std::string("no address");

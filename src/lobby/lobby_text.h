@@ -44,6 +44,7 @@ struct Candidate {
     std::string address; // dotted IPv4
     std::uint16_t port = 0;
     bool forwarded = false; // the router forwards it on request (UPnP)
+    bool relayed = false;   // a relay lends it, and passes on what it gets
     bool operator==(const Candidate&) const = default;
 };
 

@@ -7,10 +7,14 @@
 #include "net/link.h"
 #include "net/protocol.h"
 #include "simulator.h"
+#include "traversal/turn_relay.h"
 #include "traversal/upnp.h"
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <ostream>
+#include <thread>
 
 namespace gloob::sim {
 
@@ -30,6 +34,8 @@ constexpr auto stunLimit = std::chrono::milliseconds(2000);
 constexpr auto pathLimit = std::chrono::milliseconds(10000);
 // How long the home router has to answer a search for UPnP.
 constexpr auto upnpLimit = std::chrono::milliseconds(1500);
+// How long the lobby has to name its services (it answers at once).
+constexpr auto servicesLimit = std::chrono::milliseconds(2000);
 
 // What this player's presence says, in the game's protocol version.
 lobby::PlayerState stateOf(lobby::Activity activity, int balls = 5, std::string with = {}) {
@@ -131,28 +137,84 @@ std::vector<lobby::Candidate> candidatesOf(const lobby::LobbyClient& client, std
     return {lobby::Candidate{*address, port}};
 }
 
-// With a STUN server or UPnP: every address of this machine, the public one
-// STUN saw, and the one the router forwards (kept in `mapping` for the
-// length of the match), with the link's port.
+std::string millisecondsSince(Clock::time_point began) {
+    return std::to_string(
+               std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began)
+                   .count()) +
+           " ms";
+}
+
+// The player's own relay, else the one the lobby names (waiting a little for
+// its answer), unless the player wants none.
+std::optional<LobbyOptions::Relay> relayServer(Lobby& lobby, const LobbyOptions& options) {
+    if (options.turn || !options.relay) {
+        return options.turn;
+    }
+    lobby::LobbyClient& client = lobby.client();
+    const auto until = Clock::now() + servicesLimit;
+    while (!client.servicesAnswered() && Clock::now() < until && lobby.service(10)) {
+    }
+    const auto& named = client.relay();
+    if (!named) {
+        return std::nullopt;
+    }
+    const auto where = traversal::parseEndpoint(named->address.host, named->address.port);
+    if (!where) {
+        lobby.tell("the lobby's relay " + named->address.host + " is not an IPv4 address");
+        return std::nullopt;
+    }
+    return LobbyOptions::Relay{*where, {named->username, named->password}};
+}
+
+// An address lent by the relay, or nothing, said either way. The relay gives
+// up by itself when it does not answer.
+std::unique_ptr<traversal::TurnRelay> openRelay(Lobby& lobby, const LobbyOptions::Relay& server) {
+    std::string error;
+    auto relay = traversal::TurnRelay::open(server.where, server.credentials, error);
+    if (!relay) {
+        lobby.tell("no relay: " + error);
+        return nullptr;
+    }
+    const auto began = Clock::now();
+    while (relay->step(Clock::now()) == traversal::TurnRelay::State::allocating) {
+        lobby.service(5);
+    }
+    if (relay->state() != traversal::TurnRelay::State::ready) {
+        lobby.tell("no relay: " + relay->failure() + " (asked in " + millisecondsSince(began) +
+                   ")");
+        return nullptr;
+    }
+    lobby.tell("the relay at " + traversal::toString(server.where) + " lends " +
+               traversal::toString(*relay->relayed()) + " (asked in " + millisecondsSince(began) +
+               ")");
+    return relay;
+}
+
+// With a STUN server, UPnP or a relay: every address of this machine, the
+// public one STUN saw, the one the router forwards (kept in `mapping` for
+// the length of the match), with the link's port, and last the one the
+// relay lends (kept in `relay`).
 std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link, const LobbyOptions& options,
-                                       std::unique_ptr<traversal::UpnpMapping>& mapping) {
+                                       std::unique_ptr<traversal::UpnpMapping>& mapping,
+                                       std::unique_ptr<traversal::TurnRelay>& relay) {
     auto candidates = traversal::gatherCandidates(link, options.stun, stunLimit);
     if (options.upnp) {
         std::string why;
         const auto began = Clock::now();
         mapping = traversal::UpnpMapping::open(link.port(), upnpLimit, why);
-        const std::string took =
-            " (asked in " +
-            std::to_string(
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - began)
-                    .count()) +
-            " ms)";
+        const std::string took = " (asked in " + millisecondsSince(began) + ")";
         if (mapping) {
             lobby.tell("the router forwards " + traversal::toString(mapping->outside()) +
                        " to this machine's port " + std::to_string(link.port()) + took);
             traversal::addCandidate(candidates, *mapping);
         } else {
             lobby.tell("no port forwarded by the router: " + why + took);
+        }
+    }
+    if (const auto server = relayServer(lobby, options)) {
+        relay = openRelay(lobby, *server);
+        if (relay) {
+            candidates.push_back({*relay->relayed(), traversal::Path::relay});
         }
     }
     std::string line = "this machine's candidates:";
@@ -162,6 +224,76 @@ std::vector<lobby::Candidate> gathered(Lobby& lobby, net::Link& link, const Lobb
     }
     lobby.tell(line);
     return lobby::toLobby(candidates);
+}
+
+// The other player's candidates to probe, with, where this machine has a
+// relay, the relay's loopback forwarder: the other player may reach only
+// the relayed address, and is let in there from any of its addresses.
+std::vector<lobby::Candidate> throughRelay(std::vector<lobby::Candidate> theirs,
+                                           traversal::TurnRelay* relay, const net::Link& link) {
+    if (relay == nullptr) {
+        return theirs;
+    }
+    std::vector<std::uint32_t> addresses;
+    for (const traversal::Candidate& c : lobby::fromLobby(theirs)) {
+        if (std::ranges::find(addresses, c.where.address) == addresses.end()) {
+            addresses.push_back(c.where.address);
+        }
+    }
+    relay->relayFor(addresses, link.port());
+    theirs.push_back({"127.0.0.1", relay->forwarderPort(), false, true});
+    return theirs;
+}
+
+// The relay on a thread of its own for the match: the match's loop waits on
+// the other player's input, which comes through the relay.
+class RelayThread {
+public:
+    RelayThread(traversal::TurnRelay* relay, Lobby& lobby)
+        : relay_(relay), lobby_(lobby), began_(Clock::now()) {
+        if (relay != nullptr) {
+            thread_ = std::thread([this, relay] {
+                while (!stop_) {
+                    relay->waitForDatagrams(5);
+                    relay->step(Clock::now());
+                }
+            });
+        }
+    }
+    // Says what the match cost the relay, for its operator.
+    ~RelayThread() {
+        stop_ = true;
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        if (relay_ != nullptr && relay_->peer()) {
+            const auto& stats = relay_->stats();
+            lobby_.tell("the relay carried " + std::to_string(stats.bytesToPeer) + " bytes in " +
+                        std::to_string(stats.datagramsToPeer) + " datagrams out and " +
+                        std::to_string(stats.bytesFromPeer) + " in " +
+                        std::to_string(stats.datagramsFromPeer) + " in over " +
+                        millisecondsSince(began_));
+        }
+    }
+    RelayThread(const RelayThread&) = delete;
+    RelayThread& operator=(const RelayThread&) = delete;
+
+private:
+    traversal::TurnRelay* relay_;
+    Lobby& lobby_;
+    Clock::time_point began_;
+    std::atomic<bool> stop_ = false;
+    std::thread thread_;
+};
+
+// The lobby's traffic, and the relay's, while the match is found.
+std::function<void()> alongsideOf(Lobby& lobby, traversal::TurnRelay* relay) {
+    return [&lobby, relay] {
+        lobby.service(0);
+        if (relay != nullptr) {
+            relay->step(Clock::now());
+        }
+    };
 }
 
 // The router's forwarding ends with the match; said, for the player and the
@@ -186,10 +318,11 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
         return exitFailure;
     }
     lobby::LobbyClient& client = lobby.client();
-    const bool traversing = lobbyOptions.stun || lobbyOptions.upnp;
+    const bool traversing = lobbyOptions.stun || lobbyOptions.upnp || lobbyOptions.turn;
     std::unique_ptr<traversal::UpnpMapping> mapping;
+    std::unique_ptr<traversal::TurnRelay> relay;
     const std::vector<lobby::Candidate> offered =
-        traversing ? gathered(lobby, *link, lobbyOptions, mapping)
+        traversing ? gathered(lobby, *link, lobbyOptions, mapping, relay)
                    : candidatesOf(client, link->port());
     lobby::Introduction joining;
     client.setState(stateOf(lobby::Activity::hosting, startingBalls(events)));
@@ -239,14 +372,16 @@ int offer(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     if (traversing) {
         // Opens this machine's router towards the joiner; the joiner connects.
         std::string told;
-        lobby::findPath(
-            *link, joining.secret, joining.candidates, pathLimit, [&lobby] { lobby.service(0); },
-            told);
+        lobby::findPath(*link, joining.secret, throughRelay(joining.candidates, relay.get(), *link),
+                        pathLimit, alongsideOf(lobby, relay.get()), told);
         lobby.tell(name + (link->connected() ? " connected" : ": " + told));
     }
     client.setState(stateOf(lobby::Activity::playing, 5, name));
     options.alongside = [&lobby] { lobby.service(0); };
-    const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
+    const int status = [&] {
+        const RelayThread relaying(relay.get(), lobby);
+        return runOnline(options, events, trace, errors, recordPath, std::move(link));
+    }();
     endForwarding(lobby, mapping);
     lobby.leave();
     return status;
@@ -260,14 +395,15 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     std::unique_ptr<net::Link> link;
     std::vector<lobby::Candidate> offered;
     std::unique_ptr<traversal::UpnpMapping> mapping;
-    if (lobbyOptions.stun || lobbyOptions.upnp) {
+    std::unique_ptr<traversal::TurnRelay> relay;
+    if (lobbyOptions.stun || lobbyOptions.upnp || lobbyOptions.turn) {
         std::string error;
         link = net::Link::open(error);
         if (!link) {
             errors << programName << ": " << error << '\n';
             return exitFailure;
         }
-        offered = gathered(lobby, *link, lobbyOptions, mapping);
+        offered = gathered(lobby, *link, lobbyOptions, mapping, relay);
     }
     const std::string wanted = lobby::cleanName(other);
     const auto hostOf = [&]() -> std::optional<std::string> {
@@ -322,8 +458,9 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     if (link) {
         const auto began = Clock::now();
         std::string told;
-        const auto found = lobby::findPath(
-            *link, secret, answer->candidates, pathLimit, [&lobby] { lobby.service(0); }, told);
+        const auto found =
+            lobby::findPath(*link, secret, throughRelay(answer->candidates, relay.get(), *link),
+                            pathLimit, alongsideOf(lobby, relay.get()), told);
         lobby.tell(wanted + ": " + told);
         std::string error;
         if (!found) {
@@ -337,8 +474,10 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
         }
         // For the player, and the tests: how long the way took in all. The
         // handshake below waits on, and says why, when ENet is slower.
+        const auto alongside = alongsideOf(lobby, relay.get());
         while (!link->connected() && Clock::now() - began < pathLimit) {
             link->putBack(link->service(5));
+            alongside();
         }
         if (link->connected()) {
             const auto took =
@@ -349,7 +488,10 @@ int meet(Lobby& lobby, const LobbyOptions& lobbyOptions, OnlineOptions options,
     lobby.tell("joining " + wanted + " at " + options.address + ":" + std::to_string(options.port));
     client.setState(stateOf(lobby::Activity::playing, 5, wanted));
     options.alongside = [&lobby] { lobby.service(0); };
-    const int status = runOnline(options, events, trace, errors, recordPath, std::move(link));
+    const int status = [&] {
+        const RelayThread relaying(relay.get(), lobby);
+        return runOnline(options, events, trace, errors, recordPath, std::move(link));
+    }();
     endForwarding(lobby, mapping);
     lobby.leave();
     return status;

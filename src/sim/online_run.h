@@ -6,6 +6,7 @@
 #include "program/program_player.h"
 #include "script/script.h"
 #include "traversal/endpoint.h"
+#include "traversal/turn_message.h"
 
 #include <chrono>
 #include <cstdint>
@@ -57,6 +58,15 @@ struct LobbyOptions {
     // Whether to have the router forward the match's port as well (UPnP),
     // for the length of the match; the probes run then too.
     bool upnp = false;
+    // A relay of the player's own (--turn); without, the one the lobby
+    // names, unless `relay` is off (--no-relay). Offered last, where the
+    // probes run.
+    struct Relay {
+        traversal::Endpoint where;
+        traversal::TurnCredentials credentials;
+    };
+    std::optional<Relay> turn;
+    bool relay = true;
 };
 
 // gloob-sim's options beyond the script: --host PORT, --join ADDRESS[:PORT],

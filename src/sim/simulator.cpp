@@ -71,13 +71,35 @@ private:
     std::ios::iostate previous_;
 };
 
+// "USER:PASSWORD@ADDRESS[:PORT]": the user may hold ':' (a relay's
+// passwords of a shared secret are named "expiry:who"), the password not.
+std::optional<LobbyOptions::Relay> parseRelay(std::string_view text) {
+    const std::size_t at = text.rfind('@');
+    if (at == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view credentials = text.substr(0, at);
+    const std::string_view server = text.substr(at + 1);
+    const std::size_t colon = credentials.rfind(':');
+    const auto where = server.find(':') == std::string_view::npos
+                           ? traversal::parseEndpoint(server, traversal::stunPort)
+                           : traversal::parseEndpoint(server);
+    if (colon == std::string_view::npos || colon == 0 || colon + 1 == credentials.size() ||
+        !where) {
+        return std::nullopt;
+    }
+    return LobbyOptions::Relay{
+        *where,
+        {std::string(credentials.substr(0, colon)), std::string(credentials.substr(colon + 1))}};
+}
+
 // Why the parser refused the arguments, naming the argument as it was
 // written: an option it does not know, or one that lacks its value.
 std::string whyRefused(std::span<const std::string_view> arguments, const QString& parserText) {
-    constexpr std::array<std::string_view, 7> plain{"-h",      "--help",  "-v",    "--version",
-                                                    "--offer", "--paced", "--upnp"};
-    constexpr std::array<std::string_view, 8> withValue{"--record", "--host", "--join", "--lobby",
-                                                        "--name",   "--meet", "--say",  "--stun"};
+    constexpr std::array<std::string_view, 8> plain{"-h",      "--help",  "-v",     "--version",
+                                                    "--offer", "--paced", "--upnp", "--no-relay"};
+    constexpr std::array<std::string_view, 9> withValue{
+        "--record", "--host", "--join", "--lobby", "--name", "--meet", "--say", "--stun", "--turn"};
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--") {
@@ -238,8 +260,10 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
                                         QStringLiteral("HEARTBEATS"));
     const QCommandLineOption stun(QStringLiteral("stun"), QString(), QStringLiteral("ADDRESS"));
     const QCommandLineOption upnp(QStringLiteral("upnp"));
+    const QCommandLineOption turn(QStringLiteral("turn"), QString(), QStringLiteral("RELAY"));
+    const QCommandLineOption noRelay(QStringLiteral("no-relay"));
     parser.addOptions({help, version, record, host, join, lobby, name, offer, meet, say, paced,
-                       find, inputDelay, stun, upnp});
+                       find, inputDelay, stun, upnp, turn, noRelay});
     const bool understood = parser.parse(words);
 
     if (parser.isSet(help)) {
@@ -299,6 +323,18 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
             }
         }
         options.upnp = parser.isSet(upnp);
+        if (parser.isSet(turn)) {
+            options.turn = parseRelay(latin1(parser.value(turn)));
+            if (!options.turn) {
+                return refuse("bad relay " + quotedWord(latin1(parser.value(turn))) +
+                              " (USER:PASSWORD@ADDRESS[:PORT], an IPv4 address, port 3478 "
+                              "unless given)");
+            }
+        }
+        options.relay = !parser.isSet(noRelay);
+        if (options.turn && !options.relay) {
+            return refuse("--turn names a relay that --no-relay turns off");
+        }
         const auto goodName = [](const std::string& text) {
             return !text.empty() && lobby::cleanName(text) == text;
         };
@@ -308,11 +344,11 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream& in
         }
         extra.lobby = std::move(options);
     } else if (parser.isSet(offer) || parser.isSet(meet) || parser.isSet(say) ||
-               parser.isSet(stun) || parser.isSet(upnp) ||
+               parser.isSet(stun) || parser.isSet(upnp) || parser.isSet(turn) ||
+               parser.isSet(noRelay) ||
                (parser.isSet(name) && !(extra.online && extra.online->hosting))) {
-        return refuse(
-            "--name goes with --lobby or --host; --offer, --meet, --say, --stun and --upnp with "
-            "--lobby");
+        return refuse("--name goes with --lobby or --host; --offer, --meet, --say, --stun, "
+                      "--upnp, --turn and --no-relay with --lobby");
     } else if (parser.isSet(name)) {
         extra.online->announceName = lobby::cleanName(latin1(parser.value(name)));
     }
@@ -395,6 +431,13 @@ the file SCRIPT, or from standard input when SCRIPT is '-' or missing.
   --upnp                  ask this machine's router (UPnP) to forward the
                           match's port until the match is over, and offer
                           the forwarded address as well
+  --turn USER:PASSWORD@ADDRESS[:PORT]
+                          offer an address lent by the relay (TURN) there
+                          (port 3478 unless given) as the last way in, when
+                          no direct one opens; without, the relay the lobby
+                          names, where it names one and --stun or --upnp is
+                          given
+  --no-relay              offer no relay's address
   --paced                 play at the window's pace, not as fast as possible
   --find                  list the games hosted on this machine's networks
                           (on UDP port 27960) and exit; a host answers with

@@ -37,6 +37,8 @@ std::string_view describe(Path path) {
         return "direct public";
     case Path::upnp:
         return "UPnP";
+    case Path::relay:
+        return "relay";
     }
     return "direct public";
 }

@@ -19,7 +19,7 @@ class Link;
 namespace gloob::traversal {
 
 // The way a candidate is reached, best first.
-enum class Path { localNetwork, directPublic, upnp };
+enum class Path { localNetwork, directPublic, upnp, relay };
 std::string_view describe(Path path);
 
 struct Candidate {

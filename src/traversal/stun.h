@@ -2,23 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include "endpoint.h"
-
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <vector>
+#include "stun_message.h"
 
 // Asking a STUN server (RFC 8489) which public address and port a router
 // gave the match's socket: a Binding request, and the address in its answer.
 namespace gloob::traversal {
 
-using TransactionId = std::array<std::uint8_t, 12>;
-
 std::vector<std::uint8_t> stunBindingRequest(const TransactionId& id);
-// Whether a datagram is a STUN message at all, whatever it says.
-bool isStunMessage(std::span<const std::uint8_t> datagram);
 // The XOR-MAPPED-ADDRESS of a Binding success answering `id`, or nothing
 // when the datagram is anything else or malformed in any byte read.
 std::optional<Endpoint> parseStunBindingAnswer(std::span<const std::uint8_t> datagram,

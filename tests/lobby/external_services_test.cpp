@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
-// The lobby's answer naming its STUN server, read or refused.
+// The lobby's answer naming its STUN server and relay, read or refused; and
+// the game's own lobby handing out passwords the relay takes.
 
 #include "lobby/external_services.h"
+#include "lobby_server.h"
+#include "traversal/turn_message.h"
 
 #include <gtest/gtest.h>
 #include <strophe.h>
+
+#include <chrono>
 
 namespace gloob::lobby {
 namespace {
@@ -17,8 +22,38 @@ struct AnswerCase {
     const char* type = "result";
 };
 
+struct RelayCase {
+    const char* name;
+    std::string services;
+    std::variant<RelayService, std::string> expected;
+    const char* type = "result";
+};
+
 std::string list(const std::string& inside) {
     return "<services xmlns='urn:xmpp:extdisco:2'>" + inside + "</services>";
+}
+
+// Each answer read by `read`: the expected service, or a reason that is
+// empty exactly when expected empty.
+template <typename Case, typename Read> void checkAnswers(const Case& cases, Read read) {
+    xmpp_initialize();
+    xmpp_ctx_t* ctx = xmpp_ctx_new(nullptr, nullptr);
+    for (const auto& c : cases) {
+        const std::string iq = std::string("<iq type='") + c.type +
+                               "' id='gloob-services' from='localhost'>" + c.services + "</iq>";
+        xmpp_stanza_t* stanza = xmpp_stanza_new_from_string(ctx, iq.c_str());
+        ASSERT_NE(stanza, nullptr) << c.name;
+        const auto got = read(stanza);
+        xmpp_stanza_release(stanza);
+        ASSERT_EQ(got.index(), c.expected.index()) << c.name;
+        if (got.index() == 0) {
+            EXPECT_EQ(std::get<0>(got), std::get<0>(c.expected)) << c.name;
+        } else {
+            EXPECT_EQ(std::get<1>(got).empty(), std::get<1>(c.expected).empty())
+                << c.name << ": " << std::get<1>(got);
+        }
+    }
+    xmpp_ctx_free(ctx);
 }
 
 TEST(ExternalServices, StunServersAreReadOrRefused) {
@@ -53,26 +88,67 @@ TEST(ExternalServices, StunServersAreReadOrRefused) {
         {"PortTooBig", list("<service type='stun' host='192.0.2.7' port='65536'/>"), refused},
         {"PortNotNumber", list("<service type='stun' host='192.0.2.7' port='34x'/>"), refused},
     };
-    xmpp_initialize();
-    xmpp_ctx_t* ctx = xmpp_ctx_new(nullptr, nullptr);
-    for (const AnswerCase& c : cases) {
-        const std::string iq = std::string("<iq type='") + c.type +
-                               "' id='gloob-stun' from='localhost'>" + c.services + "</iq>";
-        xmpp_stanza_t* stanza = xmpp_stanza_new_from_string(ctx, iq.c_str());
-        ASSERT_NE(stanza, nullptr) << c.name;
-        const auto read = stunFromServices(stanza);
-        xmpp_stanza_release(stanza);
-        if (const auto* expected = std::get_if<ServiceAddress>(&c.expected)) {
-            ASSERT_TRUE(std::holds_alternative<ServiceAddress>(read)) << c.name;
-            EXPECT_EQ(std::get<ServiceAddress>(read), *expected) << c.name;
-        } else {
-            ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.name;
-            EXPECT_EQ(std::get<std::string>(read).empty(),
-                      std::get<std::string>(c.expected).empty())
-                << c.name << ": " << std::get<std::string>(read);
-        }
+    checkAnswers(cases, stunFromServices);
+}
+
+TEST(ExternalServices, RelaysAreReadWithTheirCredentialsOrRefused) {
+    const std::string refused = "refused";
+    const std::string relay = "<service type='turn' transport='udp' host='192.0.2.7' port='3478' ";
+    const RelayCase cases[] = {
+        {"Named",
+         list("<service type='stun' host='192.0.2.7'/>" + relay +
+              "username='1765252800' password='pw+/=' expires='2025-12-09T04:00:00Z' "
+              "restricted='1'/>"),
+         RelayService{{"192.0.2.7", 3478}, "1765252800", "pw+/=", 1765252800}},
+        {"FractionsOfASecond",
+         list("<service type='turn' host='192.0.2.8' username='u' password='p' "
+              "expires='2025-12-09T04:00:00.123Z'/>"),
+         RelayService{{"192.0.2.8", 3478}, "u", "p", 1765252800}},
+        {"NoExpiryThenAnother",
+         list(relay + "username='u' password='p'/><service type='turn' host='192.0.2.8' "
+                      "username='v' password='q'/>"),
+         RelayService{{"192.0.2.7", 3478}, "u", "p", 0}},
+        {"BadFraction",
+         list(relay + "username='u' password='p' expires='2025-12-09T04:00:00x1Z'/>"), refused},
+        {"OverTcpOnly",
+         list("<service type='turn' transport='tcp' host='192.0.2.7' username='u' "
+              "password='p'/>"),
+         std::string()},
+        {"NoCredentials", list(relay + "/>"), refused},
+        {"PasswordWithSpace", list(relay + "username='u' password='a b'/>"), refused},
+        {"NotADate", list(relay + "username='u' password='p' expires='tomorrow'/>"), refused},
+        {"NoSuchDay", list(relay + "username='u' password='p' expires='2025-02-30T04:00:00Z'/>"),
+         refused},
+        {"LocalTime",
+         list(relay + "username='u' password='p' expires='2025-12-09T04:00:00+01:00'/>"), refused},
+    };
+    checkAnswers(cases, relayFromServices);
+}
+
+// The lobby's relay passwords are made from the secret it shares with the
+// relay, as the relay checks them: one the relay would take.
+TEST(ExternalServices, TheLobbyLendsItsRelayWithAPasswordOfTheSharedSecret) {
+    if (!testing::prosodyInstalled()) {
+        GTEST_SKIP() << "prosody is not installed (scripts/install-deps.sh test installs it)";
     }
-    xmpp_ctx_free(ctx);
+    testing::LobbyServer server;
+    ASSERT_EQ(server.failure(), "");
+    LobbyClient client(server.lobbyAddress(), "Ann", PlayerState{});
+    for (int i = 0; i < 500 && !client.relay(); ++i) {
+        client.service(10);
+    }
+    ASSERT_TRUE(client.relay());
+    const RelayService& relay = *client.relay();
+    EXPECT_EQ(relay.address, (ServiceAddress{"127.0.0.1", 3478}));
+    EXPECT_EQ(relay.username, std::to_string(relay.expires));
+    EXPECT_EQ(relay.password,
+              traversal::sharedSecretCredentials(testing::relaySecret, "", relay.expires).password);
+    const auto now = std::chrono::duration_cast<std::chrono::seconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
+    EXPECT_GT(relay.expires, now + 3000) << "good for an hour";
+    EXPECT_LE(relay.expires, now + 3700);
+    EXPECT_EQ(client.stunServer(), (ServiceAddress{"127.0.0.1", 3478}));
 }
 
 } // namespace

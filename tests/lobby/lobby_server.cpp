@@ -58,11 +58,11 @@ LobbyServer::LobbyServer(std::uint16_t port, bool accounts) : port_(port) {
     if (port_ == 0) {
         loopbackSocket(0, &port_);
     }
-    environment_ = {"GLOOB_LOBBY_DATA=" + dir_.string(),
-                    "GLOOB_LOBBY_PORT=" + std::to_string(port_), "GLOOB_LOBBY_INTERFACE=127.0.0.1",
-                    "GLOOB_LOBBY_LOG_LEVEL=warn",
-                    // Named to the players, as run-lobby.sh does; nothing need listen.
-                    "GLOOB_LOBBY_STUN_PORT=3478"};
+    environment_ = {
+        "GLOOB_LOBBY_DATA=" + dir_.string(), "GLOOB_LOBBY_PORT=" + std::to_string(port_),
+        "GLOOB_LOBBY_INTERFACE=127.0.0.1", "GLOOB_LOBBY_LOG_LEVEL=warn",
+        // Named to the players, as run-lobby.sh does; nothing need listen.
+        "GLOOB_LOBBY_STUN_PORT=3478", "GLOOB_LOBBY_TURN_SECRET=" + std::string(relaySecret)};
     if (accounts) {
         environment_.push_back("GLOOB_LOBBY_AUTH=internal_hashed");
     }

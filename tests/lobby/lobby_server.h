@@ -17,6 +17,9 @@
 
 namespace gloob::lobby::testing {
 
+// The secret the lobby shares with a relay beside it (none need listen).
+constexpr std::string_view relaySecret = "lobby-test-relay-secret";
+
 // Whether the lobby's server is installed; the tests that need it skip without.
 bool prosodyInstalled();
 

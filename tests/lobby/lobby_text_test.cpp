@@ -96,20 +96,23 @@ TEST(LobbyText, IntroductionsAreReadOrRefused) {
     }
 }
 
-// A router's forwarding is told apart from the other addresses, and only
-// for an address offered.
-TEST(LobbyText, ForwardedAddressesAreMarked) {
+// A router's forwarding and a relay are told apart from the other addresses,
+// and only for an address offered.
+TEST(LobbyText, ForwardedAndRelayedAddressesAreMarked) {
     const std::string s = " secret=" + std::string(32, 'a');
-    const Introduction offered{IntroductionKind::accept,
-                               2,
-                               std::string(32, 'a'),
-                               {{"192.0.2.2", 5000}, {"203.0.113.1", 5000, true}}};
+    const Introduction offered{
+        IntroductionKind::accept,
+        2,
+        std::string(32, 'a'),
+        {{"192.0.2.2", 5000}, {"203.0.113.1", 5000, true}, {"198.51.100.9", 50000, false, true}}};
     const std::string text = formatIntroduction(offered);
-    EXPECT_EQ(text, "kind=accept v=2" + s + " at=192.0.2.2:5000,203.0.113.1:5000" +
-                        " forwarded=203.0.113.1:5000");
+    EXPECT_EQ(text, "kind=accept v=2" + s +
+                        " at=192.0.2.2:5000,203.0.113.1:5000,198.51.100.9:50000" +
+                        " forwarded=203.0.113.1:5000 relayed=198.51.100.9:50000");
     EXPECT_EQ(std::get<Introduction>(parseIntroduction(text)), offered);
     const auto stray = parseIntroduction("kind=accept v=2" + s +
-                                         " at=192.0.2.2:5000 forwarded=203.0.113.1:5000,x");
+                                         " at=192.0.2.2:5000 forwarded=203.0.113.1:5000,x"
+                                         " relayed=192.0.2.2:5001");
     ASSERT_TRUE(std::holds_alternative<Introduction>(stray));
     EXPECT_EQ(std::get<Introduction>(stray).candidates,
               (std::vector<Candidate>{{"192.0.2.2", 5000}}));

@@ -5,13 +5,9 @@
 
 #include "net/link.h"
 #include "traversal/connectivity_checks.h"
+#include "udp_socket.h"
 
 #include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <future>
@@ -20,51 +16,8 @@ namespace gloob::traversal {
 namespace {
 
 using namespace std::chrono_literals;
-using Bytes = std::vector<std::uint8_t>;
-constexpr std::uint32_t loopback = 0x7F000001;
 
 const Secret secret = *secretFromHex("0123456789abcdef0123456789abcdef");
-
-// A plain UDP socket on loopback: a machine that is no player of the match.
-class Stranger {
-public:
-    Stranger() : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(loopback);
-        bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        socklen_t length = sizeof address;
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-        timeval wait{0, 20'000};
-        setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-    }
-    ~Stranger() { close(fd_); }
-    Stranger(const Stranger&) = delete;
-    Stranger& operator=(const Stranger&) = delete;
-
-    Endpoint where() const { return {loopback, port_}; }
-    void send(const Bytes& bytes, std::uint16_t port) const {
-        sockaddr_in to{};
-        to.sin_family = AF_INET;
-        to.sin_addr.s_addr = htonl(loopback);
-        to.sin_port = htons(port);
-        sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
-    }
-    std::optional<Bytes> receive() const {
-        Bytes bytes(1500);
-        const auto got = recv(fd_, bytes.data(), bytes.size(), 0);
-        if (got < 0) {
-            return std::nullopt;
-        }
-        bytes.resize(static_cast<std::size_t>(got));
-        return bytes;
-    }
-
-private:
-    int fd_;
-    std::uint16_t port_ = 0;
-};
 
 std::unique_ptr<net::Link> openLink() {
     std::string error;

@@ -4,14 +4,17 @@
 #
 # A small internet of the test's own network namespaces, of documentation
 # addresses only: a public network (203.0.113.0/24) with the game's lobby
-# (Prosody) and a STUN server (coturn), and two homes, 192.0.2.0/24 and
+# (Prosody) and a STUN server and relay (coturn), which the lobby names with
+# passwords of a secret the two share, and two homes, 192.0.2.0/24 and
 # 198.51.100.0/24, each behind a router that masquerades with nftables and
 # lets nothing in that was not asked for, as home routers do. Players meet
 # in the lobby and find their way to each other:
 #   - one in each home, routers keeping ports: directly, through both routers;
 #   - both in one home: on the local network;
-#   - routers that take a new port for every destination: no way without a
-#     relay, and the joiner is told within 10 s what was tried;
+#   - one router that takes a new port for every destination: directly or
+#     through the relay;
+#   - both routers so: through the relay; and with the relay turned off, no
+#     way, and the joiner is told within 10 s what was tried;
 #   - the host's router takes a new port for every destination but forwards
 #     one on request (UPnP, miniupnpd): over the forwarded port, which is
 #     gone after the match.
@@ -115,12 +118,15 @@ machine "$a" "$ra" 192.0.2 2
 machine "$a2" "$ra" 192.0.2 3
 machine "$b" "$rb" 198.51.100 2
 
-ip netns exec "$pub" turnserver -n --stun-only --no-cli --no-tls --no-dtls \
-    --listening-ip 203.0.113.10 --listening-ip 203.0.113.11 --listening-port 3478 --log-file stdout --simple-log \
+secret=routers-test-$id
+ip netns exec "$pub" turnserver -n --use-auth-secret --static-auth-secret "$secret" --realm gloob \
+    --no-cli --no-tls --no-dtls --listening-ip 203.0.113.10 --listening-ip 203.0.113.11 \
+    --relay-ip 203.0.113.10 --listening-port 3478 --log-file stdout --simple-log \
     --pidfile "$work/coturn.pid" --db "$work/coturn.db" \
     >"$work/coturn.log" 2>&1 &
 pids+=($!)
 GLOOB_LOBBY_DATA=$work/lobby GLOOB_LOBBY_PORT=5222 GLOOB_LOBBY_INTERFACE=203.0.113.10 \
+    GLOOB_LOBBY_STUN_PORT=3478 GLOOB_LOBBY_STUN_HOST=203.0.113.10 GLOOB_LOBBY_TURN_SECRET=$secret \
     GLOOB_LOBBY_LOG_LEVEL=warn ip netns exec "$pub" prosody -F --config "$top/lobby/prosody.cfg.lua" \
     >"$work/prosody.log" 2>&1 &
 pids+=($!)
@@ -202,15 +208,31 @@ else
     fail "one home: a player ended with an error"
 fi
 
-rules "$ra" a random
 rules "$rb" b random
 if play "$a" "$b"; then
-    fail "new ports for every destination: a direct path was found, which cannot be"
+    played "one router with new ports for every destination" "at "
+    grep -q "the relay at 203.0.113.10:3478 lends" "$work/bob.err" ||
+        fail "one router with new ports for every destination: the lobby's relay lent nothing"
+else
+    fail "one router with new ports for every destination: a player ended with an error"
+fi
+
+rules "$ra" a random
+if play "$a" "$b"; then
+    played "new ports for every destination" "relay at "
+else
+    fail "new ports for every destination: a player ended with an error"
+fi
+
+also=(--no-relay)
+if play "$a" "$b"; then
+    fail "new ports for every destination, no relay: a direct path was found, which cannot be"
 else
     told=$(grep -o 'Ann: no answer within 10000 ms from .*' "$work/bob.err") ||
-        fail "new ports for every destination: Bob was not told what was tried"
-    echo "new ports for every destination: Bob: ${told:-nothing}"
+        fail "new ports for every destination, no relay: Bob was not told what was tried"
+    echo "new ports for every destination, no relay: Bob: ${told:-nothing}"
 fi
+also=()
 
 # upnp_rules ROUTER LETTER: new ports for every destination from the home,
 # forwardings made by miniupnpd let in, and the router's own datagrams left
