@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Sein Router oder deiner lässt nichts herein. Wer das Match erstellt, kann an seinem Router einen UDP-Port an seinen Rechner weiterleiten (oder dort UPnP einschalten), oder ihr trefft euch in einer Lobby mit Relay.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Versuche das Relais …</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>über Relais</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>das Relais (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

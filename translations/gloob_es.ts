@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Su router o el tuyo no deja entrar nada. El anfitrión puede redirigir un puerto UDP de su router a su máquina (o activar UPnP allí), o podéis encontraros en una sala que ofrezca un relé.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Probando el relé…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>por relé</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>el relé (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Son routeur ou le vôtre ne laisse rien entrer. Celui qui crée le match peut rediriger un port UDP de son routeur vers sa machine (ou y activer UPnP), ou vous pouvez vous retrouver dans un salon qui offre un relais.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Essai par le relais…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>par relais</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>le relais (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

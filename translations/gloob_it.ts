@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Il suo router o il tuo non lascia entrare nulla. Chi ospita la partita può inoltrare una porta UDP dal suo router alla sua macchina (o attivarvi UPnP), oppure potete incontrarvi in una lobby che offre un relay.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Provo il relay…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>tramite relay</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>il relay (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

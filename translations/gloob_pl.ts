@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Jego router albo twój niczego nie wpuszcza. Gospodarz może przekierować port UDP na swoim routerze do swojego komputera (albo włączyć tam UPnP) lub możecie spotkać się w lobby, które oferuje przekaźnik.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Próbuję przekaźnika…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>przez przekaźnik</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>przekaźnik (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

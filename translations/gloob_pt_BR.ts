@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 O roteador dele ou o seu não deixa nada entrar. O anfitrião pode redirecionar uma porta UDP do roteador dele para a máquina dele (ou ligar o UPnP lá), ou vocês podem se encontrar em um lobby que ofereça um relay.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Tentando o relay…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>pelo relay</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>o relay (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

@@ -466,6 +466,18 @@ Their router or yours lets nothing in. The host can forward a UDP port on their 
 
 Его роутер или ваш ничего не пропускает. Создатель матча может пробросить UDP-порт на своём роутере к своей машине (или включить там UPnP), либо вы оба можете встретиться в лобби с ретранслятором.</translation>
     </message>
+    <message>
+        <source>Trying the relay...</source>
+        <translation>Пробуем ретранслятор…</translation>
+    </message>
+    <message>
+        <source>via relay</source>
+        <translation>через ретранслятор</translation>
+    </message>
+    <message>
+        <source>the relay (%1)</source>
+        <translation>ретранслятор (%1)</translation>
+    </message>
 </context>
 <context>
     <name>OnlineDirector</name>

@@ -28,6 +28,8 @@ QString pathTrying(traversal::Path path) {
         return QCoreApplication::translate("LobbyRoute", "Trying the public address...");
     case traversal::Path::upnp:
         return QCoreApplication::translate("LobbyRoute", "Trying the router's forwarded port...");
+    case traversal::Path::relay:
+        return QCoreApplication::translate("LobbyRoute", "Trying the relay...");
     }
     return {};
 }
@@ -40,6 +42,8 @@ QString pathTaken(traversal::Path path) {
         return QCoreApplication::translate("LobbyRoute", "direct");
     case traversal::Path::upnp:
         return QCoreApplication::translate("LobbyRoute", "via forwarded port");
+    case traversal::Path::relay:
+        return QCoreApplication::translate("LobbyRoute", "via relay");
     }
     return {};
 }
@@ -70,6 +74,9 @@ QString nothingReached(const QString& other, const std::vector<traversal::Candid
             ways.append(
                 QCoreApplication::translate("LobbyRoute", "the router's forwarded port (%1)")
                     .arg(where));
+            break;
+        case traversal::Path::relay:
+            ways.append(QCoreApplication::translate("LobbyRoute", "the relay (%1)").arg(where));
             break;
         }
     }
