@@ -33,14 +33,17 @@ public:
     static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
                                             Changed changed, QString& error);
     // Joins over a link the lobby's checks found a way for, already
-    // connecting to `where`; the title says `path`.
+    // connecting to `where`; the title says `path`. The relay, if the way
+    // goes through one, lasts as long as the match.
     static std::unique_ptr<OnlinePlay> joinOver(std::unique_ptr<net::Link> link,
                                                 const QString& where, const QString& path,
+                                                std::unique_ptr<traversal::RelayThread> relay,
                                                 FrontEnd& local, Changed changed);
 
     // A host's way to a lobby's joiner: this machine's candidates gathered
     // from the match's socket, then the joiner's probed (route()->check).
-    // The router's forwarding, if any, lasts as long as this match.
+    // The router's forwarding, and the relay the joiner came through, if
+    // any, last as long as this match.
     void findRoute(std::optional<lobby::ServiceAddress> stun, lobby::LinkRoute::Limits limits);
     // Nothing once the match was agreed on, or without a lobby.
     lobby::LinkRoute* route() const { return route_.get(); }
@@ -90,6 +93,7 @@ private:
     int looks_ = 0;
     int shownPredicting_ = 0; // heartbeats guessed ahead of the other player's input
     std::unique_ptr<traversal::UpnpMapping> mapping_;
+    std::unique_ptr<traversal::RelayThread> relay_;
     // Last: it goes before the link it uses.
     std::unique_ptr<lobby::LinkRoute> route_;
 };
