@@ -77,6 +77,8 @@ private:
     OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where, FrontEnd& local,
                Changed changed);
 
+    // First: it outlives the link, whose goodbye goes through it.
+    std::unique_ptr<traversal::RelayThread> relay_;
     std::unique_ptr<net::Link> link_;
     bool hosting_;
     std::uint16_t port_ = 0;
@@ -93,7 +95,6 @@ private:
     int looks_ = 0;
     int shownPredicting_ = 0; // heartbeats guessed ahead of the other player's input
     std::unique_ptr<traversal::UpnpMapping> mapping_;
-    std::unique_ptr<traversal::RelayThread> relay_;
     // Last: it goes before the link it uses.
     std::unique_ptr<lobby::LinkRoute> route_;
 };
