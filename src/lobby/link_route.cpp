@@ -15,6 +15,11 @@ template <typename T> bool ready(const std::future<T>& future) {
     return future.valid() && future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
+// Where the match's socket sends to reach the other player through the relay.
+traversal::Endpoint forwarderOf(const traversal::TurnRelay& relay) {
+    return {0x7f000001, relay.forwarderPort()};
+}
+
 } // namespace
 
 // The resolver and the router's search may each wait for seconds: both run
@@ -39,6 +44,39 @@ LinkRoute::LinkRoute(net::Link& link, std::optional<ServiceAddress> stun, Limits
 }
 
 LinkRoute::~LinkRoute() = default;
+
+void LinkRoute::useRelay(const RelayService& relay) {
+    const auto server = traversal::parseEndpoint(relay.address.host, relay.address.port);
+    if (!server) {
+        lines_.push_back("the lobby's relay " + relay.address.host + " is not an IPv4 address");
+        return;
+    }
+    std::string error;
+    relay_ = traversal::TurnRelay::open(*server, {relay.username, relay.password}, error);
+    if (!relay_) {
+        lines_.push_back("no relay: " + error);
+    }
+}
+
+// The relay gives up by itself when it does not answer.
+void LinkRoute::stepRelay() {
+    using RelayState = traversal::TurnRelay::State;
+    if (!relay_) {
+        return;
+    }
+    const bool allocating = relay_->state() == RelayState::allocating;
+    relay_->step(traversal::TurnRelay::Clock::now());
+    if (!allocating || relay_->state() == RelayState::allocating) {
+        return;
+    }
+    if (relay_->state() == RelayState::failed) {
+        lines_.push_back("no relay: " + relay_->failure());
+        relay_.reset();
+        return;
+    }
+    ours_.push_back({*relay_->relayed(), traversal::Path::relay});
+    lines_.push_back("the relay lends " + traversal::toString(*relay_->relayed()));
+}
 
 std::vector<Candidate> LinkRoute::candidates() const {
     return toLobby(ours_);
@@ -77,12 +115,15 @@ void LinkRoute::gather() {
             lines_.push_back("no port forwarded by the router: " + forwarded.why);
         }
     }
-    if (state_ == State::gathering && !resolving_.valid() && !asking_ && !forwarding_.valid()) {
+    const bool allocating = relay_ && relay_->state() == traversal::TurnRelay::State::allocating;
+    if (state_ == State::gathering && !resolving_.valid() && !asking_ && !forwarding_.valid() &&
+        !allocating) {
         state_ = State::gathered;
     }
 }
 
 void LinkRoute::step() {
+    stepRelay();
     gather();
     if (state_ != State::checking) {
         return;
@@ -113,7 +154,23 @@ void LinkRoute::check(const std::string& secret, const std::vector<Candidate>& t
         lines_.emplace_back("the other player gave no address to try");
         return;
     }
-    checks_ = std::make_unique<traversal::ConnectivityChecks>(link_, *bytes, theirs_);
+    // The other player may reach only the relayed address, and is let in
+    // there from any of its addresses; its datagrams come from the forwarder.
+    std::vector<traversal::Candidate> probed = theirs_;
+    if (relay_ && relay_->state() == traversal::TurnRelay::State::ready) {
+        std::vector<std::uint32_t> addresses;
+        for (const traversal::Candidate& c : theirs_) {
+            if (std::find(addresses.begin(), addresses.end(), c.where.address) == addresses.end()) {
+                addresses.push_back(c.where.address);
+            }
+        }
+        relay_->relayFor(addresses, link_.port());
+        probed.push_back({forwarderOf(*relay_), traversal::Path::relay});
+    } else {
+        // Lent too late to be offered.
+        relay_.reset();
+    }
+    checks_ = std::make_unique<traversal::ConnectivityChecks>(link_, *bytes, probed);
     checkUntil_ = std::chrono::steady_clock::now() + limits_.path;
     state_ = State::checking;
 }
@@ -123,6 +180,21 @@ std::optional<traversal::Candidate> LinkRoute::found() const {
         return checks_->found()->candidate;
     }
     return std::nullopt;
+}
+
+std::unique_ptr<traversal::RelayThread> LinkRoute::takeRelay() {
+    if (!relay_) {
+        return nullptr;
+    }
+    // When the other machine connected first, it came through the relay if
+    // the relay heard it at all.
+    const auto taken = found();
+    const bool through = taken ? taken->where == forwarderOf(*relay_) : relay_->peer().has_value();
+    if (!through) {
+        relay_.reset();
+        return nullptr;
+    }
+    return std::make_unique<traversal::RelayThread>(std::move(relay_));
 }
 
 std::vector<std::string> LinkRoute::takeLines() {

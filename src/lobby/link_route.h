@@ -5,7 +5,9 @@
 #include "external_services.h"
 #include "lobby_text.h"
 #include "traversal/connectivity_checks.h"
+#include "traversal/relay_thread.h"
 #include "traversal/stun_asking.h"
+#include "traversal/turn_relay.h"
 #include "traversal/upnp.h"
 
 #include <chrono>
@@ -24,8 +26,8 @@ namespace gloob::lobby {
 // The way from the match's socket to the other player's, a step at a time
 // for a window that must keep painting: this machine's candidates gathered
 // (its addresses at once, the public one from STUN, a port its router
-// forwards), then the other's probed until one answers. The caller services
-// the link, and keeps this no longer than the link.
+// forwards, last an address a relay lends), then the other's probed until one answers. The caller
+// services the link, and keeps this no longer than the link.
 class LinkRoute {
 public:
     struct Limits {
@@ -41,6 +43,8 @@ public:
     LinkRoute(const LinkRoute&) = delete;
     LinkRoute& operator=(const LinkRoute&) = delete;
 
+    // Asks `relay` for an address, offered last; right after construction.
+    void useRelay(const RelayService& relay);
     // Sends what is due and takes what the helpers found.
     void step();
     State state() const { return state_; }
@@ -54,6 +58,9 @@ public:
     std::optional<traversal::Candidate> found() const;
     // The router's forwarding, for the length of the match.
     std::unique_ptr<traversal::UpnpMapping> takeMapping() { return std::move(mapping_); }
+    // The relay, on a thread of its own, when the match goes through it;
+    // else nothing, and the relay is released with the route.
+    std::unique_ptr<traversal::RelayThread> takeRelay();
     // What happened, for the log.
     std::vector<std::string> takeLines();
 
@@ -63,6 +70,7 @@ private:
         std::string why;
     };
     void gather();
+    void stepRelay();
 
     net::Link& link_;
     Limits limits_;
@@ -72,6 +80,7 @@ private:
     std::future<Forwarded> forwarding_;
     std::unique_ptr<traversal::StunAsking> asking_;
     std::unique_ptr<traversal::UpnpMapping> mapping_;
+    std::unique_ptr<traversal::TurnRelay> relay_;
     std::vector<traversal::Candidate> theirs_;
     std::unique_ptr<traversal::ConnectivityChecks> checks_;
     std::chrono::steady_clock::time_point checkUntil_;

@@ -43,6 +43,10 @@ std::optional<ServiceAddress> LobbySession::stunServer() const {
     return client_ ? client_->stunServer() : std::nullopt;
 }
 
+std::optional<RelayService> LobbySession::relay() const {
+    return client_ ? client_->relay() : std::nullopt;
+}
+
 bool LobbySession::encrypted() const {
     return client_ && client_->encrypted();
 }

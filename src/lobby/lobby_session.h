@@ -58,6 +58,8 @@ public:
     bool encrypted() const;
     // The STUN server the lobby names, once it said; nothing while away.
     std::optional<ServiceAddress> stunServer() const;
+    // The relay the lobby lends, once it said so.
+    std::optional<RelayService> relay() const;
     // The name the room knows this player by, once in it.
     std::string nick() const;
     // The lobby refused to let this player in, and no more tries are made.

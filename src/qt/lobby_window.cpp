@@ -362,7 +362,7 @@ void LobbyWindow::toggleHosting() {
         hooks_.leave();
         session_->waiting();
     } else if (!hooks_.matchOn() && !joinLink_) {
-        if (const auto port = hooks_.host(stunServer(), limits_)) {
+        if (const auto port = hostWithRoute()) {
             ownMatch_ = true;
             session_->host(pointsToWin(hooks_.settings().matchLength), *port,
                            askFirst_->isChecked());
@@ -407,6 +407,9 @@ void LobbyWindow::startAsking(const QString& nick, bool challenge) {
     lobby::LinkRoute::Limits limits = limits_;
     limits.upnp = std::chrono::milliseconds(0);
     joinRoute_ = std::make_unique<lobby::LinkRoute>(*joinLink_, stunServer(), limits);
+    if (const auto relay = session_->relay()) {
+        joinRoute_->useRelay(*relay);
+    }
     toAsk_ = {asked, challenge};
     showState();
 }
@@ -430,6 +433,15 @@ std::optional<lobby::ServiceAddress> LobbyWindow::stunServer() {
         server = {chosen.left(colon).toStdString(), static_cast<std::uint16_t>(port)};
     }
     return server;
+}
+
+std::optional<std::uint16_t> LobbyWindow::hostWithRoute() {
+    const auto port = hooks_.host(stunServer(), limits_);
+    const auto relay = session_->relay();
+    if (lobby::LinkRoute* route = hostedRoute(); port && route && relay) {
+        route->useRelay(*relay);
+    }
+    return port;
 }
 
 lobby::LinkRoute* LobbyWindow::hostedRoute() const {
@@ -523,10 +535,11 @@ void LobbyWindow::connectFound() {
     const QString name = fromStd(session_->shownName(joinWith_));
     const QString where = QString::fromStdString(traversal::toString(found.where));
     const QString path = pathTaken(found.path);
+    auto relay = joinRoute_->takeRelay();
     joinRoute_.reset();
     std::string error;
     if (joinLink_->connectTo(traversal::toString(found.where, false), found.where.port, error) &&
-        hooks_.joinOver(std::move(joinLink_), where, path)) {
+        hooks_.joinOver(std::move(joinLink_), where, path, std::move(relay))) {
         tell(QObject::tr("%1 reached at %2, %3").arg(name, where, path));
         ownMatch_ = true;
         session_->playing(session_->shownName(joinWith_));
@@ -608,7 +621,7 @@ void LobbyWindow::answer(const std::string& nick, bool challenge, bool yes) {
         if (session_->accept(nick)) {
             session_->playing(name);
         }
-    } else if (const auto port = hooks_.host(stunServer(), limits_)) {
+    } else if (const auto port = hostWithRoute()) {
         if (const lobby::LinkRoute* route = hostedRoute()) {
             session_->offer(route->candidates());
         }

@@ -48,9 +48,10 @@ public:
             host;
         // Joins the match at the address; false when it cannot begin.
         std::function<bool(const QString& address)> join;
-        // Joins over a link the checks found a way for (`where`, by `path`).
+        // Joins over a link the checks found a way for (`where`, by `path`),
+        // through `relay` when the way goes through one.
         std::function<bool(std::unique_ptr<net::Link> link, const QString& where,
-                           const QString& path)>
+                           const QString& path, std::unique_ptr<traversal::RelayThread> relay)>
             joinOver;
         // The hosted match's way to its joiner, while it is being found.
         std::function<lobby::LinkRoute*()> hostedRoute;
@@ -106,6 +107,8 @@ private:
     void answer(const std::string& nick, bool challenge, bool yes);
     void closeQuestion();
     void startAsking(const QString& nick, bool challenge);
+    // Hosts with the lobby's STUN server and relay; the match's port.
+    std::optional<std::uint16_t> hostWithRoute();
     lobby::LinkRoute* hostedRoute() const;
     void stepRoute();
     void stepJoinRoute();

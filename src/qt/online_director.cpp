@@ -164,10 +164,10 @@ std::optional<std::uint16_t> OnlineDirector::hostForLobby(std::optional<lobby::S
 }
 
 bool OnlineDirector::joinOver(std::unique_ptr<net::Link> link, const QString& where,
-                              const QString& path) {
-    return start(
-        OnlinePlay::joinOver(std::move(link), where, path, local_, [this] { hooks_.changed(); }),
-        {});
+                              const QString& path, std::unique_ptr<traversal::RelayThread> relay) {
+    return start(OnlinePlay::joinOver(std::move(link), where, path, std::move(relay), local_,
+                                      [this] { hooks_.changed(); }),
+                 {});
 }
 
 void OnlineDirector::openLobby(const QString& server) {
@@ -185,7 +185,9 @@ void OnlineDirector::openLobby(const QString& server) {
                 .join = [this](const QString& address) { return join(address); },
                 .joinOver =
                     [this](std::unique_ptr<net::Link> link, const QString& where,
-                           const QString& path) { return joinOver(std::move(link), where, path); },
+                           const QString& path, std::unique_ptr<traversal::RelayThread> relay) {
+                        return joinOver(std::move(link), where, path, std::move(relay));
+                    },
                 .hostedRoute = [this]() -> lobby::LinkRoute* {
                     return play_ ? play_->route() : nullptr;
                 },

@@ -49,7 +49,8 @@ public:
     bool host(std::uint16_t port);
     bool join(const QString& address);
     // Joins over the link the lobby found a way for (see OnlinePlay::joinOver).
-    bool joinOver(std::unique_ptr<net::Link> link, const QString& where, const QString& path);
+    bool joinOver(std::unique_ptr<net::Link> link, const QString& where, const QString& path,
+                  std::unique_ptr<traversal::RelayThread> relay);
     void leave();
     // The lobby's window, opened; with a server, signed in to it.
     void openLobby(const QString& server = {});

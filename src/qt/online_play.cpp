@@ -60,10 +60,12 @@ std::unique_ptr<OnlinePlay> OnlinePlay::join(const net::HostAddress& address, Fr
 
 std::unique_ptr<OnlinePlay> OnlinePlay::joinOver(std::unique_ptr<net::Link> link,
                                                  const QString& where, const QString& path,
+                                                 std::unique_ptr<traversal::RelayThread> relay,
                                                  FrontEnd& local, Changed changed) {
     auto play = std::unique_ptr<OnlinePlay>(
         new OnlinePlay(std::move(link), false, where, local, std::move(changed)));
     play->path_ = path;
+    play->relay_ = std::move(relay);
     return play;
 }
 
@@ -117,6 +119,10 @@ bool OnlinePlay::advance() {
     }
     if (route_) {
         mapping_ = route_->takeMapping();
+        relay_ = route_->takeRelay();
+        if (relay_ && path_.isEmpty()) {
+            path_ = pathTaken(traversal::Path::relay);
+        }
         route_.reset();
     }
     net::OnlineSession::Surroundings surroundings;

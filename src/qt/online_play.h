@@ -33,14 +33,17 @@ public:
     static std::unique_ptr<OnlinePlay> join(const net::HostAddress& address, FrontEnd& local,
                                             Changed changed, QString& error);
     // Joins over a link the lobby's checks found a way for, already
-    // connecting to `where`; the title says `path`.
+    // connecting to `where`; the title says `path`. The relay, if the way
+    // goes through one, lasts as long as the match.
     static std::unique_ptr<OnlinePlay> joinOver(std::unique_ptr<net::Link> link,
                                                 const QString& where, const QString& path,
+                                                std::unique_ptr<traversal::RelayThread> relay,
                                                 FrontEnd& local, Changed changed);
 
     // A host's way to a lobby's joiner: this machine's candidates gathered
     // from the match's socket, then the joiner's probed (route()->check).
-    // The router's forwarding, if any, lasts as long as this match.
+    // The router's forwarding, and the relay the joiner came through, if
+    // any, last as long as this match.
     void findRoute(std::optional<lobby::ServiceAddress> stun, lobby::LinkRoute::Limits limits);
     // Nothing once the match was agreed on, or without a lobby.
     lobby::LinkRoute* route() const { return route_.get(); }
@@ -74,6 +77,8 @@ private:
     OnlinePlay(std::unique_ptr<net::Link> link, bool hosting, QString where, FrontEnd& local,
                Changed changed);
 
+    // First: it outlives the link, whose goodbye goes through it.
+    std::unique_ptr<traversal::RelayThread> relay_;
     std::unique_ptr<net::Link> link_;
     bool hosting_;
     std::uint16_t port_ = 0;
