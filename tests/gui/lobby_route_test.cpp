@@ -57,9 +57,10 @@ protected:
         return window;
     }
 
-    // Runs the event loop (and `also`) until `done`, at most 20 s.
+    // Runs the event loop (and `also`) until `done`, at most 60 s: a busy
+    // machine signing two windows in to a real lobby once took over 20 s.
     static bool until(const std::function<bool()>& done, const std::function<void()>& also = {}) {
-        const auto limit = std::chrono::steady_clock::now() + 20s;
+        const auto limit = std::chrono::steady_clock::now() + 60s;
         while (!done() && std::chrono::steady_clock::now() < limit) {
             if (also) {
                 also();
