@@ -31,10 +31,31 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// The trace's lines of what the script did, and of message boxes and the
+// end. The timers' lines, a line a tick, carry nothing from outside and took
+// most of a run's time.
+class InputTrace final : public EngineObserver {
+public:
+    explicit InputTrace(std::ostream& out) : writer_(out) {}
+    void handlerReturned(std::int64_t micros, const Handler& handler,
+                         const FrmGloob& frm) override {
+        if (!handler.timer) {
+            writer_.handlerReturned(micros, handler, frm);
+        }
+    }
+    void messageBoxOpened(std::int64_t micros, std::string_view text) override {
+        writer_.messageBoxOpened(micros, text);
+    }
+    void programEnded(std::int64_t micros) override { writer_.programEnded(micros); }
+
+private:
+    TraceWriter writer_;
+};
+
 void play(const std::vector<ScriptEvent>& events) {
     Discard nowhere;
     std::ostream trace(&nowhere);
-    TraceWriter writer(trace);
+    InputTrace writer(trace);
     ScriptSource script(events);
     HeadlessFrontEnd front(script.inputSource());
     const gloob::testing::BlockTextRasteriser text;
