@@ -8,6 +8,7 @@
 #include "net/protocol.h"
 #include "qt/lobby_window.h"
 #include "qt/main_window.h"
+#include "unused_port.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,9 +19,7 @@
 
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <functional>
@@ -119,25 +118,12 @@ TEST_F(LobbyRoute, TwoWindowsReachEachOtherOverTheProbes) {
     EXPECT_FALSE(bob->lobby()->routeLine()->isVisible()) << "nothing is being tried any more";
 }
 
-// A UDP port on loopback where nobody listens: bound, then let go.
-std::uint16_t silentPort() {
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 // A host that accepts but whose machine never answers a probe: the joiner
 // tries what it was given, then says so once, what was tried and what to
 // do, and waits in the lobby again.
 TEST_F(LobbyRoute, SaysWhatWasTriedWhenNothingAnswers) {
     lobby::LobbySession host(server->lobbyAddress(), "Cid", net::protocolVersion);
-    const std::uint16_t port = silentPort();
+    const std::uint16_t port = testing::unusedLoopbackPort(SOCK_DGRAM);
     const auto serviceHost = [&] {
         host.poll(lobby::LobbySession::Clock::now());
         host.takeEvents();

@@ -3,6 +3,7 @@
 #include "net/protocol.h"
 #include "qt/join_dialog.h"
 #include "qt/lobby_window.h"
+#include "unused_port.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include <netinet/in.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 namespace gloob {
 namespace {
@@ -44,19 +43,6 @@ TEST(LobbyWindow, ListsEachPlayerWithWhatTheyDo) {
     for (const Listed& row : table) {
         EXPECT_EQ(occupantLine(row.occupant, v).toStdString(), row.line);
     }
-}
-
-// A port on loopback where nobody listens: bound, then let go.
-std::uint16_t closedPort() {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
 }
 
 struct Signing {
@@ -101,7 +87,8 @@ TEST(LobbyWindow, SignsInOnlyWithANameAndAServer) {
     EXPECT_TRUE(s.said().contains(QStringLiteral("is no lobby server")));
     EXPECT_TRUE(s.kept.empty());
 
-    s.window->serverField()->setText(QStringLiteral("127.0.0.1:%1").arg(closedPort()));
+    s.window->serverField()->setText(
+        QStringLiteral("127.0.0.1:%1").arg(testing::unusedLoopbackPort(SOCK_STREAM)));
     s.window->signIn();
     ASSERT_NE(s.window->session(), nullptr);
     ASSERT_EQ(s.kept.size(), 1u);
@@ -114,7 +101,8 @@ TEST(LobbyWindow, SignsInOnlyWithANameAndAServer) {
 TEST(LobbyWindow, SaysWhenTheLobbyIsGoneAndTriesAgain) {
     Signing s;
     s.window->nameField()->setText(QStringLiteral("Ann"));
-    s.window->serverField()->setText(QStringLiteral("127.0.0.1:%1").arg(closedPort()));
+    s.window->serverField()->setText(
+        QStringLiteral("127.0.0.1:%1").arg(testing::unusedLoopbackPort(SOCK_STREAM)));
     s.window->signIn();
     ASSERT_NE(s.window->session(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor(

@@ -8,19 +8,12 @@
 #include "traversal/probe.h"
 #include "traversal/stun.h"
 
-#include <gtest/gtest.h>
+#include "changed_bytes.h"
 
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace gloob::traversal {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes changed(Bytes bytes, const std::function<void(Bytes&)>& change) {
-    change(bytes);
-    return bytes;
-}
 
 TEST(Probes, OfThisMatchAreReadAndAnyOtherIgnored) {
     const Secret secret = *secretFromHex("00112233445566778899aabbccddeeff");

@@ -6,19 +6,12 @@
 
 #include "traversal/turn_message.h"
 
-#include <gtest/gtest.h>
+#include "changed_bytes.h"
 
-#include <functional>
+#include <gtest/gtest.h>
 
 namespace gloob::traversal {
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes changed(Bytes bytes, const std::function<void(Bytes&)>& change) {
-    change(bytes);
-    return bytes;
-}
 
 Bytes bytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "changed_bytes.h"
 #include "traversal/endpoint.h"
 
 #include <arpa/inet.h>
@@ -15,7 +16,6 @@
 
 namespace gloob::traversal {
 
-using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t loopback = 0x7F000001;
 
 // A plain UDP socket on loopback: a machine that is no player of the match.
