@@ -182,6 +182,19 @@ std::optional<traversal::Candidate> LinkRoute::found() const {
     return std::nullopt;
 }
 
+traversal::Path LinkRoute::pathFrom(const traversal::Endpoint& peer) const {
+    if (const auto taken = found()) {
+        return taken->path;
+    }
+    if (relay_ && peer == forwarderOf(*relay_)) {
+        return traversal::Path::relay;
+    }
+    const auto offered =
+        std::find_if(theirs_.begin(), theirs_.end(),
+                     [&](const traversal::Candidate& c) { return c.where == peer; });
+    return offered != theirs_.end() ? offered->path : traversal::pathTo(peer.address);
+}
+
 std::unique_ptr<traversal::RelayThread> LinkRoute::takeRelay() {
     if (!relay_) {
         return nullptr;

@@ -56,6 +56,10 @@ public:
     // The other player's candidates being probed.
     const std::vector<traversal::Candidate>& theirs() const { return theirs_; }
     std::optional<traversal::Candidate> found() const;
+    // The way the other machine came, named by its probe's answer, else by
+    // where its connection came from: a machine that connected before any
+    // probe was answered still has its path.
+    traversal::Path pathFrom(const traversal::Endpoint& peer) const;
     // The router's forwarding, for the length of the match.
     std::unique_ptr<traversal::UpnpMapping> takeMapping() { return std::move(mapping_); }
     // The relay, on a thread of its own, when the match goes through it;

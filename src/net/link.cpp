@@ -86,6 +86,13 @@ void Link::watchSocket() {
     host_->intercept = intercept;
 }
 
+std::optional<std::pair<std::uint32_t, std::uint16_t>> Link::peerAddress() const {
+    if (!connected()) {
+        return std::nullopt;
+    }
+    return std::pair{ENET_NET_TO_HOST_32(peer_->address.host), peer_->address.port};
+}
+
 int Link::intercept(ENetHost* host, ENetEvent*) {
     Link* link = nullptr;
     {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 typedef struct _ENetHost ENetHost;
@@ -54,6 +55,9 @@ public:
     virtual bool connected() const { return peer_ != nullptr && connected_; }
     // The peer went away (it disconnected, or ENet gave up on it).
     virtual bool lost() const { return lost_; }
+    // Where the peer's datagrams come from (IPv4 and port, host order), once
+    // it connected.
+    std::optional<std::pair<std::uint32_t, std::uint16_t>> peerAddress() const;
 
     // Waits up to `waitMillis` for the network, then returns the messages
     // that arrived from the peer, each decoded; bad ones are dropped.

@@ -118,11 +118,11 @@ bool OnlinePlay::advance() {
         break;
     }
     if (route_) {
+        if (const auto peer = link_->peerAddress(); peer && path_.isEmpty()) {
+            path_ = pathTaken(route_->pathFrom({peer->first, peer->second}));
+        }
         mapping_ = route_->takeMapping();
         relay_ = route_->takeRelay();
-        if (relay_ && path_.isEmpty()) {
-            path_ = pathTaken(traversal::Path::relay);
-        }
         route_.reset();
     }
     net::OnlineSession::Surroundings surroundings;
