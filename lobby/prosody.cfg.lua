@@ -62,7 +62,10 @@ if stun_port > 0 and turn_secret ~= "" then
     turn_external_secret = turn_secret
     turn_external_host = ENV_GLOOB_LOBBY_STUN_HOST or domain
     turn_external_port = stun_port
-    turn_external_ttl = 3600
+    -- A password is good for a day: the relay checks it again at every
+    -- renewal during a match, and players ask for a new one when half the
+    -- day has passed.
+    turn_external_ttl = tonumber(ENV_GLOOB_LOBBY_RELAY_TTL or "86400") or 86400
 elseif stun_port > 0 then
     table.insert(modules, "external_services")
     external_services = {

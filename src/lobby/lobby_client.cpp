@@ -215,6 +215,11 @@ void LobbyClient::service(int waitMillis) {
     if (status_ != Status::closed) {
         runOnce(ctx_, static_cast<unsigned long>(std::max(0, waitMillis)));
     }
+    if (askServicesAgain_ && status_ == Status::inRoom &&
+        std::chrono::system_clock::now() >= *askServicesAgain_) {
+        askServicesAgain_.reset();
+        sendRaw(askServices(address_.domain(), servicesQuestion));
+    }
 }
 
 std::string LobbyClient::jid() const {
@@ -592,9 +597,18 @@ void LobbyClient::services(xmpp_stanza_t* answer) {
     auto relay = relayFromServices(answer);
     if (auto* service = std::get_if<RelayService>(&relay)) {
         reachable(service->address);
+        if (!relay_ || relay_->address != service->address) {
+            line("the lobby names a relay at " + service->address.host + ":" +
+                 std::to_string(service->address.port));
+        }
         relay_ = std::move(*service);
-        line("the lobby names a relay at " + relay_->address.host + ":" +
-             std::to_string(relay_->address.port));
+        if (relay_->expires != 0) {
+            const auto now = std::chrono::system_clock::now();
+            const auto left =
+                std::chrono::system_clock::time_point(std::chrono::seconds(relay_->expires)) - now;
+            askServicesAgain_ = now + std::max<std::chrono::system_clock::duration>(
+                                          std::chrono::seconds(1), left / 2);
+        }
     } else if (!std::get<std::string>(relay).empty()) {
         line("the lobby's relay was not understood: " + std::get<std::string>(relay));
     }

@@ -5,6 +5,7 @@
 #include "external_services.h"
 #include "lobby_text.h"
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -101,7 +102,9 @@ public:
     std::optional<std::string> localAddress() const;
     // The STUN server the lobby names, once it answered.
     const std::optional<ServiceAddress>& stunServer() const { return stunServer_; }
-    // The relay the lobby lends with a password for a while, once it answered.
+    // The relay the lobby lends with a password for a while, once it
+    // answered; asked again when half that while has passed, so that a match
+    // begun at any time keeps a password the relay takes.
     const std::optional<RelayService>& relay() const { return relay_; }
     // Whether the lobby answered the question for its services at all.
     bool servicesAnswered() const { return servicesAnswered_; }
@@ -156,6 +159,7 @@ private:
     std::optional<ServiceAddress> stunServer_;
     std::optional<RelayService> relay_;
     bool servicesAnswered_ = false;
+    std::optional<std::chrono::system_clock::time_point> askServicesAgain_;
 };
 
 } // namespace gloob::lobby

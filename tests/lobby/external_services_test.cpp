@@ -146,9 +146,33 @@ TEST(ExternalServices, TheLobbyLendsItsRelayWithAPasswordOfTheSharedSecret) {
     const auto now = std::chrono::duration_cast<std::chrono::seconds>(
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
-    EXPECT_GT(relay.expires, now + 3000) << "good for an hour";
-    EXPECT_LE(relay.expires, now + 3700);
+    EXPECT_GT(relay.expires, now + 86000) << "good for a day";
+    EXPECT_LE(relay.expires, now + 86500);
     EXPECT_EQ(client.stunServer(), (ServiceAddress{"127.0.0.1", 3478}));
+}
+
+// A player who stays in the lobby longer than a password lasts still has one
+// the relay takes when a match begins.
+TEST(ExternalServices, APlayerAsksForANewRelayPasswordBeforeTheOldOneRunsOut) {
+    if (!testing::prosodyInstalled()) {
+        GTEST_SKIP() << "prosody is not installed (scripts/install-deps.sh test installs it)";
+    }
+    testing::LobbyServer server(0, false, 4);
+    ASSERT_EQ(server.failure(), "");
+    LobbyClient client(server.lobbyAddress(), "Ann", PlayerState{});
+    for (int i = 0; i < 500 && !client.relay(); ++i) {
+        client.service(10);
+    }
+    ASSERT_TRUE(client.relay());
+    const std::int64_t first = client.relay()->expires;
+    // Asked again 2 s on, half of its 4: the new password lasts longer.
+    for (int i = 0; i < 400 && client.relay()->expires == first; ++i) {
+        client.service(10);
+    }
+    EXPECT_GT(client.relay()->expires, first);
+    EXPECT_EQ(client.relay()->password,
+              traversal::sharedSecretCredentials(testing::relaySecret, "", client.relay()->expires)
+                  .password);
 }
 
 } // namespace

@@ -49,7 +49,7 @@ bool prosodyInstalled() {
     return std::system("command -v prosody >/dev/null 2>&1") == 0;
 }
 
-LobbyServer::LobbyServer(std::uint16_t port, bool accounts) : port_(port) {
+LobbyServer::LobbyServer(std::uint16_t port, bool accounts, int relaySeconds) : port_(port) {
     dir_ =
         fs::path(::testing::TempDir()) / ("lobby_" + std::to_string(getpid()) + "_" +
                                           std::to_string(reinterpret_cast<std::uintptr_t>(this)));
@@ -65,6 +65,9 @@ LobbyServer::LobbyServer(std::uint16_t port, bool accounts) : port_(port) {
         "GLOOB_LOBBY_STUN_PORT=3478", "GLOOB_LOBBY_TURN_SECRET=" + std::string(relaySecret)};
     if (accounts) {
         environment_.push_back("GLOOB_LOBBY_AUTH=internal_hashed");
+    }
+    if (relaySeconds > 0) {
+        environment_.push_back("GLOOB_LOBBY_RELAY_TTL=" + std::to_string(relaySeconds));
     }
     server_ = std::make_unique<net::testing::ChildProcess>(
         "prosody", std::vector<std::string>{"-F", "--config", GLOOB_LOBBY_CONFIG},

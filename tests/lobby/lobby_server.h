@@ -28,8 +28,9 @@ bool prosodyInstalled();
 class LobbyServer {
 public:
     // On `port`, or on a free one; with `accounts`, players sign in with
-    // an account rather than anonymously.
-    explicit LobbyServer(std::uint16_t port = 0, bool accounts = false);
+    // an account rather than anonymously; relay passwords good for
+    // `relaySeconds` (0: the lobby's own choice).
+    explicit LobbyServer(std::uint16_t port = 0, bool accounts = false, int relaySeconds = 0);
     ~LobbyServer();
     LobbyServer(const LobbyServer&) = delete;
     LobbyServer& operator=(const LobbyServer&) = delete;
