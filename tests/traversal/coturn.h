@@ -22,14 +22,15 @@ namespace gloob::traversal {
 inline constexpr std::string_view coturnSecret = "relay-test-secret";
 
 // coturn on 127.0.0.1 with a configuration and log of its own, for as long
-// as this lives.
+// as this lives; with `nonceSeconds`, its nonces go stale that soon.
 class Coturn {
 public:
-    Coturn() {
+    explicit Coturn(int nonceSeconds = 0) {
         if (!std::filesystem::exists("/usr/bin/turnserver")) {
             return;
         }
-        dir_ = std::filesystem::temp_directory_path() / ("gloob-turn-" + std::to_string(getpid()));
+        dir_ = std::filesystem::temp_directory_path() /
+               ("gloob-turn-" + std::to_string(getpid()) + "-" + std::to_string(++made()));
         std::filesystem::create_directories(dir_);
         {
             // A port nobody holds now: the system's pick for a socket just closed.
@@ -43,6 +44,10 @@ public:
                "simple-log\nno-stdout-log\nlog-file="
             << (dir_ / "turn.log").string() << "\npidfile=" << (dir_ / "turn.pid").string()
             << "\nuserdb=" << (dir_ / "turndb").string() << "\n";
+        if (nonceSeconds > 0) {
+            std::ofstream(dir_ / "turnserver.conf", std::ios::app)
+                << "stale-nonce=" << nonceSeconds << "\nverbose\n";
+        }
         pid_ = fork();
         if (pid_ == 0) {
             const std::string config = (dir_ / "turnserver.conf").string();
@@ -74,6 +79,11 @@ public:
     }
 
 private:
+    static int& made() {
+        static int count = 0;
+        return count;
+    }
+
     std::filesystem::path dir_;
     std::uint16_t port_ = 0;
     pid_t pid_ = -1;

@@ -107,6 +107,35 @@ TEST_F(TurnRelayTest, DatagramsCrossTheRelayBothWaysAndOnlyFromTheOtherPlayer) {
     EXPECT_GE(relay->stats().bytesFromPeer, first.size() + again.size());
 }
 
+// A relay whose nonces last a second answers a permission asked later with
+// 438 and a new nonce: asked again with it, the match goes on.
+TEST_F(TurnRelayTest, AStaleNonceIsTakenAndTheRequestAskedAgain) {
+    const Coturn shortNonces(1);
+    std::string error;
+    const auto relay = TurnRelay::open(shortNonces.where(), credentials(), error);
+    ASSERT_TRUE(relay) << error;
+    ASSERT_TRUE(stepUntil(*relay, [&] { return relay->state() != TurnRelay::State::allocating; }));
+    ASSERT_EQ(relay->state(), TurnRelay::State::ready) << relay->failure();
+    // coturn tells the time in whole seconds: its nonce is surely stale after three.
+    const auto stale = std::chrono::steady_clock::now() + 3s;
+    while (std::chrono::steady_clock::now() < stale) {
+        relay->step(TurnRelay::Clock::now());
+        std::this_thread::sleep_for(20ms);
+    }
+
+    const Stranger link;
+    const Stranger player;
+    relay->relayFor({loopback}, link.where().port);
+    std::optional<Bytes> heard;
+    stepUntil(*relay, [&] {
+        player.send({'h', 'i'}, *relay->relayed());
+        return (heard = link.receive()).has_value();
+    });
+    EXPECT_EQ(heard, (Bytes{'h', 'i'})) << relay->failure();
+    EXPECT_EQ(relay->state(), TurnRelay::State::ready);
+    EXPECT_NE(shortNonces.log().find("438"), std::string::npos) << "the nonce went stale";
+}
+
 TEST_F(TurnRelayTest, CredentialsTheRelayDoesNotTakeAreRefusedWithItsReason) {
     const struct {
         const char* what;
