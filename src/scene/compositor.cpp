@@ -314,6 +314,8 @@ std::vector<PixelBox> Compositor::update(ShownFrame& frame) const {
     std::vector<std::uint32_t> before;
     for (const PixelBox& box : boxes) {
         before.clear();
+        before.reserve(static_cast<std::size_t>(std::max(0, box.width())) *
+                       static_cast<std::size_t>(std::max(0, box.height())));
         for (int y = box.y0; y < box.y1; ++y) {
             before.insert(before.end(), &frame.image.at(box.x0, y),
                           &frame.image.at(box.x0, y) + box.width());
