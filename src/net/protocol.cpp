@@ -20,7 +20,12 @@ enum class WireKind : std::uint8_t { keyDown = 1, keyUp, clickPlay, clickExit, m
 
 class Writer {
 public:
-    explicit Writer(MessageType type) { u8(static_cast<std::uint8_t>(type)); }
+    // Room for any message but a frame of many events, made once: grown
+    // byte by byte, a frame was reallocated six times.
+    explicit Writer(MessageType type) {
+        bytes_.reserve(64);
+        u8(static_cast<std::uint8_t>(type));
+    }
     void u8(std::uint8_t v) { bytes_.push_back(v); }
     void u16(std::uint16_t v) {
         u8(static_cast<std::uint8_t>(v >> 8));
