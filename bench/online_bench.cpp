@@ -16,8 +16,8 @@
 #include "online_run.h"
 #include "relay.h"
 #include "script/script.h"
+#include "unused_port.h"
 
-#include <netinet/in.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -57,18 +57,6 @@ std::vector<ScriptEvent> busyScript(bool hosting) {
     }
     std::istringstream in(text.str());
     return std::get<std::vector<ScriptEvent>>(parseScript(in));
-}
-
-std::uint16_t freeUdpPort() {
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
 }
 
 // Runs one peer in a child process; its summary goes to `statsPath`.
@@ -158,7 +146,7 @@ int main(int argc, char** argv) {
     }
     int failures = 0;
     for (const int rtt : roundTrips) {
-        const std::uint16_t hostPort = freeUdpPort();
+        const std::uint16_t hostPort = testing::unusedLoopbackPort(SOCK_DGRAM);
         const std::string dir = "/tmp/gloob_online_bench_" + std::to_string(getpid());
         const std::string hostStats = dir + "_host", joinStats = dir + "_join";
         sim::OnlineOptions host;
