@@ -21,14 +21,15 @@ logs=build/fuzz/logs
 mkdir -p "$logs"
 
 fuzz_one() {
-    local target=$1 runs=$2 build=$3 logs=$4 limit=()
+    local target=$1 runs=$2 build=$3 logs=$4 processes=$5 limit=() fork=()
     [ -n "${MAX_SECONDS:-}" ] && limit=(-max_total_time="$MAX_SECONDS")
+    [ "$processes" -gt 1 ] && fork=(-fork="$processes")
     local found=$build/found/$target artifacts=$build/artifacts/$target/
     mkdir -p "$found" "$artifacts"
     local dict=()
     [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
     local began=$SECONDS
-    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${limit[@]}" -runs="$runs" -print_final_stats=1 \
+    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${limit[@]}" "${fork[@]}" -runs="$runs" -print_final_stats=1 \
         -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
         >"$logs/$target.log" 2>&1 || true
     echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
@@ -38,10 +39,12 @@ fuzz_one() {
 # gives the whole report.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-malloc_context_size=0:quarantine_size_mb=16}
 export -f fuzz_one
+processes=$(($(nproc) / ${#targets[@]}))
+[ "$processes" -ge 1 ] || processes=1
 # All at once, sharing the cores: each target's MAX_SECONDS then runs from
 # the same start.
 printf '%s\n' "${targets[@]}" |
-    xargs -P "${#targets[@]}" -I{} bash -c "fuzz_one {} $runs $build $logs"
+    xargs -P "${#targets[@]}" -I{} bash -c "fuzz_one {} $runs $build $logs $processes"
 
 status=0
 printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' target runs runs/s cov ft "new entries" crashes seconds
@@ -52,9 +55,23 @@ for target in "${targets[@]}"; do
     cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
     ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
     crashes=$(find "$build/artifacts/$target" -type f | wc -l)
+    seconds=$(sed -n 's/^seconds: //p' "$log")
+    if grep -q '^INFO: -fork=' "$log"; then
+        # Forked, the parent writes a line a job: "#RUNS: cov: C ft: F corp: N ...".
+        executed=$(sed -n 's/^#\([0-9]*\): cov:.*/\1/p' "$log" | tail -n 1)
+        seeds=$(sed -n 's/^INFO: -fork=[0-9]*: \([0-9]*\) seed inputs.*/\1/p' "$log")
+        corpus=$(sed -n 's/^#[0-9]*: .* corp: \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+        rate=$((${executed:-0} / (${seconds:-0} > 0 ? ${seconds:-0} : 1)))
+        added=$((${corpus:-0} - ${seeds:-0}))
+        failed=$(sed -n 's|^#[0-9]*: .* oom/timeout/crash: [0-9]*/[0-9]*/\([0-9]*\).*|\1|p' "$log" | tail -n 1)
+        crashes=$((crashes > ${failed:-0} ? crashes : ${failed:-0}))
+    else
+        executed=$(stat number_of_executed_units)
+        rate=$(stat average_exec_per_sec)
+        added=$(stat new_units_added)
+    fi
     printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' "$target" \
-        "$(stat number_of_executed_units)" "$(stat average_exec_per_sec)" "${cov:-?}" "${ft:-?}" \
-        "$(stat new_units_added)" "$crashes" "$(sed -n 's/^seconds: //p' "$log")"
+        "$executed" "$rate" "${cov:-?}" "${ft:-?}" "$added" "$crashes" "$seconds"
     if [ "$crashes" -gt 0 ] || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "$log"; then
         echo "  $target: see $log and $build/artifacts/$target/" >&2
         status=1
