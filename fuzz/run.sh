@@ -26,10 +26,12 @@ fuzz_one() {
     [ "$processes" -gt 1 ] && fork=(-fork="$processes")
     local found=$build/found/$target artifacts=$build/artifacts/$target/
     mkdir -p "$found" "$artifacts"
-    local dict=()
+    local dict=() flags=()
     [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
+    # A target's own libFuzzer flags, one a line, with why in comments.
+    [ -f "fuzz/$target.flags" ] && mapfile -t flags < <(grep -v '^#' "fuzz/$target.flags")
     local began=$SECONDS
-    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${limit[@]}" "${fork[@]}" -runs="$runs" -print_final_stats=1 \
+    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${flags[@]}" "${limit[@]}" "${fork[@]}" -runs="$runs" -print_final_stats=1 \
         -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
         >"$logs/$target.log" 2>&1 || true
     echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
