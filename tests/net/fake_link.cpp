@@ -55,7 +55,7 @@ void FakeLink::send(const Message& message, bool) {
         return;
     }
     // Sent bytes are not counted: encoding every message only for that
-    // took a twentieth of each session the fuzzer plays.
+    // took a tenth of each session the fuzzer plays.
     sent_.push_back(message);
     if (sent_.size() > keptSent) {
         sent_.pop_front();
