@@ -7,7 +7,8 @@
 # first screen and during a match, how long a key takes to reach the main
 # tick that moves its player (the game's own report) and to reach the screen
 # (read back by bench's key_to_pixel), CPU use while a match runs, and peak
-# memory. Usage: bench/measure_window.sh [BUILD_DIR]
+# memory; first, what a heartbeat that does nothing costs here (bench's
+# idle_ticker). Usage: bench/measure_window.sh [BUILD_DIR]
 set -euo pipefail
 
 build=${1:-build/release}
@@ -145,6 +146,20 @@ measure() {
 }
 
 echo "load before: $(uptime | sed 's/.*load average/load average/')"
-measure "written size" 1280x1024 0 1.5
-measure "full screen" 1920x1080 1 4
+# The floor under the CPU figures: a heartbeat alone, waking and doing nothing.
+ticker=$build/bench/idle_ticker
+if [ -x "$ticker" ]; then
+    "$ticker" 5 &
+    tick=$!
+    sleep 0.5
+    tick_before=$(cpu_ns "$tick")
+    tick_start=$(date +%s%N)
+    sleep 4
+    tick_cpu=$(awk -v t=$(($(cpu_ns "$tick") - tick_before)) -v ns=$(($(date +%s%N) - tick_start)) \
+        'BEGIN { printf "%.2f", 100 * t / ns }')
+    wait "$tick"
+    echo "a 64 Hz heartbeat that does nothing else (idle_ticker): ${tick_cpu} % of one core"
+fi
+measure "written size" 1280x1024 0 1
+measure "full screen" 1920x1080 1 1
 echo "load after: $(uptime | sed 's/.*load average/load average/')"

@@ -29,7 +29,7 @@ fuzz_one() {
     local dict=() flags=()
     [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
     # A target's own libFuzzer flags, one a line, with why in comments.
-    [ -f "fuzz/$target.flags" ] && mapfile -t flags < <(grep -v '^#' "fuzz/$target.flags")
+    [ -f "fuzz/$target.flags" ] && mapfile -t flags < <(grep -Ev '^(#|\s*$)' "fuzz/$target.flags")
     local began=$SECONDS
     nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${flags[@]}" "${limit[@]}" "${fork[@]}" -runs="$runs" -print_final_stats=1 \
         -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
