@@ -6,7 +6,9 @@
 # once on the machine's cores, each from its committed corpus plus what
 # earlier runs found (build/fuzz/found), and prints per target: runs, runs a
 # second, coverage, new corpus entries, crashes and time. MAX_SECONDS, when
-# set, stops each target after that long whatever its runs.
+# set, stops each target after that long whatever its runs. Fewer targets
+# than cores share the spare ones: a target alone on two cores runs in two
+# processes, RUNS counting their inputs together.
 #   fuzz/run.sh [RUNS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,20 +23,30 @@ logs=build/fuzz/logs
 mkdir -p "$logs"
 
 fuzz_one() {
-    local target=$1 runs=$2 build=$3 logs=$4 processes=$5 limit=() fork=()
+    local target=$1 runs=$2 build=$3 logs=$4 processes=$5 limit=()
     [ -n "${MAX_SECONDS:-}" ] && limit=(-max_total_time="$MAX_SECONDS")
-    [ "$processes" -gt 1 ] && fork=(-fork="$processes")
     local found=$build/found/$target artifacts=$build/artifacts/$target/
     mkdir -p "$found" "$artifacts"
     local dict=() flags=()
     [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
     # A target's own libFuzzer flags, one a line, with why in comments.
     [ -f "fuzz/$target.flags" ] && mapfile -t flags < <(grep -Ev '^(#|\s*$)' "fuzz/$target.flags")
-    local began=$SECONDS
-    nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${flags[@]}" "${limit[@]}" "${fork[@]}" -runs="$runs" -print_final_stats=1 \
-        -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" \
-        >"$logs/$target.log" 2>&1 || true
-    echo "seconds: $((SECONDS - began))" >>"$logs/$target.log"
+    rm -f "$logs/$target.log" "$logs/$target".[0-9]*.log
+    local began=$SECONDS one log pids=()
+    # Several processes share the work and the found folder, each taking up
+    # what the others found (libFuzzer reloads the folder every second).
+    for one in $(seq "$processes"); do
+        log=$logs/$target.log
+        [ "$processes" -gt 1 ] && log=$logs/$target.$one.log
+        nice -n 19 "$build/${target}_fuzz" "${dict[@]}" "${flags[@]}" "${limit[@]}" \
+            -runs=$(((runs + processes - one) / processes)) -print_final_stats=1 \
+            -artifact_prefix="$artifacts" "$found" "fuzz/corpus/$target" >"$log" 2>&1 &
+        pids+=($!)
+    done
+    wait "${pids[@]}" || true
+    for log in "$logs/$target.log" "$logs/$target".[0-9]*.log; do
+        if [ -f "$log" ]; then echo "seconds: $((SECONDS - began))" >>"$log"; fi
+    done
 }
 # Allocations without their stacks, and a smaller quarantine: settings files
 # run twice as fast. A crash's input is kept; replaying it through its target
@@ -51,31 +63,17 @@ printf '%s\n' "${targets[@]}" |
 status=0
 printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' target runs runs/s cov ft "new entries" crashes seconds
 for target in "${targets[@]}"; do
-    log=$logs/$target.log
-    stat() { sed -n "s/^stat::$1: *//p" "$log" | tail -n 1; }
-    last=$(grep -E '^#[0-9]+.*(DONE|cov:)' "$log" | tail -n 1 || true)
-    cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
-    ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
+    target_logs=("$logs/$target.log")
+    [ -f "$logs/$target.log" ] || target_logs=("$logs/$target".[0-9]*.log)
+    # Summed over the processes that shared the target; coverage is the most any reached.
+    sum() { sed -n "s/^stat::$1: *//p" "${target_logs[@]}" | awk '{ s += $1 } END { print s + 0 }'; }
+    most() { grep -hE '^#[0-9]+.*(DONE|cov:)' "${target_logs[@]}" | sed -n "s/.* $1: \([0-9]*\).*/\1/p" | sort -n | tail -n 1; }
     crashes=$(find "$build/artifacts/$target" -type f | wc -l)
-    seconds=$(sed -n 's/^seconds: //p' "$log")
-    if grep -q '^INFO: -fork=' "$log"; then
-        # Forked, the parent writes a line a job: "#RUNS: cov: C ft: F corp: N ...".
-        executed=$(sed -n 's/^#\([0-9]*\): cov:.*/\1/p' "$log" | tail -n 1)
-        seeds=$(sed -n 's/^INFO: -fork=[0-9]*: \([0-9]*\) seed inputs.*/\1/p' "$log")
-        corpus=$(sed -n 's/^#[0-9]*: .* corp: \([0-9]*\).*/\1/p' "$log" | tail -n 1)
-        rate=$((${executed:-0} / (${seconds:-0} > 0 ? ${seconds:-0} : 1)))
-        added=$((${corpus:-0} - ${seeds:-0}))
-        failed=$(sed -n 's|^#[0-9]*: .* oom/timeout/crash: [0-9]*/[0-9]*/\([0-9]*\).*|\1|p' "$log" | tail -n 1)
-        crashes=$((crashes > ${failed:-0} ? crashes : ${failed:-0}))
-    else
-        executed=$(stat number_of_executed_units)
-        rate=$(stat average_exec_per_sec)
-        added=$(stat new_units_added)
-    fi
     printf '%-9s %12s %10s %8s %8s %12s %8s %9s\n' "$target" \
-        "$executed" "$rate" "${cov:-?}" "${ft:-?}" "$added" "$crashes" "$seconds"
-    if [ "$crashes" -gt 0 ] || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "$log"; then
-        echo "  $target: see $log and $build/artifacts/$target/" >&2
+        "$(sum number_of_executed_units)" "$(sum average_exec_per_sec)" "$(most cov)" "$(most ft)" \
+        "$(sum new_units_added)" "$crashes" "$(sed -n 's/^seconds: //p' "${target_logs[0]}")"
+    if [ "$crashes" -gt 0 ] || grep -qE 'ERROR: (libFuzzer|AddressSanitizer|LeakSanitizer)|runtime error' "${target_logs[@]}"; then
+        echo "  $target: see ${target_logs[*]} and $build/artifacts/$target/" >&2
         status=1
     fi
 done
