@@ -44,12 +44,13 @@ fuzz-test: test-deps
 	@ctest --preset fuzz -j $(JOBS)
 
 # Every fuzz target for RUNS inputs, in parallel on the cores (MAX_SECONDS
-# stops each one sooner).
+# stops each one sooner; TARGETS=session runs only that one).
 RUNS ?= 10000000
+TARGETS ?=
 fuzz: test-deps
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
-	@MAX_SECONDS=$(MAX_SECONDS) bash fuzz/run.sh $(RUNS)
+	@MAX_SECONDS=$(MAX_SECONDS) bash fuzz/run.sh $(RUNS) $(TARGETS)
 
 # The online soak at length: SOAK_MINUTES of game time (an hour) between two
 # gloob-sim processes through the tests' hostile relay.
