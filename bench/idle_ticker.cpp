@@ -4,6 +4,8 @@
 // the game's heartbeat costs on this machine before the game does any work.
 // On a virtual machine a wake from idle costs far more than on bare metal,
 // and bench/measure_window.sh prints this beside the game's own CPU.
+#include "app/heartbeat.h"
+
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -18,10 +20,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: idle_ticker SECONDS\n");
         return 1;
     }
-    // The game's heartbeat: 15,625 microseconds.
-    const itimerspec every{{0, 15'625'000}, {0, 15'625'000}};
+    constexpr long nanos = gloob::heartbeatMicros * 1000;
+    const itimerspec every{{0, nanos}, {0, nanos}};
     timerfd_settime(timer, 0, &every, nullptr);
-    for (long beat = 0; beat < seconds * 64; ++beat) {
+    for (long beat = 0; beat < seconds * 1'000'000 / gloob::heartbeatMicros; ++beat) {
         std::uint64_t expirations = 0;
         if (read(timer, &expirations, sizeof expirations) != sizeof expirations) {
             return 1;

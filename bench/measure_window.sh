@@ -60,6 +60,8 @@ wait_for_line() { # pattern, count, seconds
 }
 # CPU time of every thread of a process so far, in nanoseconds, as the scheduler counts it.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }'; }
+# percent_of_core CPU_NS WALL_NS: CPU time over wall time, in % of one core.
+percent_of_core() { awk -v t="$1" -v ns="$2" 'BEGIN { printf "%.2f", 100 * t / ns }'; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/court_on_screen.sh"
 
@@ -88,8 +90,7 @@ measure() {
     idle_before=$(cpu_ns "$game")
     idle_start=$(date +%s%N)
     sleep 3
-    idle_cpu=$(awk -v t=$(($(cpu_ns "$game") - idle_before)) -v ns=$(($(date +%s%N) - idle_start)) \
-        'BEGIN { printf "%.2f", 100 * t / ns }')
+    idle_cpu=$(percent_of_core $(($(cpu_ns "$game") - idle_before)) $(($(date +%s%N) - idle_start)))
     locate_court
     click_court 336 444
     sleep 2.5
@@ -107,8 +108,7 @@ measure() {
     match_after=$(cpu_ns "$game")
     match_end=$(date +%s%N)
     local cpu
-    cpu=$(awk -v t=$((match_after - match_before)) -v ns=$((match_end - match_start)) \
-        'BEGIN { printf "%.2f", 100 * t / ns }')
+    cpu=$(percent_of_core $((match_after - match_before)) $((match_end - match_start)))
 
     # Key to pixel, in rounds, so that a match that ends is started again.
     : >"$work/delays"
@@ -155,8 +155,7 @@ if [ -x "$ticker" ]; then
     tick_before=$(cpu_ns "$tick")
     tick_start=$(date +%s%N)
     sleep 4
-    tick_cpu=$(awk -v t=$(($(cpu_ns "$tick") - tick_before)) -v ns=$(($(date +%s%N) - tick_start)) \
-        'BEGIN { printf "%.2f", 100 * t / ns }')
+    tick_cpu=$(percent_of_core $(($(cpu_ns "$tick") - tick_before)) $(($(date +%s%N) - tick_start)))
     wait "$tick"
     echo "a 64 Hz heartbeat that does nothing else (idle_ticker): ${tick_cpu} % of one core"
 fi
