@@ -97,21 +97,11 @@ std::uint32_t Peer::sessionNow() const {
 }
 
 const InputFrame* Peer::ourFrame() const {
-    for (auto m = link->sent().rbegin(); m != link->sent().rend(); ++m) {
-        if (const auto* frame = std::get_if<InputFrame>(&*m)) {
-            return frame;
-        }
-    }
-    return nullptr;
+    return link->lastFrame();
 }
 
 const Ping* Peer::ourPing() const {
-    for (auto m = link->sent().rbegin(); m != link->sent().rend(); ++m) {
-        if (const auto* ping = std::get_if<Ping>(&*m)) {
-            return ping;
-        }
-    }
-    return nullptr;
+    return link->lastPing();
 }
 
 // A frame as an honest peer would make it, near this machine's own

@@ -56,9 +56,15 @@ void FakeLink::send(const Message& message, bool) {
     }
     // Sent bytes are not counted: encoding every message only for that
     // took a tenth of each session the fuzzer plays.
-    sent_.push_back(message);
-    if (sent_.size() > keptSent) {
-        sent_.pop_front();
+    // Only what the fuzzer's peer answers to is kept: a list of the latest
+    // 64 messages, copied at every send, took a seventh of its time.
+    ++sentCount_;
+    if (const auto* frame = std::get_if<InputFrame>(&message)) {
+        lastFrame_ = *frame;
+        lastFrameAt_ = sentCount_;
+    } else if (const auto* ping = std::get_if<Ping>(&message)) {
+        lastPing_ = *ping;
+        lastPingAt_ = sentCount_;
     }
 }
 

@@ -7,8 +7,8 @@
 
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace gloob::net::testing {
@@ -50,14 +50,23 @@ public:
     void close(int) override { closed_ = true; }
     const LinkStats& stats() const override { return stats_; }
 
-    // The latest messages this machine sent, oldest first.
-    const std::deque<Message>& sent() const { return sent_; }
+    // The latest input frame and ping this machine sent, if either was among
+    // its last 64 messages.
+    const InputFrame* lastFrame() const { return recent(lastFrame_, lastFrameAt_); }
+    const Ping* lastPing() const { return recent(lastPing_, lastPingAt_); }
     bool closed() const { return closed_; }
 
 private:
-    static constexpr std::size_t keptSent = 64;
+    static constexpr std::uint64_t keptSent = 64;
+    template <typename M> const M* recent(const std::optional<M>& message, std::uint64_t at) const {
+        return message && sentCount_ - at < keptSent ? &*message : nullptr;
+    }
     Feed feed_;
-    std::deque<Message> sent_;
+    std::uint64_t sentCount_ = 0;
+    std::optional<InputFrame> lastFrame_;
+    std::uint64_t lastFrameAt_ = 0;
+    std::optional<Ping> lastPing_;
+    std::uint64_t lastPingAt_ = 0;
     bool lost_ = false;
     bool closed_ = false;
     LinkStats stats_;
