@@ -8,9 +8,6 @@ namespace gloob::ladder {
 
 namespace {
 
-// It acts on what it saw this many heartbeats ago: about 190 ms, a person's
-// reaction.
-constexpr std::size_t reactionDelay = 12;
 // The jumper jumps when the ball, coming down over its body, is this close
 // above its head: about when a jump meets it rising.
 constexpr float jumpWhenWithin = 900;
@@ -26,9 +23,10 @@ std::string_view nameOf(Reference reference) {
     return reference == Reference::returner ? "returner" : "jumper";
 }
 
-ReferencePlayer::ReferencePlayer(int side, Reference reference)
-    : side_(side == 2 ? 2 : 1), reference_(reference), leftKey_(side_ == 1 ? keys::left : keys::a),
-      rightKey_(side_ == 1 ? keys::right : keys::d), jumpKey_(side_ == 1 ? keys::up : keys::w) {}
+ReferencePlayer::ReferencePlayer(int side, Reference reference, std::size_t reaction)
+    : side_(side == 2 ? 2 : 1), reference_(reference), reaction_(reaction),
+      leftKey_(side_ == 1 ? keys::left : keys::a), rightKey_(side_ == 1 ? keys::right : keys::d),
+      jumpKey_(side_ == 1 ? keys::up : keys::w) {}
 
 std::vector<KeyEvent> ReferencePlayer::decide(const Scene& scene, const MatchState& state) {
     std::vector<KeyEvent> keys;
@@ -38,7 +36,7 @@ std::vector<KeyEvent> ReferencePlayer::decide(const Scene& scene, const MatchSta
         ceiling_ = scene.shpTop.Top + scene.shpTop.Height;
     }
     memory_.push_back(bot::Sighting::of(scene, state));
-    if (memory_.size() > reactionDelay + 1) {
+    if (memory_.size() > reaction_ + 1) {
         memory_.pop_front();
     }
     const bot::Sighting& current = memory_.back();

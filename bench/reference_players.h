@@ -6,6 +6,7 @@
 #include "bot/court.h"
 #include "bot/sighting.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string_view>
@@ -21,12 +22,16 @@ enum class Reference { returner, jumper };
 
 std::string_view nameOf(Reference reference);
 
+// A reference player acts on what it saw this many heartbeats ago: about
+// 190 ms, a person's reaction.
+constexpr std::size_t personsReaction = 12;
+
 // A player who only keeps the ball in play, as a person new to the game
 // does: it never aims, and it stands under where it sees the ball come down.
 // It sees what a player sees, as late as a person reacts.
 class ReferencePlayer final : public Autopilot {
 public:
-    ReferencePlayer(int side, Reference reference);
+    ReferencePlayer(int side, Reference reference, std::size_t reaction = personsReaction);
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override;
 
@@ -36,6 +41,7 @@ private:
 
     int side_;
     Reference reference_;
+    std::size_t reaction_;
     std::int16_t leftKey_, rightKey_, jumpKey_;
     bot::Court court_;
     std::pair<float, float> walls_{0, 0}; // the inner sides of the outer walls
