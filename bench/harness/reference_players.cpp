@@ -41,7 +41,9 @@ std::vector<KeyEvent> ReferencePlayer::decide(const Scene& scene, const MatchSta
     }
     const bot::Sighting& current = memory_.back();
     const bot::Sighting& seen = memory_.front();
-    if (!current.inPlay || !seen.inPlay) {
+    // Until it has watched for as long as it takes to react, it has seen nothing.
+    const bool reacted = memory_.size() == reaction_ + 1;
+    if (!reacted || !current.inPlay || !seen.inPlay) {
         if (held_ != 0) {
             keys.push_back({false, held_, 0});
             held_ = 0;
