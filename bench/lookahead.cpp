@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The lookahead planner against the reference opponents, on both sides, with
-// the opponents reacting sooner and later than the planner's model of them.
+// the opponents reacting sooner and later than the planner's model of them:
+// first playing out copies of the whole match, then on what a player sees.
 //
 //   gloob_lookahead
 #include "lookahead_planner.h"
@@ -10,14 +11,13 @@
 #include <string>
 
 namespace ladder = gloob::ladder;
+using ladder::LookaheadResult;
 using ladder::Reference;
 
-int main() {
-    std::printf("A planner that plays each point out against its model of a person (the\n"
-                "returner, reacting after %zu heartbeats), against the reference opponents\n"
-                "reacting after as many heartbeats as the column says; one match to 5 each.\n\n",
-                ladder::personsReaction);
-    std::printf("%-9s %-8s", "opponent", "planner");
+namespace {
+
+void printTable(const char* title, LookaheadResult (*play)(int, Reference, std::size_t)) {
+    std::printf("%s\n\n%-9s %-8s", title, "opponent", "planner");
     const std::size_t reactions[] = {6, 9, 12, 16, 24};
     for (const std::size_t reaction : reactions) {
         std::printf(" %9zu", reaction);
@@ -26,14 +26,16 @@ int main() {
     int plans = 0;
     double planSeconds = 0;
     std::int64_t heartbeats = 0;
+    int won = 0;
     for (const Reference kind : {Reference::returner, Reference::jumper}) {
         for (const int side : {1, 2}) {
             std::printf("%-9s %-8s", std::string(ladder::nameOf(kind)).c_str(),
                         side == 1 ? "P1" : "P2");
             for (const std::size_t reaction : reactions) {
-                const ladder::LookaheadResult r = ladder::playLookaheadMatch(side, kind, reaction);
+                const LookaheadResult r = play(side, kind, reaction);
                 std::printf(" %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
                 std::fflush(stdout);
+                won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
                 plans += r.plans;
                 planSeconds += r.planSeconds;
                 heartbeats += r.heartbeats;
@@ -41,12 +43,23 @@ int main() {
             std::printf("\n");
         }
     }
-    std::printf("\nP1 serves every point. Scores are the planner's first; st: a rally passed\n"
-                "%d main ticks and the match was stopped there.\n"
-                "A plan took %.1f ms on average over %d plans: %.0f us a heartbeat of the\n"
-                "%lld heartbeats played.\n",
-                ladder::lookaheadRallyCap, plans > 0 ? 1e3 * planSeconds / plans : 0.0, plans,
+    std::printf("\n%d of 20 won. A plan took %.1f ms on average over %d plans: %.0f us a\n"
+                "heartbeat of the %lld heartbeats played.\n\n",
+                won, plans > 0 ? 1e3 * planSeconds / plans : 0.0, plans,
                 heartbeats > 0 ? 1e6 * planSeconds / static_cast<double>(heartbeats) : 0.0,
                 static_cast<long long>(heartbeats));
+}
+
+} // namespace
+
+int main() {
+    std::printf("A planner that plays each point out against its model of a person (the\n"
+                "returner, reacting after %zu heartbeats), against the reference opponents\n"
+                "reacting after as many heartbeats as the column says; one match to 5 each.\n"
+                "P1 serves every point. Scores are the planner's first; st: a rally passed\n"
+                "%d main ticks and the match was stopped there.\n\n",
+                ladder::personsReaction, ladder::lookaheadRallyCap);
+    printTable("On copies of the whole match:", ladder::playLookaheadMatch);
+    printTable("On what a player sees:", ladder::playVisibleLookaheadMatch);
     return 0;
 }

@@ -8,9 +8,11 @@
 #include "bot/court.h"
 #include "bot/foresight.h"
 #include "bot/sighting.h"
+#include "bot_match.h"
 #include "match/keys.h"
+#include "match/steps.h"
 
-#include <chrono>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -18,12 +20,21 @@ namespace gloob::ladder {
 
 namespace {
 
+// Processor time of this thread: a busy machine does not lengthen it.
+double processorSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // Long enough for a point to be played out after the opponent's touch.
 constexpr int planHorizon = 700;
-// Places to walk to across the planner's half, and jumps to try at each.
-constexpr int placesToTry = 11;
+// Places to walk to across the planner's half, and jumps to try at each:
+// none, or when the ball comes down to this many twips above the head.
+// Finer grids cost more and win no more matches.
+constexpr int placesToTry = 9;
 constexpr float neverJump = -1;
-constexpr float jumpHeights[] = {neverJump, 200, 500, 800, 1100, 1500};
+constexpr float jumpHeights[] = {neverJump, 500, 1100};
 // A jump is also tried for a ball coming down this far beside the body, in
 // twips: the corner touches send the ball sideways. More reaches to choose
 // from fit the model closer and the real opponent worse.
@@ -53,10 +64,13 @@ public:
     }
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
+        return decideOn(bot::Sighting::of(scene, state));
+    }
+
+    std::vector<KeyEvent> decideOn(const bot::Sighting& now) {
         const std::int16_t left = side_ == 1 ? keys::left : keys::a;
         const std::int16_t right = side_ == 1 ? keys::right : keys::d;
         const std::int16_t jump = side_ == 1 ? keys::up : keys::w;
-        const bot::Sighting now = bot::Sighting::of(scene, state);
         const bot::BodyState& me = now.bodies[static_cast<std::size_t>(side_ - 1)];
         std::vector<KeyEvent> keys;
         const std::int16_t step = bot::stepToward(court_, me.left, place_);
@@ -89,6 +103,25 @@ private:
     float jumpWithin_ = neverJump;
     std::int16_t held_ = 0;
 };
+
+// Aims the plan at the place and jump that score best, as played out.
+template <typename PlayOut>
+void aimBest(Plan& plan, const bot::Court& court, const PlayOut& playOut) {
+    float bestScore = -1e9F, bestPlace = 0, bestJump = neverJump;
+    for (int i = 0; i < placesToTry; ++i) {
+        const float place = court.minLeft + (court.maxLeft - court.minLeft) *
+                                                static_cast<float>(i) / (placesToTry - 1);
+        for (const float jump : jumpHeights) {
+            const float score = playOut(place, jump);
+            if (score > bestScore) {
+                bestScore = score;
+                bestPlace = place;
+                bestJump = jump;
+            }
+        }
+    }
+    plan.aim(bestPlace, bestJump);
+}
 
 // A match on the simulator's engine, both sides seated, the first serve made.
 struct Table {
@@ -152,25 +185,12 @@ public:
 
 private:
     void choose(Table& live) {
-        const auto started = std::chrono::steady_clock::now();
+        const double started = processorSeconds();
         const GameSnapshot snapshot = live.engine.snapshot();
-        float bestScore = -1e9F, bestPlace = 0, bestJump = neverJump;
-        for (int i = 0; i < placesToTry; ++i) {
-            const float place = court_.minLeft + (court_.maxLeft - court_.minLeft) *
-                                                     static_cast<float>(i) / (placesToTry - 1);
-            for (const float jump : jumpHeights) {
-                const float score = playOut(snapshot, place, jump);
-                if (score > bestScore) {
-                    bestScore = score;
-                    bestPlace = place;
-                    bestJump = jump;
-                }
-            }
-        }
-        plan_->aim(bestPlace, bestJump);
+        aimBest(*plan_, court_,
+                [&](float place, float jump) { return playOut(snapshot, place, jump); });
         ++result.plans;
-        result.planSeconds +=
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        result.planSeconds += processorSeconds() - started;
     }
 
     // A point won soonest scores highest, one lost latest least low.
@@ -218,7 +238,138 @@ private:
     Planner& planner_;
 };
 
+// The same search on what a player sees: the point is played out on the
+// computer players' foresight, a copy of the court loaded from one
+// sighting, with the ball-arc timer's phase read off the ball's steps.
+class VisiblePlanner final : public Autopilot {
+public:
+    explicit VisiblePlanner(int side) : side_(side), model_(3 - side, Reference::returner) {}
+
+    std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
+        const bot::Sighting now = bot::Sighting::of(scene, state);
+        if (foresight_ == nullptr) {
+            court_ = bot::Court::of(scene, side_);
+            plan_ = std::make_unique<Plan>(side_, court_);
+            foresight_ = std::make_unique<bot::Foresight>(scene);
+            scene_ = &scene;
+        }
+        // The model watches as the opponent does.
+        model_.decideOn(scene, now);
+        readBallTimer(now);
+        const bool served =
+            now.inPlay && (!last_.inPlay || now.player1Score != last_.player1Score ||
+                           now.player2Score != last_.player2Score);
+        const bool struckOverThere = now.inPlay && !court_.onMySide(now.ball.left) &&
+                                     now.ball.speedY < 0 && last_.ball.speedY >= 0;
+        if (served || struckOverThere) {
+            choose(now);
+        }
+        last_ = now;
+        ++heartbeat_;
+        return plan_->decideOn(now);
+    }
+
+    int plans = 0;
+    double planSeconds = 0;
+
+private:
+    // Between two sightings a ball in its arc gains 10 on its step exactly
+    // when the ball-arc timer fired; it fires every other heartbeat or so.
+    void readBallTimer(const bot::Sighting& now) {
+        const bot::BallState& before = last_.ball;
+        const bot::BallState& after = now.ball;
+        if (!last_.inPlay || before.arcRunning == 0 || after.arcRunning == 0) {
+            return;
+        }
+        const std::int64_t between = heartbeat_ - 1;
+        if (after.speedY == before.speedY + 10) {
+            ballTickParity_ = static_cast<int>(between & 1);
+        } else if (after.speedY == before.speedY) {
+            ballTickParity_ = static_cast<int>((between + 1) & 1);
+        }
+    }
+
+    void choose(const bot::Sighting& now) {
+        const double started = processorSeconds();
+        aimBest(*plan_, court_, [&](float place, float jump) { return playOut(now, place, jump); });
+        ++plans;
+        planSeconds += processorSeconds() - started;
+    }
+
+    float playOut(const bot::Sighting& now, float place, float jump) {
+        Plan plan = *plan_;
+        plan.aim(place, jump);
+        ReferencePlayer model = model_;
+        bot::Foresight& court = *foresight_;
+        court.load(now);
+        for (const int side : {1, 2}) {
+            court.placeBody(side, now.bodies[static_cast<std::size_t>(side - 1)]);
+        }
+        for (int heartbeat = 0; heartbeat < planHorizon; ++heartbeat) {
+            bot::Sighting seen = now;
+            seen.ball = court.ball();
+            seen.bodies = {court.body(1), court.body(2)};
+            press(side_, plan.decideOn(seen));
+            press(3 - side_, model.decideOn(*scene_, seen));
+            court.mainTick();
+            if (const int scorer = court.scorer(); scorer != 0) {
+                return static_cast<float>(scorer == side_ ? planHorizon - heartbeat
+                                                          : heartbeat - planHorizon);
+            }
+            court.otherTimers(((heartbeat_ + heartbeat) & 1) == ballTickParity_);
+        }
+        return 0;
+    }
+
+    // What a side's keys do to its body: a direction walks, its release
+    // stops, a jump starts from the ground.
+    void press(int side, const std::vector<KeyEvent>& keys) {
+        bot::BodyState body = foresight_->body(side);
+        for (const KeyEvent& key : keys) {
+            const bool leftKey = key.keyCode == keys::left || key.keyCode == keys::a;
+            const bool rightKey = key.keyCode == keys::right || key.keyCode == keys::d;
+            if (leftKey || rightKey) {
+                body.speedX = !key.down ? std::int16_t{0}
+                              : leftKey ? static_cast<std::int16_t>(-bot::walkStep)
+                                        : bot::walkStep;
+            } else if (key.down && body.jumping == 0) {
+                body.jumping = -1;
+                body.jumpSpeed = steps::jumpStart;
+            }
+        }
+        foresight_->placeBody(side, body);
+    }
+
+    int side_;
+    ReferencePlayer model_;
+    bot::Court court_;
+    std::unique_ptr<Plan> plan_;
+    std::unique_ptr<bot::Foresight> foresight_;
+    const Scene* scene_ = nullptr;
+    bot::Sighting last_;
+    std::int64_t heartbeat_ = 0;
+    int ballTickParity_ = 0;
+};
+
 } // namespace
+
+LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKind,
+                                          std::size_t reaction) {
+    VisiblePlanner planner(plannerSide);
+    ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
+    bot::MatchOptions options;
+    options.rallyTickCap = lookaheadRallyCap;
+    const bot::MatchRecord record = plannerSide == 1 ? bot::playMatch(&planner, &opponent, options)
+                                                     : bot::playMatch(&opponent, &planner, options);
+    LookaheadResult result;
+    result.stalled = record.capped;
+    result.points[0] = plannerSide == 1 ? record.player1Score : record.player2Score;
+    result.points[1] = plannerSide == 1 ? record.player2Score : record.player1Score;
+    result.plans = planner.plans;
+    result.planSeconds = planner.planSeconds;
+    result.heartbeats = record.decisions / 2;
+    return result;
+}
 
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction) {
     Table live;

@@ -9,14 +9,14 @@
 
 namespace gloob::ladder {
 
-// How far a deep search gets against the reference opponents: a planner
-// that, at the serve and whenever the opponent touches the ball, plays each
-// of its plans to the end of the point on a copy of the match, against its
-// own model of a person (the returner, reacting as a person does), and
-// follows the plan that wins soonest or loses latest. The real opponent may
-// be the jumper, and react sooner or later than the model, so the model is
-// wrong by that much. Far too slow for the game's heartbeat: it shows what
-// such a search could win, not how the game's players play.
+// How far a deep search gets against the reference opponents: a planner that,
+// at the serve and whenever the opponent touches the ball, plays each of its
+// plans to the end of the point on a copy of the match (or of the court, as a
+// player sees it), against its own model of a person (the returner, reacting as
+// a person does), and follows the plan that wins soonest or loses latest. The
+// real opponent may be the jumper, and react sooner or later than the model, so
+// the model is wrong by that much. Far too slow for the game's heartbeat: it
+// shows what such a search could win, not how the game's players play.
 
 // A rally longer than this many main ticks is a stalemate and ends the match.
 constexpr int lookaheadRallyCap = 20000;
@@ -32,5 +32,9 @@ struct LookaheadResult {
 // A match to 5 between the planner on its side and a reference opponent that
 // reacts after this many heartbeats; player 1 serves every point.
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction);
+// The same with the planner playing on what a player sees, as the game's
+// computer players do, on their copy of the court.
+LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent,
+                                          std::size_t reaction);
 
 } // namespace gloob::ladder

@@ -29,13 +29,17 @@ ReferencePlayer::ReferencePlayer(int side, Reference reference, std::size_t reac
       jumpKey_(side_ == 1 ? keys::up : keys::w) {}
 
 std::vector<KeyEvent> ReferencePlayer::decide(const Scene& scene, const MatchState& state) {
+    return decideOn(scene, bot::Sighting::of(scene, state));
+}
+
+std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::Sighting& sighting) {
     std::vector<KeyEvent> keys;
     if (court_.bodyWidth == 0) {
-        court_ = bot::Court::of(scene, side_);
-        walls_ = {scene.shpLeft.Left + scene.shpLeft.Width, scene.shpRight.Left};
-        ceiling_ = scene.shpTop.Top + scene.shpTop.Height;
+        court_ = bot::Court::of(shape, side_);
+        walls_ = {shape.shpLeft.Left + shape.shpLeft.Width, shape.shpRight.Left};
+        ceiling_ = shape.shpTop.Top + shape.shpTop.Height;
     }
-    memory_.push_back(bot::Sighting::of(scene, state));
+    memory_.push_back(sighting);
     if (memory_.size() > reaction_ + 1) {
         memory_.pop_front();
     }

@@ -34,6 +34,9 @@ public:
     ReferencePlayer(int side, Reference reference, std::size_t reaction = personsReaction);
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override;
+    // The same from a sighting alone, on a court of the game's shape: for a
+    // player imagined on a copy of the court.
+    std::vector<KeyEvent> decideOn(const Scene& shape, const bot::Sighting& sighting);
 
 private:
     float landingTarget(const bot::Sighting& seen) const;
