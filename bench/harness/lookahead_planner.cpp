@@ -5,6 +5,7 @@
 #include "app/engine.h"
 #include "app/frm_gloob.h"
 #include "app/headless_front_end.h"
+#include "ball_timer_reading.h"
 #include "bot/court.h"
 #include "bot/foresight.h"
 #include "bot/sighting.h"
@@ -255,7 +256,7 @@ public:
         }
         // The model watches as the opponent does.
         model_.decideOn(scene, now);
-        readBallTimer(now);
+        ballTimer_.read(last_, now, heartbeat_);
         const bool served =
             now.inPlay && (!last_.inPlay || now.player1Score != last_.player1Score ||
                            now.player2Score != last_.player2Score);
@@ -273,22 +274,6 @@ public:
     double planSeconds = 0;
 
 private:
-    // Between two sightings a ball in its arc gains 10 on its step exactly
-    // when the ball-arc timer fired; it fires every other heartbeat or so.
-    void readBallTimer(const bot::Sighting& now) {
-        const bot::BallState& before = last_.ball;
-        const bot::BallState& after = now.ball;
-        if (!last_.inPlay || before.arcRunning == 0 || after.arcRunning == 0) {
-            return;
-        }
-        const std::int64_t between = heartbeat_ - 1;
-        if (after.speedY == before.speedY + 10) {
-            ballTickParity_ = static_cast<int>(between & 1);
-        } else if (after.speedY == before.speedY) {
-            ballTickParity_ = static_cast<int>((between + 1) & 1);
-        }
-    }
-
     void choose(const bot::Sighting& now) {
         const double started = processorSeconds();
         aimBest(*plan_, court_, [&](float place, float jump) { return playOut(now, place, jump); });
@@ -316,7 +301,7 @@ private:
                 return static_cast<float>(scorer == side_ ? planHorizon - heartbeat
                                                           : heartbeat - planHorizon);
             }
-            court.otherTimers(((heartbeat_ + heartbeat) & 1) == ballTickParity_);
+            court.otherTimers(ballTimer_.firesIn(heartbeat_ + heartbeat));
         }
         return 0;
     }
@@ -348,7 +333,7 @@ private:
     const Scene* scene_ = nullptr;
     bot::Sighting last_;
     std::int64_t heartbeat_ = 0;
-    int ballTickParity_ = 0;
+    BallTimerReading ballTimer_;
 };
 
 } // namespace

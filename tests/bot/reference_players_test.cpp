@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 // The ladder's reference opponents and the lookahead planner set against them.
+#include "app/engine.h"
+#include "app/frm_gloob.h"
+#include "app/headless_front_end.h"
+#include "ball_timer_reading.h"
+#include "bot/foresight.h"
 #include "bot/sighting.h"
 #include "bot_match.h"
 #include "lookahead_planner.h"
@@ -10,6 +15,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace gloob::ladder {
 namespace {
@@ -44,22 +51,81 @@ TEST(ReferencePlayer, SetsOffAfterItsReactionTime) {
 }
 
 // Playing each point out against a returner of its own imagining, the
-// planner wins every point it serves against a returner, quick or slow,
+// planner wins every point it serves against a returner, quick or slow, and
+// a match it receives against a jumper who reacts as its model does,
 // whether it plays on a copy of the whole match or on what a player sees.
-TEST(LookaheadPlanner, WinsEveryPointItServesAgainstTheReturner) {
+TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     struct Planner {
         const char* name;
         LookaheadResult (*play)(int, Reference, std::size_t);
     };
+    struct Match {
+        int side;
+        Reference opponent;
+        std::size_t reaction;
+    };
     for (const Planner planner : {Planner{"on the whole match", playLookaheadMatch},
                                   Planner{"on what a player sees", playVisibleLookaheadMatch}}) {
-        for (const std::size_t reaction : {std::size_t{6}, std::size_t{24}}) {
-            const LookaheadResult result = planner.play(1, Reference::returner, reaction);
-            EXPECT_FALSE(result.stalled) << planner.name << ", reacting after " << reaction;
-            EXPECT_EQ(result.points[0], 5) << planner.name << ", reacting after " << reaction;
-            EXPECT_EQ(result.points[1], 0) << planner.name << ", reacting after " << reaction;
+        for (const Match match :
+             {Match{1, Reference::returner, 6}, Match{1, Reference::returner, 24},
+              Match{2, Reference::jumper, personsReaction}}) {
+            const LookaheadResult result = planner.play(match.side, match.opponent, match.reaction);
+            const auto context = [&] {
+                return std::string(planner.name) + ", P" + std::to_string(match.side) +
+                       " against the " + std::string(nameOf(match.opponent)) + " reacting after " +
+                       std::to_string(match.reaction);
+            };
+            EXPECT_FALSE(result.stalled) << context();
+            EXPECT_EQ(result.points[0], 5) << context();
+            EXPECT_EQ(result.points[1], 0) << context();
         }
     }
+}
+
+// Marks the heartbeats in which the ball-arc timer fired.
+class BallTimerWatch final : public EngineObserver {
+public:
+    bool fired = false;
+    void handlerReturned(std::int64_t, const Handler& handler, const FrmGloob&) override {
+        fired = fired || handler.is(TimerId::tmrBall);
+    }
+};
+
+// Read off the ball's steps, the heartbeats in which the ball-arc timer
+// fires are foretold while the ball flies in its arc: all but those where
+// the timer's 30 ms against the heartbeat's 15.625 skip one.
+TEST(BallTimerReading, ForetellsTheBallTimerDuringArcs) {
+    HeadlessFrontEnd front;
+    const bot::NoText text;
+    const Pictures pictures;
+    Engine engine(front, text, pictures);
+    engine.setAutopilotMaker([](int side, BotStrength, std::uint32_t) {
+        return std::make_unique<ReferencePlayer>(side, Reference::jumper);
+    });
+    BallTimerWatch watch;
+    engine.addObserver(watch);
+    engine.start();
+    for (const int side : {1, 2}) {
+        engine.post(GameEvent::bot(side, BotStrength::hard, 0));
+    }
+    engine.post(GameEvent::of(EventKind::clickPlay));
+    BallTimerReading reading;
+    bot::Sighting last;
+    int foretold = 0;
+    int arcHeartbeats = 0;
+    for (std::int64_t heartbeat = 0; heartbeat < 4000; ++heartbeat) {
+        const bot::Sighting now = bot::Sighting::of(engine.window().scene, engine.window().state);
+        reading.read(last, now, heartbeat);
+        watch.fired = false;
+        engine.runHeartbeat();
+        if (last.inPlay && now.ball.arcRunning != 0) {
+            ++arcHeartbeats;
+            foretold += reading.firesIn(heartbeat) == watch.fired ? 1 : 0;
+        }
+        last = now;
+    }
+    ASSERT_GT(arcHeartbeats, 1000);
+    EXPECT_GE(foretold, arcHeartbeats * 99 / 100) << foretold << " of " << arcHeartbeats;
 }
 
 } // namespace

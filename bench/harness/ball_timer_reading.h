@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#pragma once
+
+#include "bot/sighting.h"
+
+#include <cstdint>
+
+namespace gloob::ladder {
+
+// In which heartbeats the ball-arc timer fires, as a player reads it off the
+// ball's steps: between two sightings a ball in its arc gains 10 on its step
+// exactly when the timer fired. It fires every other heartbeat or so (30 ms
+// against 15.625), so the last heartbeat read tells the ones to come.
+class BallTimerReading {
+public:
+    // Two sightings of consecutive heartbeats; the later one was taken at
+    // the heartbeat given, after the timers of the one before.
+    void read(const bot::Sighting& before, const bot::Sighting& after, std::int64_t heartbeat);
+    bool firesIn(std::int64_t heartbeat) const { return (heartbeat & 1) == parity_; }
+
+private:
+    int parity_ = 0;
+};
+
+} // namespace gloob::ladder
