@@ -32,7 +32,7 @@ double processorSeconds() {
 constexpr int planHorizon = 700;
 // Places to walk to across the planner's half, and jumps to try at each:
 // none, or when the ball comes down to this many twips above the head.
-// Finer grids cost more and win no more matches.
+// Finer grids cost twice as much and win about as many matches.
 constexpr int placesToTry = 9;
 constexpr float neverJump = -1;
 constexpr float jumpHeights[] = {neverJump, 500, 1100};
@@ -153,6 +153,8 @@ struct Table {
     }
 };
 
+// The planner on copies of the whole match: it reads the live engine's
+// snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
     explicit Planner(int side) : side_(side), model_(3 - side, Reference::returner) {}
