@@ -124,6 +124,21 @@ void aimBest(Plan& plan, const bot::Court& court, const PlayOut& playOut) {
     plan.aim(bestPlace, bestJump);
 }
 
+// A point won soonest scores highest, one lost latest least low.
+float scoreOf(bool won, int heartbeat) {
+    return static_cast<float>(won ? planHorizon - heartbeat : heartbeat - planHorizon);
+}
+
+// A planner plans at each serve, once the ball is in play after the pause
+// of a point, and when the opponent sends the ball up on its own side.
+bool timeToPlan(const bot::Court& court, const bot::Sighting& last, const bot::Sighting& now) {
+    const bool served = !last.inPlay || now.player1Score != last.player1Score ||
+                        now.player2Score != last.player2Score;
+    const bool struckOverThere =
+        !court.onMySide(now.ball.left) && now.ball.speedY < 0 && last.ball.speedY >= 0;
+    return now.inPlay && (served || struckOverThere);
+}
+
 // A match on the simulator's engine, both sides seated, the first serve made.
 struct Table {
     HeadlessFrontEnd front;
@@ -160,24 +175,18 @@ public:
     explicit Planner(int side) : side_(side), model_(3 - side, Reference::returner) {}
 
     // Called at every heartbeat before the match moves on.
-    void watch(Table& live, bool rallyStarts) {
+    void watch(Table& live) {
         const Scene& scene = live.scene();
-        const MatchState& state = live.engine.window().state;
         if (court_.bodyWidth == 0) {
             court_ = bot::Court::of(scene, side_);
             plan_ = std::make_unique<Plan>(side_, court_);
             live.players[side_ - 1] = plan_.get();
         }
-        const bot::Sighting now = bot::Sighting::of(scene, state);
-        const bool struckOverThere =
-            !court_.onMySide(now.ball.left) && now.ball.speedY < 0 && lastSpeedY_ >= 0;
-        lastSpeedY_ = now.ball.speedY;
-        // The serve waits for the pause after a point: the first plan waits with it.
-        planAtServe_ = planAtServe_ || rallyStarts;
-        if (now.inPlay && (planAtServe_ || struckOverThere)) {
-            planAtServe_ = false;
+        const bot::Sighting now = bot::Sighting::of(scene, live.engine.window().state);
+        if (timeToPlan(court_, last_, now)) {
             choose(live);
         }
+        last_ = now;
     }
 
     // The model sees what the opponent sees, when it sees it, so that a copy
@@ -196,7 +205,6 @@ private:
         result.planSeconds += processorSeconds() - started;
     }
 
-    // A point won soonest scores highest, one lost latest least low.
     float playOut(const GameSnapshot& snapshot, float place, float jump) {
         Plan plan = *plan_;
         plan.aim(place, jump);
@@ -208,11 +216,8 @@ private:
         const int theirs = sim_.score(3 - side_);
         for (int heartbeat = 0; heartbeat < planHorizon; ++heartbeat) {
             sim_.engine.runHeartbeat();
-            if (sim_.score(side_) != mine) {
-                return static_cast<float>(planHorizon - heartbeat);
-            }
-            if (sim_.score(3 - side_) != theirs) {
-                return static_cast<float>(heartbeat - planHorizon);
+            if (sim_.score(side_) != mine || sim_.score(3 - side_) != theirs) {
+                return scoreOf(sim_.score(side_) != mine, heartbeat);
             }
         }
         return 0;
@@ -222,8 +227,7 @@ private:
     ReferencePlayer model_;
     bot::Court court_;
     std::unique_ptr<Plan> plan_;
-    std::int16_t lastSpeedY_ = 0;
-    bool planAtServe_ = false;
+    bot::Sighting last_;
     Table sim_;
 };
 
@@ -259,12 +263,7 @@ public:
         // The model watches as the opponent does.
         model_.decideOn(scene, now);
         ballTimer_.read(last_, now, heartbeat_);
-        const bool served =
-            now.inPlay && (!last_.inPlay || now.player1Score != last_.player1Score ||
-                           now.player2Score != last_.player2Score);
-        const bool struckOverThere = now.inPlay && !court_.onMySide(now.ball.left) &&
-                                     now.ball.speedY < 0 && last_.ball.speedY >= 0;
-        if (served || struckOverThere) {
+        if (timeToPlan(court_, last_, now)) {
             choose(now);
         }
         last_ = now;
@@ -300,8 +299,7 @@ private:
             press(3 - side_, model.decideOn(*scene_, seen));
             court.mainTick();
             if (const int scorer = court.scorer(); scorer != 0) {
-                return static_cast<float>(scorer == side_ ? planHorizon - heartbeat
-                                                          : heartbeat - planHorizon);
+                return scoreOf(scorer == side_, heartbeat);
             }
             court.otherTimers(ballTimer_.firesIn(heartbeat_ + heartbeat));
         }
@@ -371,7 +369,7 @@ LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std:
             planner.result.stalled = true;
             break;
         }
-        planner.watch(live, rallyTicks == 0);
+        planner.watch(live);
         live.engine.runHeartbeat();
         ++planner.result.heartbeats;
         ++rallyTicks;
