@@ -8,35 +8,14 @@ namespace gloob {
 
 namespace {
 
-struct TwipBox {
-    float left, top, width, height;
-    bool visible;
-};
-
-TwipBox twipBoxOf(const Scene& scene, const Layer& layer) {
-    switch (layer.kind) {
-    case Layer::Kind::shape: {
-        const Shape& s = scene.*layer.shape;
-        return {s.Left, s.Top, s.Width, s.Height, s.Visible};
-    }
-    case Layer::Kind::label: {
-        const Label& l = scene.*layer.label;
-        return {l.Left, l.Top, l.Width, l.Height, l.Visible};
-    }
-    case Layer::Kind::picture:
-        break;
-    }
-    const Picture& p = scene.*layer.picture;
-    return {p.Left, p.Top, p.Width, p.Height, p.Visible};
-}
-
 // Pixel n lies in [pixelOf(start), pixelOf(start + size)) exactly when its
 // right edge, 15 (n + 1) twips, lies in (start, start + size]: the same
 // mapping without a division.
-bool spans(float start, float size, int pixel) {
-    const float end = start + size;
-    const auto edge = static_cast<float>((pixel + 1) * twipsPerPixel);
-    return start < edge && edge <= end;
+float farEdgeOf(int pixel) {
+    return static_cast<float>((pixel + 1) * twipsPerPixel);
+}
+bool spans(float start, float size, float edge) {
+    return start < edge && edge <= start + size;
 }
 
 // floor(i * from / to) for i < 2^16 as a multiply and a shift: exact, since
@@ -50,7 +29,32 @@ std::uint64_t fixedPointStep(int from, int to) {
 } // namespace
 
 Compositor::Compositor(const Scene& scene, const TextRasteriser& text, const Pictures& pictures)
-    : scene_(scene), text_(text), pictures_(pictures), masks_(slotPerLabel()) {}
+    : scene_(scene), placed_(placedLayersOf(scene)), text_(text), pictures_(pictures),
+      masks_(slotPerLabel()) {}
+
+std::array<Compositor::PlacedLayer, stackingOrder.size()>
+Compositor::placedLayersOf(const Scene& scene) {
+    std::array<PlacedLayer, stackingOrder.size()> placed{};
+    const auto place = [](const Layer& layer, const auto& control) {
+        return PlacedLayer{&layer,         &control.Left,   &control.Top,
+                           &control.Width, &control.Height, &control.Visible};
+    };
+    for (std::size_t i = 0; i < stackingOrder.size(); ++i) {
+        const Layer& layer = stackingOrder[i];
+        switch (layer.kind) {
+        case Layer::Kind::shape:
+            placed[i] = place(layer, scene.*layer.shape);
+            break;
+        case Layer::Kind::label:
+            placed[i] = place(layer, scene.*layer.label);
+            break;
+        case Layer::Kind::picture:
+            placed[i] = place(layer, scene.*layer.picture);
+            break;
+        }
+    }
+    return placed;
+}
 
 std::vector<Compositor::CachedMask> Compositor::slotPerLabel() {
     std::vector<CachedMask> slots;
@@ -76,9 +80,9 @@ const GlyphMask& Compositor::maskOf(Label Scene::*member) const {
     return cached->mask;
 }
 
-Compositor::Footprint Compositor::footprintOf(const Layer& layer) const {
-    const TwipBox twips = twipBoxOf(scene_, layer);
-    Footprint f{layer.kind, pixelBoxOf(twips.left, twips.top, twips.width, twips.height)};
+Compositor::Footprint Compositor::footprintOf(const PlacedLayer& placed) const {
+    const Layer& layer = *placed.layer;
+    Footprint f{layer.kind, placed.pixelBox()};
     switch (layer.kind) {
     case Layer::Kind::shape: {
         const Shape& shape = scene_.*layer.shape;
@@ -151,14 +155,15 @@ Colour Compositor::Point(float x, float y) const {
     if (px < 0 || py < 0 || px >= clientWidthPixels || py >= clientHeightPixels) {
         return colours::outsideWindow;
     }
-    for (const Layer& layer : stackingOrder) {
-        const TwipBox twips = twipBoxOf(scene_, layer);
-        if (!twips.visible || !spans(twips.left, twips.width, px) ||
-            !spans(twips.top, twips.height, py)) {
+    const float edgeX = farEdgeOf(px);
+    const float edgeY = farEdgeOf(py);
+    for (const PlacedLayer& placed : placed_) {
+        if (!*placed.visible || !spans(*placed.left, *placed.width, edgeX) ||
+            !spans(*placed.top, *placed.height, edgeY)) {
             continue;
         }
         std::uint32_t rgb = 0;
-        if (covers(footprintOf(layer), px, py, rgb)) {
+        if (covers(footprintOf(placed), px, py, rgb)) {
             return fromRgb(rgb);
         }
     }
@@ -177,11 +182,11 @@ void Compositor::draw(RgbImage& frame, const PixelBox& clip) const {
     for (int y = clip.y0; y < clip.y1; ++y) {
         std::fill(&frame.at(clip.x0, y), &frame.at(clip.x0, y) + clip.width(), background);
     }
-    for (auto layer = stackingOrder.rbegin(); layer != stackingOrder.rend(); ++layer) {
-        if (!twipBoxOf(scene_, *layer).visible) {
+    for (auto placed = placed_.rbegin(); placed != placed_.rend(); ++placed) {
+        if (!*placed->visible) {
             continue;
         }
-        const Footprint footprint = footprintOf(*layer);
+        const Footprint footprint = footprintOf(*placed);
         const int x0 = std::max(footprint.box.x0, clip.x0);
         const int y0 = std::max(footprint.box.y0, clip.y0);
         const int x1 = std::min(footprint.box.x1, clip.x1);
@@ -214,14 +219,14 @@ void Compositor::draw(RgbImage& frame, const PixelBox& clip) const {
     }
 }
 
-DrawnControl Compositor::drawnOf(const Layer& layer) const {
-    const TwipBox twips = twipBoxOf(scene_, layer);
-    if (!twips.visible) {
+DrawnControl Compositor::drawnOf(const PlacedLayer& placed) const {
+    if (!*placed.visible) {
         return {};
     }
+    const Layer& layer = *placed.layer;
     DrawnControl drawn;
     drawn.visible = true;
-    drawn.box = pixelBoxOf(twips.left, twips.top, twips.width, twips.height);
+    drawn.box = placed.pixelBox();
     switch (layer.kind) {
     case Layer::Kind::shape:
         drawn.rgb = toRgb((scene_.*layer.shape).FillColor);
@@ -280,8 +285,8 @@ std::vector<PixelBox> Compositor::changedBoxes(const ShownFrame& frame,
 std::vector<PixelBox> Compositor::changes(const ShownFrame& frame) const {
     std::vector<DrawnControl> now;
     now.reserve(stackingOrder.size());
-    for (const Layer& layer : stackingOrder) {
-        now.push_back(drawnOf(layer));
+    for (const PlacedLayer& placed : placed_) {
+        now.push_back(drawnOf(placed));
     }
     return changedBoxes(frame, now);
 }
@@ -289,8 +294,8 @@ std::vector<PixelBox> Compositor::changes(const ShownFrame& frame) const {
 std::vector<PixelBox> Compositor::update(ShownFrame& frame) const {
     std::vector<DrawnControl> now;
     now.reserve(stackingOrder.size());
-    for (const Layer& layer : stackingOrder) {
-        now.push_back(drawnOf(layer));
+    for (const PlacedLayer& placed : placed_) {
+        now.push_back(drawnOf(placed));
     }
     const std::vector<PixelBox> boxes = changedBoxes(frame, now);
     const bool fresh =

@@ -5,6 +5,7 @@
 #include "raster.h"
 #include "scene.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -64,8 +65,18 @@ private:
         std::uint64_t stepX = 0, stepY = 0;
     };
 
-    Footprint footprintOf(const Layer& layer) const;
-    DrawnControl drawnOf(const Layer& layer) const;
+    // Where each layer of the stack keeps its box and visibility, found once:
+    // the colour query walks the whole stack for most points it is asked.
+    struct PlacedLayer {
+        const Layer* layer;
+        const float *left, *top, *width, *height;
+        const bool* visible;
+        PixelBox pixelBox() const { return pixelBoxOf(*left, *top, *width, *height); }
+    };
+    static std::array<PlacedLayer, stackingOrder.size()> placedLayersOf(const Scene& scene);
+
+    Footprint footprintOf(const PlacedLayer& placed) const;
+    DrawnControl drawnOf(const PlacedLayer& placed) const;
     // The one coverage function: whether the control covers pixel (x, y) of
     // its box, and with which colour (0x00RRGGBB).
     static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
@@ -88,6 +99,7 @@ private:
     static std::vector<CachedMask> slotPerLabel();
 
     const Scene& scene_;
+    const std::array<PlacedLayer, stackingOrder.size()> placed_;
     const TextRasteriser& text_;
     const Pictures& pictures_;
     // One slot per label, made at construction and never moved: a mask that
