@@ -172,7 +172,9 @@ struct Table {
 // snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
-    explicit Planner(int side) : side_(side), model_(3 - side, Reference::returner) {}
+    explicit Planner(int side) : side_(side), model_(3 - side, Reference::returner) {
+        model_.shareLandings(&landings_);
+    }
 
     // Called at every heartbeat before the match moves on.
     void watch(Table& live) {
@@ -198,6 +200,8 @@ public:
 private:
     void choose(Table& live) {
         const double started = processorSeconds();
+        // The plans of one choice watch the same flights until they touch the ball.
+        landings_.clear();
         const GameSnapshot snapshot = live.engine.snapshot();
         aimBest(*plan_, court_,
                 [&](float place, float jump) { return playOut(snapshot, place, jump); });
@@ -224,6 +228,7 @@ private:
     }
 
     int side_;
+    LandingMemo landings_;
     ReferencePlayer model_;
     bot::Court court_;
     std::unique_ptr<Plan> plan_;
@@ -250,7 +255,9 @@ private:
 // sighting, with the ball-arc timer's phase read off the ball's steps.
 class VisiblePlanner final : public Autopilot {
 public:
-    explicit VisiblePlanner(int side) : side_(side), model_(3 - side, Reference::returner) {}
+    explicit VisiblePlanner(int side) : side_(side), model_(3 - side, Reference::returner) {
+        model_.shareLandings(&landings_);
+    }
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
         const bot::Sighting now = bot::Sighting::of(scene, state);
@@ -277,6 +284,8 @@ public:
 private:
     void choose(const bot::Sighting& now) {
         const double started = processorSeconds();
+        // The plans of one choice watch the same flights until they touch the ball.
+        landings_.clear();
         aimBest(*plan_, court_, [&](float place, float jump) { return playOut(now, place, jump); });
         ++plans;
         planSeconds += processorSeconds() - started;
@@ -326,6 +335,7 @@ private:
     }
 
     int side_;
+    LandingMemo landings_;
     ReferencePlayer model_;
     bot::Court court_;
     std::unique_ptr<Plan> plan_;

@@ -19,6 +19,15 @@ constexpr int horizon = 400;
 
 } // namespace
 
+std::size_t BallStateHash::operator()(const bot::BallState& ball) const {
+    const auto bits = [](float f) { return std::hash<float>{}(f); };
+    std::size_t h = bits(ball.left) * 31 + bits(ball.top);
+    for (const std::int16_t v : {ball.speedX, ball.speedY, ball.arcRunning, ball.arcLimit}) {
+        h = h * 31 + static_cast<std::uint16_t>(v);
+    }
+    return h;
+}
+
 std::string_view nameOf(Reference reference) {
     return reference == Reference::returner ? "returner" : "jumper";
 }
@@ -54,7 +63,14 @@ std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::S
         }
         return keys;
     }
-    target_ = landingTarget(seen);
+    if (landings_ == nullptr) {
+        target_ = landingTarget(seen);
+    } else if (const auto judged = landings_->find(seen.ball); judged != landings_->end()) {
+        target_ = judged->second;
+    } else {
+        target_ = landingTarget(seen);
+        landings_->emplace(seen.ball, target_);
+    }
 
     const bot::Court& court = court_;
     const bot::BodyState& me = current.bodies[static_cast<std::size_t>(side_ - 1)];

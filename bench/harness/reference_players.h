@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <deque>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -26,6 +27,14 @@ std::string_view nameOf(Reference reference);
 // 190 ms, a person's reaction.
 constexpr std::size_t personsReaction = 12;
 
+// Where a player judged balls to come down, by the ball as it was seen: the
+// judgement depends on nothing else, so copies of one player that watch the
+// same flights, as a planner's models do, judge each ball once.
+struct BallStateHash {
+    std::size_t operator()(const bot::BallState& ball) const;
+};
+using LandingMemo = std::unordered_map<bot::BallState, float, BallStateHash>;
+
 // A player who only keeps the ball in play, as a person new to the game
 // does: it never aims, and it stands under where it sees the ball come down.
 // It sees what a player sees, as late as a person reacts.
@@ -37,6 +46,9 @@ public:
     // The same from a sighting alone, on a court of the game's shape: for a
     // player imagined on a copy of the court.
     std::vector<KeyEvent> decideOn(const Scene& shape, const bot::Sighting& sighting);
+    // Shares where balls come down with other copies of this player; the
+    // memo outlives every copy that uses it.
+    void shareLandings(LandingMemo* memo) { landings_ = memo; }
 
 private:
     float landingTarget(const bot::Sighting& seen) const;
@@ -52,6 +64,7 @@ private:
     std::deque<bot::Sighting> memory_;
     float target_ = 0;
     std::int16_t held_ = 0;
+    LandingMemo* landings_ = nullptr;
 };
 
 } // namespace gloob::ladder

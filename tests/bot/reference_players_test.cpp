@@ -50,6 +50,31 @@ TEST(ReferencePlayer, SetsOffAfterItsReactionTime) {
     }
 }
 
+// A player that shares where balls come down, with a memo already filled by
+// an earlier copy, decides exactly as one that judges every ball afresh.
+TEST(ReferencePlayer, DecidesAlikeWithASharedLandingMemo) {
+    for (const Reference kind : {Reference::returner, Reference::jumper}) {
+        LandingMemo memo;
+        for (const char* pass : {"filling the memo", "reading it back"}) {
+            ReferencePlayer shared(1, kind);
+            shared.shareLandings(&memo);
+            ReferencePlayer fresh(1, kind);
+            ReferencePlayer opponent(2, Reference::jumper);
+            int differences = 0;
+            bot::MatchOptions options;
+            options.decisionWatcher = [&](int side, const Scene& scene, const MatchState& state,
+                                          const std::vector<KeyEvent>& keys) {
+                if (side == 1 && fresh.decide(scene, state) != keys) {
+                    ++differences;
+                }
+            };
+            bot::playMatch(&shared, &opponent, options);
+            EXPECT_EQ(differences, 0) << nameOf(kind) << ", " << pass;
+        }
+        EXPECT_GT(memo.size(), 100U) << nameOf(kind);
+    }
+}
+
 // Playing each point out against a returner of its own imagining, the
 // planner wins every point it serves against a returner, quick or slow, and
 // a match it receives against a jumper who reacts as its model does,
