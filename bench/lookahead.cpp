@@ -3,11 +3,16 @@
 // The lookahead planner against the reference opponents, on both sides, with
 // the opponents reacting sooner and later than the planner's model of them:
 // first playing out copies of the whole match, then on what a player sees.
+// With --touches N, only the first table, each plan branching into every
+// plan again at the opponent's next touch, N - 1 times.
 //
-//   gloob_lookahead
+//   gloob_lookahead [--touches N]
 #include "lookahead_planner.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <string>
 
 namespace ladder = gloob::ladder;
@@ -16,7 +21,8 @@ using ladder::Reference;
 
 namespace {
 
-void printTable(const char* title, LookaheadResult (*play)(int, Reference, std::size_t)) {
+void printTable(const char* title,
+                const std::function<LookaheadResult(int, Reference, std::size_t)>& play) {
     std::printf("%s\n\n%-9s %-8s", title, "opponent", "planner");
     const std::size_t reactions[] = {6, 9, 12, 16, 24};
     for (const std::size_t reaction : reactions) {
@@ -52,14 +58,31 @@ void printTable(const char* title, LookaheadResult (*play)(int, Reference, std::
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    int touches = 1;
+    if (argc == 3 && std::strcmp(argv[1], "--touches") == 0 && std::atoi(argv[2]) >= 1) {
+        touches = std::atoi(argv[2]);
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: gloob_lookahead [--touches N]\n");
+        return 2;
+    }
     std::printf("A planner that plays each point out against its model of a person (the\n"
                 "returner, reacting after %zu heartbeats), against the reference opponents\n"
                 "reacting after as many heartbeats as the column says; one match to 5 each.\n"
                 "P1 serves every point. Scores are the planner's first; st: a rally passed\n"
                 "%d main ticks and the match was stopped there.\n\n",
                 ladder::personsReaction, ladder::lookaheadRallyCap);
-    printTable("On copies of the whole match:", ladder::playLookaheadMatch);
+    if (touches > 1) {
+        const std::string title =
+            "On copies of the whole match, " + std::to_string(touches) + " touches deep:";
+        printTable(title.c_str(), [touches](int side, Reference kind, std::size_t reaction) {
+            return ladder::playLookaheadMatch(side, kind, reaction, touches);
+        });
+        return 0;
+    }
+    printTable("On copies of the whole match:", [](int side, Reference kind, std::size_t reaction) {
+        return ladder::playLookaheadMatch(side, kind, reaction);
+    });
     printTable("On what a player sees:", ladder::playVisibleLookaheadMatch);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "match/keys.h"
 #include "match/steps.h"
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 #include <vector>
@@ -105,28 +106,36 @@ private:
     std::int16_t held_ = 0;
 };
 
-// Aims the plan at the place and jump that score best, as played out.
-template <typename PlayOut>
-void aimBest(Plan& plan, const bot::Court& court, const PlayOut& playOut) {
-    float bestScore = -1e9F, bestPlace = 0, bestJump = neverJump;
+// Calls back with each place and jump a plan can aim at.
+template <typename Visit> void forEachAim(const bot::Court& court, const Visit& visit) {
     for (int i = 0; i < placesToTry; ++i) {
         const float place = court.minLeft + (court.maxLeft - court.minLeft) *
                                                 static_cast<float>(i) / (placesToTry - 1);
         for (const float jump : jumpHeights) {
-            const float score = playOut(place, jump);
-            if (score > bestScore) {
-                bestScore = score;
-                bestPlace = place;
-                bestJump = jump;
-            }
+            visit(place, jump);
         }
     }
+}
+
+// Aims the plan at the place and jump that score best, as played out.
+template <typename PlayOut>
+void aimBest(Plan& plan, const bot::Court& court, const PlayOut& playOut) {
+    float bestScore = -1e9F, bestPlace = 0, bestJump = neverJump;
+    forEachAim(court, [&](float place, float jump) {
+        const float score = playOut(place, jump);
+        if (score > bestScore) {
+            bestScore = score;
+            bestPlace = place;
+            bestJump = jump;
+        }
+    });
     plan.aim(bestPlace, bestJump);
 }
 
-// A point won soonest scores highest, one lost latest least low.
-float scoreOf(bool won, int heartbeat) {
-    return static_cast<float>(won ? planHorizon - heartbeat : heartbeat - planHorizon);
+// A point won soonest scores highest, one lost latest least low; a point
+// still going on at the horizon scores 0.
+float scoreOf(bool won, int heartbeat, int horizon) {
+    return static_cast<float>(won ? horizon - heartbeat : heartbeat - horizon);
 }
 
 // A planner plans at each serve, once the ball is in play after the pause
@@ -172,7 +181,8 @@ struct Table {
 // snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
-    explicit Planner(int side) : side_(side), model_(3 - side, Reference::returner) {
+    Planner(int side, int touches)
+        : side_(side), touches_(touches), model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -213,21 +223,49 @@ private:
         Plan plan = *plan_;
         plan.aim(place, jump);
         ReferencePlayer opponent = model_;
-        sim_.players[side_ - 1] = &plan;
-        sim_.players[2 - side_] = &opponent;
+        return playOn(snapshot, plan, opponent, 0, touches_);
+    }
+
+    // Plays the point on from a snapshot for up to the horizon. With touches
+    // to spare, the plan branches into every aim again when the opponent
+    // next sends the ball up, and the best branch counts.
+    float playOn(const GameSnapshot& snapshot, const Plan& plan, const ReferencePlayer& opponent,
+                 int start, int touches) {
+        Plan mine = plan;
+        ReferencePlayer theirs = opponent;
+        sim_.players[side_ - 1] = &mine;
+        sim_.players[2 - side_] = &theirs;
         sim_.engine.restore(snapshot);
-        const int mine = sim_.score(side_);
-        const int theirs = sim_.score(3 - side_);
-        for (int heartbeat = 0; heartbeat < planHorizon; ++heartbeat) {
+        const int myScore = sim_.score(side_);
+        const int theirScore = sim_.score(3 - side_);
+        const int horizon = planHorizon * touches_;
+        bot::Sighting last = bot::Sighting::of(sim_.scene(), sim_.engine.window().state);
+        for (int heartbeat = start; heartbeat < start + planHorizon; ++heartbeat) {
             sim_.engine.runHeartbeat();
-            if (sim_.score(side_) != mine || sim_.score(3 - side_) != theirs) {
-                return scoreOf(sim_.score(side_) != mine, heartbeat);
+            if (sim_.score(side_) != myScore || sim_.score(3 - side_) != theirScore) {
+                return scoreOf(sim_.score(side_) != myScore, heartbeat, horizon);
             }
+            const bot::Sighting now = bot::Sighting::of(sim_.scene(), sim_.engine.window().state);
+            if (touches > 1 && timeToPlan(court_, last, now)) {
+                const GameSnapshot branch = sim_.engine.snapshot();
+                const Plan planThere = mine;
+                const ReferencePlayer opponentThere = theirs;
+                float best = -1e9F;
+                forEachAim(court_, [&](float place, float jump) {
+                    Plan next = planThere;
+                    next.aim(place, jump);
+                    best = std::max(
+                        best, playOn(branch, next, opponentThere, heartbeat + 1, touches - 1));
+                });
+                return best;
+            }
+            last = now;
         }
         return 0;
     }
 
     int side_;
+    int touches_;
     LandingMemo landings_;
     ReferencePlayer model_;
     bot::Court court_;
@@ -308,7 +346,7 @@ private:
             press(3 - side_, model.decideOn(*scene_, seen));
             court.mainTick();
             if (const int scorer = court.scorer(); scorer != 0) {
-                return scoreOf(scorer == side_, heartbeat);
+                return scoreOf(scorer == side_, heartbeat, planHorizon);
             }
             court.otherTimers(ballTimer_.firesIn(heartbeat_ + heartbeat));
         }
@@ -366,10 +404,11 @@ LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKin
     return result;
 }
 
-LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction) {
+LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction,
+                                   int touches) {
     Table live;
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
-    Planner planner(plannerSide);
+    Planner planner(plannerSide, touches);
     Watched watched(opponent, planner);
     live.players[2 - plannerSide] = &watched;
     int points = 0;

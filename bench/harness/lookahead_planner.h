@@ -30,8 +30,11 @@ struct LookaheadResult {
 };
 
 // A match to 5 between the planner on its side and a reference opponent that
-// reacts after this many heartbeats; player 1 serves every point.
-LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction);
+// reacts after this many heartbeats; player 1 serves every point. With more
+// touches, each plan branches into every plan again at the opponent's next
+// touch, that many times: a search that many of the planner's touches deep.
+LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
+                                   int touches = 1);
 // The same with the planner playing on what a player sees, as the game's
 // computer players do, on their copy of the court.
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent,

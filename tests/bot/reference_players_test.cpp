@@ -78,32 +78,42 @@ TEST(ReferencePlayer, DecidesAlikeWithASharedLandingMemo) {
 // Playing each point out against a returner of its own imagining, the
 // planner wins every point it serves against a returner, quick or slow, and
 // a match it receives against a jumper who reacts as its model does,
-// whether it plays on a copy of the whole match or on what a player sees.
+// whether it plays on a copy of the whole match or on what a player sees;
+// two touches deep it still wins its serves.
 TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
-    struct Planner {
-        const char* name;
-        LookaheadResult (*play)(int, Reference, std::size_t);
+    using Play = LookaheadResult (*)(int, Reference, std::size_t);
+    const Play oneTouchDeep = [](int side, Reference opponent, std::size_t reaction) {
+        return playLookaheadMatch(side, opponent, reaction);
+    };
+    const Play twoTouchesDeep = [](int side, Reference opponent, std::size_t reaction) {
+        return playLookaheadMatch(side, opponent, reaction, 2);
     };
     struct Match {
+        const char* planner;
+        Play play;
         int side;
         Reference opponent;
         std::size_t reaction;
     };
-    for (const Planner planner : {Planner{"on the whole match", playLookaheadMatch},
-                                  Planner{"on what a player sees", playVisibleLookaheadMatch}}) {
-        for (const Match match :
-             {Match{1, Reference::returner, 6}, Match{1, Reference::returner, 24},
-              Match{2, Reference::jumper, personsReaction}}) {
-            const LookaheadResult result = planner.play(match.side, match.opponent, match.reaction);
-            const auto context = [&] {
-                return std::string(planner.name) + ", P" + std::to_string(match.side) +
-                       " against the " + std::string(nameOf(match.opponent)) + " reacting after " +
-                       std::to_string(match.reaction);
-            };
-            EXPECT_FALSE(result.stalled) << context();
-            EXPECT_EQ(result.points[0], 5) << context();
-            EXPECT_EQ(result.points[1], 0) << context();
-        }
+    const Match matches[] = {
+        {"on the whole match", oneTouchDeep, 1, Reference::returner, 6},
+        {"on the whole match", oneTouchDeep, 1, Reference::returner, 24},
+        {"on the whole match", oneTouchDeep, 2, Reference::jumper, personsReaction},
+        {"on what a player sees", playVisibleLookaheadMatch, 1, Reference::returner, 6},
+        {"on what a player sees", playVisibleLookaheadMatch, 1, Reference::returner, 24},
+        {"on what a player sees", playVisibleLookaheadMatch, 2, Reference::jumper, personsReaction},
+        {"two touches deep", twoTouchesDeep, 1, Reference::returner, 6},
+        {"two touches deep", twoTouchesDeep, 1, Reference::returner, 24},
+    };
+    for (const Match& match : matches) {
+        const LookaheadResult result = match.play(match.side, match.opponent, match.reaction);
+        const std::string context = std::string(match.planner) + ", P" +
+                                    std::to_string(match.side) + " against the " +
+                                    std::string(nameOf(match.opponent)) + " reacting after " +
+                                    std::to_string(match.reaction);
+        EXPECT_FALSE(result.stalled) << context;
+        EXPECT_EQ(result.points[0], 5) << context;
+        EXPECT_EQ(result.points[1], 0) << context;
     }
 }
 
