@@ -4,6 +4,8 @@
 
 #include "match/keys.h"
 
+#include <functional>
+
 namespace gloob::ladder {
 
 namespace {

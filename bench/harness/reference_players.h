@@ -27,12 +27,12 @@ std::string_view nameOf(Reference reference);
 // 190 ms, a person's reaction.
 constexpr std::size_t personsReaction = 12;
 
-// Where a player judged balls to come down, by the ball as it was seen: the
-// judgement depends on nothing else, so copies of one player that watch the
-// same flights, as a planner's models do, judge each ball once.
 struct BallStateHash {
     std::size_t operator()(const bot::BallState& ball) const;
 };
+// Where a player judged balls to come down, by the ball as it was seen: the
+// judgement depends on nothing else, so copies of one player that watch the
+// same flights, as a planner's models do, judge each ball once.
 using LandingMemo = std::unordered_map<bot::BallState, float, BallStateHash>;
 
 // A player who only keeps the ball in play, as a person new to the game
