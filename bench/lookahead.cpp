@@ -4,9 +4,10 @@
 // the opponents reacting sooner and later than the planner's model of them:
 // first playing out copies of the whole match, then on what a player sees.
 // With --touches N, only the first table, each plan branching into every
-// plan again at the opponent's next touch, N - 1 times.
+// plan again at the opponent's next touch, N - 1 times. With --random N, the
+// planner also plays out N lines of random aims at each choice.
 //
-//   gloob_lookahead [--touches N]
+//   gloob_lookahead [--touches N | --random N]
 #include "lookahead_planner.h"
 
 #include <cstdio>
@@ -60,10 +61,13 @@ void printTable(const char* title,
 
 int main(int argc, char** argv) {
     int touches = 1;
+    int randomLines = 0;
     if (argc == 3 && std::strcmp(argv[1], "--touches") == 0 && std::atoi(argv[2]) >= 1) {
         touches = std::atoi(argv[2]);
+    } else if (argc == 3 && std::strcmp(argv[1], "--random") == 0 && std::atoi(argv[2]) >= 1) {
+        randomLines = std::atoi(argv[2]);
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: gloob_lookahead [--touches N]\n");
+        std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N]\n");
         return 2;
     }
     std::printf("A planner that plays each point out against its model of a person (the\n"
@@ -80,9 +84,15 @@ int main(int argc, char** argv) {
         });
         return 0;
     }
-    printTable("On copies of the whole match:", [](int side, Reference kind, std::size_t reaction) {
-        return ladder::playLookaheadMatch(side, kind, reaction);
-    });
-    printTable("On what a player sees:", ladder::playVisibleLookaheadMatch);
+    const std::string lines =
+        randomLines > 0 ? ", with " + std::to_string(randomLines) + " random lines a choice" : "";
+    printTable(("On copies of the whole match" + lines + ":").c_str(),
+               [randomLines](int side, Reference kind, std::size_t reaction) {
+                   return ladder::playLookaheadMatch(side, kind, reaction, 1, randomLines);
+               });
+    printTable(("On what a player sees" + lines + ":").c_str(),
+               [randomLines](int side, Reference kind, std::size_t reaction) {
+                   return ladder::playVisibleLookaheadMatch(side, kind, reaction, randomLines);
+               });
     return 0;
 }

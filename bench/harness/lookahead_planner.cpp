@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <ctime>
 #include <memory>
+#include <random>
 #include <vector>
 
 namespace gloob::ladder {
@@ -42,6 +43,16 @@ constexpr float jumpHeights[] = {neverJump, 500, 1100};
 // from fit the model closer and the real opponent worse.
 constexpr float jumpReach = 200;
 
+// Where a plan walks to, and how high above the head the ball may be when
+// it jumps (neverJump: it does not).
+struct Aim {
+    float place = 0;
+    float jumpWithin = neverJump;
+};
+// The aims for the planner's touches to come, one for each time the opponent
+// sends the ball up.
+using Line = std::vector<Aim>;
+
 // Seated on a side of a table: hands each decision to whoever plays there now.
 class Seat final : public Autopilot {
 public:
@@ -60,9 +71,9 @@ class Plan final : public Autopilot {
 public:
     Plan(int side, const bot::Court& court) : side_(side), court_(court) {}
 
-    void aim(float place, float jumpWithin) {
-        place_ = place;
-        jumpWithin_ = jumpWithin;
+    void aim(Aim aim) {
+        place_ = aim.place;
+        jumpWithin_ = aim.jumpWithin;
     }
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
@@ -106,36 +117,67 @@ private:
     std::int16_t held_ = 0;
 };
 
-// Calls back with each place and jump a plan can aim at.
+// Calls back with each place and jump of the grid a plan can aim at.
 template <typename Visit> void forEachAim(const bot::Court& court, const Visit& visit) {
     for (int i = 0; i < placesToTry; ++i) {
         const float place = court.minLeft + (court.maxLeft - court.minLeft) *
                                                 static_cast<float>(i) / (placesToTry - 1);
         for (const float jump : jumpHeights) {
-            visit(place, jump);
+            visit(Aim{place, jump});
         }
     }
 }
 
-// Aims the plan at the place and jump that score best, as played out.
-template <typename PlayOut>
-void aimBest(Plan& plan, const bot::Court& court, const PlayOut& playOut) {
-    float bestScore = -1e9F, bestPlace = 0, bestJump = neverJump;
-    forEachAim(court, [&](float place, float jump) {
-        const float score = playOut(place, jump);
-        if (score > bestScore) {
-            bestScore = score;
-            bestPlace = place;
-            bestJump = jump;
-        }
-    });
-    plan.aim(bestPlace, bestJump);
+// Random aims go anywhere, off the grid too: the few lines that win from the
+// receiving side stand between the grid's places, several touches running.
+constexpr float highestRandomJump = 1600;
+constexpr float randomNeverJumps = 0.3F;
+
+Aim randomAim(const bot::Court& court, std::mt19937& random) {
+    std::uniform_real_distribution<float> unit(0, 1);
+    Aim aim;
+    aim.place = court.minLeft + (court.maxLeft - court.minLeft) * unit(random);
+    if (unit(random) >= randomNeverJumps) {
+        aim.jumpWithin = highestRandomJump * unit(random);
+    }
+    return aim;
 }
 
 // A point won soonest scores highest, one lost latest least low; a point
 // still going on at the horizon scores 0.
 float scoreOf(bool won, int heartbeat, int horizon) {
     return static_cast<float>(won ? horizon - heartbeat : heartbeat - horizon);
+}
+
+// The line that scores best as played out, among the rest of the line chosen
+// last time (first: on an exact model it wins as foreseen), each aim of the
+// grid, and as many random lines. PlayLine(line, extend, until) plays a line
+// out until a heartbeat, extends it with random aims if asked, and scores it.
+// The horizon is the one its scores count from.
+template <typename PlayLine>
+Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, std::mt19937& random,
+              int horizon, const PlayLine& playLine) {
+    float bestScore = -1e9F;
+    Line best;
+    const auto consider = [&](Line line, bool extend) {
+        // Once a line wins, another counts only if it wins sooner.
+        const int until = bestScore > 0
+                              ? std::min(planHorizon, horizon - static_cast<int>(bestScore))
+                              : planHorizon;
+        const float score = playLine(line, extend, until);
+        if (score > bestScore) {
+            bestScore = score;
+            best = std::move(line);
+        }
+    };
+    if (!chosen.empty()) {
+        consider(chosen, false);
+    }
+    forEachAim(court, [&](Aim aim) { consider(Line{aim}, false); });
+    for (int i = 0; i < randomLines; ++i) {
+        consider(Line{randomAim(court, random)}, true);
+    }
+    return best;
 }
 
 // A planner plans at each serve, once the ball is in play after the pause
@@ -181,8 +223,9 @@ struct Table {
 // snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
-    Planner(int side, int touches)
-        : side_(side), touches_(touches), model_(3 - side, Reference::returner) {
+    Planner(int side, int touches, int randomLines)
+        : side_(side), touches_(touches), randomLines_(randomLines),
+          model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -213,24 +256,26 @@ private:
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
         const GameSnapshot snapshot = live.engine.snapshot();
-        aimBest(*plan_, court_,
-                [&](float place, float jump) { return playOut(snapshot, place, jump); });
+        const Line best =
+            bestLine(court_, chosen_, randomLines_, random_, horizon(),
+                     [&](Line& line, bool extend, int until) {
+                         Plan plan = *plan_;
+                         plan.aim(line.front());
+                         return playOn(snapshot, plan, model_, 0, until, touches_, line, extend);
+                     });
+        plan_->aim(best.front());
+        chosen_.assign(best.begin() + 1, best.end());
         ++result.plans;
         result.planSeconds += processorSeconds() - started;
     }
 
-    float playOut(const GameSnapshot& snapshot, float place, float jump) {
-        Plan plan = *plan_;
-        plan.aim(place, jump);
-        ReferencePlayer opponent = model_;
-        return playOn(snapshot, plan, opponent, 0, touches_);
-    }
-
-    // Plays the point on from a snapshot for up to the horizon. With touches
-    // to spare, the plan branches into every aim again when the opponent
-    // next sends the ball up, and the best branch counts.
+    // Plays the point on from a snapshot, from heartbeat start until the
+    // given one, taking the line's next aim each time the opponent sends the
+    // ball up; a line that runs out keeps its last aim, or takes a random one
+    // to extend it. With touches to spare, the plan branches there instead
+    // into every aim of the grid, and the best branch counts.
     float playOn(const GameSnapshot& snapshot, const Plan& plan, const ReferencePlayer& opponent,
-                 int start, int touches) {
+                 int start, int until, int touches, Line& line, bool extend) {
         Plan mine = plan;
         ReferencePlayer theirs = opponent;
         sim_.players[side_ - 1] = &mine;
@@ -238,34 +283,56 @@ private:
         sim_.engine.restore(snapshot);
         const int myScore = sim_.score(side_);
         const int theirScore = sim_.score(3 - side_);
-        const int horizon = planHorizon * touches_;
         bot::Sighting last = bot::Sighting::of(sim_.scene(), sim_.engine.window().state);
-        for (int heartbeat = start; heartbeat < start + planHorizon; ++heartbeat) {
+        std::size_t next = 1;
+        for (int heartbeat = start; heartbeat < until; ++heartbeat) {
             sim_.engine.runHeartbeat();
             if (sim_.score(side_) != myScore || sim_.score(3 - side_) != theirScore) {
-                return scoreOf(sim_.score(side_) != myScore, heartbeat, horizon);
+                line.resize(next);
+                return scoreOf(sim_.score(side_) != myScore, heartbeat, horizon());
             }
             const bot::Sighting now = bot::Sighting::of(sim_.scene(), sim_.engine.window().state);
-            if (touches > 1 && timeToPlan(court_, last, now)) {
-                const GameSnapshot branch = sim_.engine.snapshot();
-                const Plan planThere = mine;
-                const ReferencePlayer opponentThere = theirs;
-                float best = -1e9F;
-                forEachAim(court_, [&](float place, float jump) {
-                    Plan next = planThere;
-                    next.aim(place, jump);
-                    best = std::max(
-                        best, playOn(branch, next, opponentThere, heartbeat + 1, touches - 1));
-                });
-                return best;
+            if (timeToPlan(court_, last, now)) {
+                if (touches > 1) {
+                    return bestBranch(heartbeat + 1, touches - 1, mine, theirs);
+                }
+                if (next == line.size() && extend) {
+                    line.push_back(randomAim(court_, random_));
+                }
+                if (next < line.size()) {
+                    mine.aim(line[next++]);
+                }
             }
             last = now;
         }
+        line.resize(next);
         return 0;
     }
 
+    // The best of every aim of the grid, played on from here.
+    float bestBranch(int start, int touches, const Plan& plan, const ReferencePlayer& opponent) {
+        const GameSnapshot branch = sim_.engine.snapshot();
+        const Plan planThere = plan;
+        const ReferencePlayer opponentThere = opponent;
+        float best = -1e9F;
+        forEachAim(court_, [&](Aim aim) {
+            Plan next = planThere;
+            next.aim(aim);
+            Line line{aim};
+            best = std::max(best, playOn(branch, next, opponentThere, start, start + planHorizon,
+                                         touches, line, false));
+        });
+        return best;
+    }
+
+    // A win found deeper still ranks above a point going on.
+    int horizon() const { return planHorizon * touches_; }
+
     int side_;
     int touches_;
+    int randomLines_;
+    std::mt19937 random_{1};
+    Line chosen_;
     LandingMemo landings_;
     ReferencePlayer model_;
     bot::Court court_;
@@ -293,7 +360,8 @@ private:
 // sighting, with the ball-arc timer's phase read off the ball's steps.
 class VisiblePlanner final : public Autopilot {
 public:
-    explicit VisiblePlanner(int side) : side_(side), model_(3 - side, Reference::returner) {
+    VisiblePlanner(int side, int randomLines)
+        : side_(side), randomLines_(randomLines), model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -324,32 +392,51 @@ private:
         const double started = processorSeconds();
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
-        aimBest(*plan_, court_, [&](float place, float jump) { return playOut(now, place, jump); });
+        const Line best = bestLine(
+            court_, chosen_, randomLines_, random_, planHorizon,
+            [&](Line& line, bool extend, int until) { return playLine(now, line, extend, until); });
+        plan_->aim(best.front());
+        chosen_.assign(best.begin() + 1, best.end());
         ++plans;
         planSeconds += processorSeconds() - started;
     }
 
-    float playOut(const bot::Sighting& now, float place, float jump) {
+    // As the whole-match planner's playOn, one touch deep, on the computer
+    // players' copy of the court.
+    float playLine(const bot::Sighting& now, Line& line, bool extend, int until) {
         Plan plan = *plan_;
-        plan.aim(place, jump);
+        plan.aim(line.front());
         ReferencePlayer model = model_;
         bot::Foresight& court = *foresight_;
         court.load(now);
         for (const int side : {1, 2}) {
             court.placeBody(side, now.bodies[static_cast<std::size_t>(side - 1)]);
         }
-        for (int heartbeat = 0; heartbeat < planHorizon; ++heartbeat) {
+        bot::Sighting last = now;
+        std::size_t next = 1;
+        for (int heartbeat = 0; heartbeat < until; ++heartbeat) {
             bot::Sighting seen = now;
             seen.ball = court.ball();
             seen.bodies = {court.body(1), court.body(2)};
+            if (timeToPlan(court_, last, seen)) {
+                if (next == line.size() && extend) {
+                    line.push_back(randomAim(court_, random_));
+                }
+                if (next < line.size()) {
+                    plan.aim(line[next++]);
+                }
+            }
+            last = seen;
             press(side_, plan.decideOn(seen));
             press(3 - side_, model.decideOn(*scene_, seen));
             court.mainTick();
             if (const int scorer = court.scorer(); scorer != 0) {
+                line.resize(next);
                 return scoreOf(scorer == side_, heartbeat, planHorizon);
             }
             court.otherTimers(ballTimer_.firesIn(heartbeat_ + heartbeat));
         }
+        line.resize(next);
         return 0;
     }
 
@@ -373,6 +460,9 @@ private:
     }
 
     int side_;
+    int randomLines_;
+    std::mt19937 random_{1};
+    Line chosen_;
     LandingMemo landings_;
     ReferencePlayer model_;
     bot::Court court_;
@@ -387,8 +477,8 @@ private:
 } // namespace
 
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKind,
-                                          std::size_t reaction) {
-    VisiblePlanner planner(plannerSide);
+                                          std::size_t reaction, int randomLines) {
+    VisiblePlanner planner(plannerSide, randomLines);
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
     bot::MatchOptions options;
     options.rallyTickCap = lookaheadRallyCap;
@@ -405,10 +495,10 @@ LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKin
 }
 
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction,
-                                   int touches) {
+                                   int touches, int randomLines) {
     Table live;
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
-    Planner planner(plannerSide, touches);
+    Planner planner(plannerSide, touches, randomLines);
     Watched watched(opponent, planner);
     live.players[2 - plannerSide] = &watched;
     int points = 0;

@@ -33,11 +33,13 @@ struct LookaheadResult {
 // reacts after this many heartbeats; player 1 serves every point. With more
 // touches, each plan branches into every plan again at the opponent's next
 // touch, that many times: a search that many of the planner's touches deep.
+// With random lines, it also plays out that many lines of random aims, a new
+// one at each of the opponent's touches, and follows a line that wins.
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                   int touches = 1);
+                                   int touches = 1, int randomLines = 0);
 // The same with the planner playing on what a player sees, as the game's
 // computer players do, on their copy of the court.
-LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent,
-                                          std::size_t reaction);
+LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
+                                          int randomLines = 0);
 
 } // namespace gloob::ladder

@@ -79,35 +79,39 @@ TEST(ReferencePlayer, DecidesAlikeWithASharedLandingMemo) {
 // planner wins every point it serves against a returner, quick or slow, and
 // a match it receives against a jumper who reacts as its model does,
 // whether it plays on a copy of the whole match or on what a player sees;
-// two touches deep it still wins its serves.
+// two touches deep it still wins its serves. With random lines of aims it
+// wins the serves of the returner reacting as its model does, which no grid
+// of aims wins.
 TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
-    using Play = LookaheadResult (*)(int, Reference, std::size_t);
-    const Play oneTouchDeep = [](int side, Reference opponent, std::size_t reaction) {
-        return playLookaheadMatch(side, opponent, reaction);
-    };
-    const Play twoTouchesDeep = [](int side, Reference opponent, std::size_t reaction) {
-        return playLookaheadMatch(side, opponent, reaction, 2);
-    };
     struct Match {
-        const char* planner;
-        Play play;
+        bool seen; // on what a player sees, or on copies of the whole match
+        int touches;
+        int randomLines;
         int side;
         Reference opponent;
         std::size_t reaction;
     };
     const Match matches[] = {
-        {"on the whole match", oneTouchDeep, 1, Reference::returner, 6},
-        {"on the whole match", oneTouchDeep, 1, Reference::returner, 24},
-        {"on the whole match", oneTouchDeep, 2, Reference::jumper, personsReaction},
-        {"on what a player sees", playVisibleLookaheadMatch, 1, Reference::returner, 6},
-        {"on what a player sees", playVisibleLookaheadMatch, 1, Reference::returner, 24},
-        {"on what a player sees", playVisibleLookaheadMatch, 2, Reference::jumper, personsReaction},
-        {"two touches deep", twoTouchesDeep, 1, Reference::returner, 6},
-        {"two touches deep", twoTouchesDeep, 1, Reference::returner, 24},
+        {false, 1, 0, 1, Reference::returner, 6},
+        {false, 1, 0, 1, Reference::returner, 24},
+        {false, 1, 0, 2, Reference::jumper, personsReaction},
+        {true, 1, 0, 1, Reference::returner, 6},
+        {true, 1, 0, 1, Reference::returner, 24},
+        {true, 1, 0, 2, Reference::jumper, personsReaction},
+        {false, 2, 0, 1, Reference::returner, 6},
+        {false, 2, 0, 1, Reference::returner, 24},
+        {false, 1, 20, 2, Reference::returner, personsReaction},
+        {true, 1, 20, 2, Reference::returner, personsReaction},
     };
     for (const Match& match : matches) {
-        const LookaheadResult result = match.play(match.side, match.opponent, match.reaction);
-        const std::string context = std::string(match.planner) + ", P" +
+        const LookaheadResult result =
+            match.seen ? playVisibleLookaheadMatch(match.side, match.opponent, match.reaction,
+                                                   match.randomLines)
+                       : playLookaheadMatch(match.side, match.opponent, match.reaction,
+                                            match.touches, match.randomLines);
+        const std::string context = std::string(match.seen ? "seen" : "whole match") + ", " +
+                                    std::to_string(match.touches) + " touches deep, " +
+                                    std::to_string(match.randomLines) + " random lines, P" +
                                     std::to_string(match.side) + " against the " +
                                     std::string(nameOf(match.opponent)) + " reacting after " +
                                     std::to_string(match.reaction);
