@@ -24,6 +24,10 @@ Foresight::Foresight(const Scene& court)
     // these the copy would end every jump after its first tick.
     state_.player1HomeTop = toInt16(court.shpGloob1.Top);
     state_.player2HomeTop = toInt16(court.shpGloob2.Top);
+    // Only the ball and the players move on the copy; a label the rules
+    // show on it draws nothing there.
+    compositor_.holdStillAllBut({&Scene::shpBall, &Scene::shpGloob1, &Scene::shpBase1,
+                                 &Scene::shpGloob2, &Scene::shpBase2});
 }
 
 void Foresight::load(const Sighting& seen) {

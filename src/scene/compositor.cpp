@@ -157,17 +157,66 @@ Colour Compositor::Point(float x, float y) const {
     }
     const float edgeX = farEdgeOf(px);
     const float edgeY = farEdgeOf(py);
-    for (const PlacedLayer& placed : placed_) {
-        if (!*placed.visible || !spans(*placed.left, *placed.width, edgeX) ||
-            !spans(*placed.top, *placed.height, edgeY)) {
-            continue;
+    std::uint32_t rgb = 0;
+    const auto coveredBy = [&](const PlacedLayer& placed) {
+        return *placed.visible && spans(*placed.left, *placed.width, edgeX) &&
+               spans(*placed.top, *placed.height, edgeY) &&
+               covers(footprintOf(placed), px, py, rgb);
+    };
+    if (stillTop_.empty()) {
+        for (const PlacedLayer& placed : placed_) {
+            if (coveredBy(placed)) {
+                return fromRgb(rgb);
+            }
         }
-        std::uint32_t rgb = 0;
-        if (covers(footprintOf(placed), px, py, rgb)) {
+        return scene_.BackColor;
+    }
+    const std::uint8_t still = stillTop_[static_cast<std::size_t>(py * clientWidthPixels + px)];
+    for (const std::uint8_t layer : walked_) {
+        if (layer > still) {
+            break;
+        }
+        if (coveredBy(placed_[layer])) {
             return fromRgb(rgb);
         }
     }
-    return scene_.BackColor;
+    return still != noStillShape ? fromRgb(stillRgb_[still]) : scene_.BackColor;
+}
+
+void Compositor::holdStillAllBut(std::initializer_list<Shape Scene::*> moving) {
+    stillTop_.assign(static_cast<std::size_t>(clientWidthPixels * clientHeightPixels),
+                     noStillShape);
+    walked_.clear();
+    // Bottom to top, so that each shape drawn lies over those below it.
+    for (std::size_t i = placed_.size(); i-- > 0;) {
+        const PlacedLayer& placed = placed_[i];
+        const Layer& layer = *placed.layer;
+        const bool moves = layer.kind == Layer::Kind::shape &&
+                           std::find(moving.begin(), moving.end(), layer.shape) != moving.end();
+        if (!*placed.visible && !moves) {
+            continue;
+        }
+        // Labels and pictures are not of one colour: the query walks them.
+        if (moves || layer.kind != Layer::Kind::shape) {
+            walked_.insert(walked_.begin(), static_cast<std::uint8_t>(i));
+            continue;
+        }
+        const Footprint footprint = footprintOf(placed);
+        stillRgb_[i] = footprint.rgb;
+        const int x0 = std::max(footprint.box.x0, 0);
+        const int y0 = std::max(footprint.box.y0, 0);
+        const int x1 = std::min(footprint.box.x1, clientWidthPixels);
+        const int y1 = std::min(footprint.box.y1, clientHeightPixels);
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                std::uint32_t rgb = 0;
+                if (covers(footprint, x, y, rgb)) {
+                    stillTop_[static_cast<std::size_t>(y * clientWidthPixels + x)] =
+                        static_cast<std::uint8_t>(i);
+                }
+            }
+        }
+    }
 }
 
 void Compositor::render(RgbImage& frame) const {

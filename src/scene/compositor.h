@@ -6,6 +6,8 @@
 #include "scene.h"
 
 #include <array>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,12 @@ public:
     // Colour of the drawn window at a point in twips (0x00BBGGRR), answered from
     // the live scene; a point off the client area gives 0xFFFFFFFF.
     Colour Point(float x, float y) const;
+    // For a copy of the court on which only the named shapes ever change
+    // again: every other layer is held as it stands now, its shapes drawn
+    // once into a map of which one lies on top at each pixel, and the colour
+    // query walks only the named shapes and the labels and pictures shown
+    // now, which are not of one colour. Its answers stay the full walk's.
+    void holdStillAllBut(std::initializer_list<Shape Scene::*> moving);
 
     // The whole client area, 751 x 473, in 0x00RRGGBB.
     void render(RgbImage& frame) const;
@@ -105,6 +113,13 @@ private:
     // One slot per label, made at construction and never moved: a mask that
     // was handed out stays where it is.
     const std::vector<CachedMask> masks_;
+
+    // Held still: the topmost still shape at each pixel (index in the stack,
+    // or none) and its colour, and the layers the query still walks, top first.
+    static constexpr std::uint8_t noStillShape = 0xFF;
+    std::vector<std::uint8_t> stillTop_;
+    std::array<std::uint32_t, stackingOrder.size()> stillRgb_{};
+    std::vector<std::uint8_t> walked_;
 };
 
 } // namespace gloob

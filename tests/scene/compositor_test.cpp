@@ -226,5 +226,55 @@ TEST(Compositor, ShapesAtNaNOrHugeTwipsStayDrawable) {
     EXPECT_EQ(w.frm.Point(11200, 150), colours::mediumBlue);
 }
 
+// A copy of the court that holds all but the ball and the players still
+// answers every pixel as the full walk does, wherever they move: behind the
+// net's post, over the floor, out of the court, hidden, and over a picture
+// and a label, which it walks with them.
+TEST(Compositor, HeldStillAnswersAsTheFullWalkWhereverTheMovingShapesGo) {
+    PictureWindow w;
+    Scene& scene = w.frm.scene;
+    Compositor held(scene, w.text, w.pictures);
+    held.holdStillAllBut({&Scene::shpBall, &Scene::shpGloob1, &Scene::shpBase1, &Scene::shpGloob2,
+                          &Scene::shpBase2});
+    struct Case {
+        const char* where;
+        float ballLeft, ballTop;
+        float player1Left, player2Top;
+        bool ballVisible, pictureVisible;
+    };
+    const Case cases[] = {
+        {"first screen", scene.shpBall.Left, scene.shpBall.Top, scene.shpGloob1.Left,
+         scene.shpGloob2.Top, scene.shpBall.Visible, false},
+        {"ball behind the net's post", 5771, 5033, 7000, scene.shpGloob2.Top, true, false},
+        {"ball on the floor, player 1 against the net", 8000, 5600, 5900, scene.shpGloob2.Top, true,
+         false},
+        {"ball half out of the court, player 2 jumping", -200.5f, 3000, 9000,
+         scene.shpGloob2.Top - 1200, true, false},
+        {"ball hidden over a picture", 3000, 3000, 7000, scene.shpGloob2.Top, false, true},
+        {"ball over the picture and a score", 10447.5f, 263, 6015, scene.shpGloob2.Top, true, true},
+    };
+    for (const Case& c : cases) {
+        scene.imgMountain.Visible = c.pictureVisible;
+        Compositor held(scene, w.text, w.pictures);
+        held.holdStillAllBut({&Scene::shpBall, &Scene::shpGloob1, &Scene::shpBase1,
+                              &Scene::shpGloob2, &Scene::shpBase2});
+        scene.shpBall.Left = c.ballLeft;
+        scene.shpBall.Top = c.ballTop;
+        scene.shpBall.Visible = c.ballVisible;
+        scene.shpGloob1.Left = scene.shpBase1.Left = c.player1Left;
+        scene.shpBase2.Top += c.player2Top - scene.shpGloob2.Top;
+        scene.shpGloob2.Top = c.player2Top;
+        int mismatches = 0;
+        for (int y = 0; y < 473; ++y) {
+            for (int x = 0; x < 751; ++x) {
+                const float tx = x * 15.0f + static_cast<float>((x * 7 + y * 3) % 15);
+                const float ty = y * 15.0f + static_cast<float>((x * 5 + y * 11) % 15);
+                mismatches += held.Point(tx, ty) != w.frm.Point(tx, ty) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << c.where;
+    }
+}
+
 } // namespace
 } // namespace gloob::testing
