@@ -5,9 +5,11 @@
 // first playing out copies of the whole match, then on what a player sees.
 // With --touches N, only the first table, each plan branching into every
 // plan again at the opponent's next touch, N - 1 times. With --random N, the
-// planner also plays out N lines of random aims at each choice.
+// planner also plays out N lines of random aims at each choice; with --seeds
+// K as well, only the planner on what a player sees, against both opponents
+// reacting as the ladder's do, once for each of K seeds of its random lines.
 //
-//   gloob_lookahead [--touches N | --random N]
+//   gloob_lookahead [--touches N | --random N [--seeds K]]
 #include "lookahead_planner.h"
 
 #include <cstdio>
@@ -57,18 +59,62 @@ void printTable(const char* title,
                 static_cast<long long>(heartbeats));
 }
 
+// The planner on what a player sees, with random lines drawn from each seed,
+// against both reference opponents at the ladder's reaction, on both sides.
+void printSeeds(int randomLines, int seeds) {
+    std::printf("On what a player sees, with %d random lines a choice, against opponents\n"
+                "reacting after %zu heartbeats, for each seed of the random lines; the\n"
+                "planner's score first, st a stalemate:\n\n%-6s",
+                randomLines, ladder::personsReaction, "seed");
+    for (const Reference kind : {Reference::returner, Reference::jumper}) {
+        for (const int side : {1, 2}) {
+            std::printf(" %9s P%d", std::string(ladder::nameOf(kind)).c_str(), side);
+        }
+    }
+    std::printf("\n");
+    int won = 0;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        std::printf("%-6d", seed);
+        for (const Reference kind : {Reference::returner, Reference::jumper}) {
+            for (const int side : {1, 2}) {
+                const LookaheadResult r = ladder::playVisibleLookaheadMatch(
+                    side, kind, ladder::personsReaction, randomLines,
+                    static_cast<std::uint32_t>(seed));
+                std::printf("    %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
+                std::fflush(stdout);
+                won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
+            }
+        }
+        std::printf("\n");
+    }
+    std::printf("\n%d of %d won.\n", won, 4 * seeds);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int touches = 1;
     int randomLines = 0;
-    if (argc == 3 && std::strcmp(argv[1], "--touches") == 0 && std::atoi(argv[2]) >= 1) {
+    int seeds = 0;
+    const auto option = [&](int at, const char* name) {
+        return argc > at + 1 && std::strcmp(argv[at], name) == 0 && std::atoi(argv[at + 1]) >= 1;
+    };
+    if (argc == 3 && option(1, "--touches")) {
         touches = std::atoi(argv[2]);
-    } else if (argc == 3 && std::strcmp(argv[1], "--random") == 0 && std::atoi(argv[2]) >= 1) {
+    } else if ((argc == 3 || argc == 5) && option(1, "--random")) {
         randomLines = std::atoi(argv[2]);
+        if (argc == 5 && !option(3, "--seeds")) {
+            std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n");
+            return 2;
+        }
+        seeds = argc == 5 ? std::atoi(argv[4]) : 0;
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N]\n");
+        std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n");
         return 2;
+    }
+    if (seeds > 0) {
+        printSeeds(randomLines, seeds);
+        return 0;
     }
     std::printf("A planner that plays each point out against its model of a person (the\n"
                 "returner, reacting after %zu heartbeats), against the reference opponents\n"

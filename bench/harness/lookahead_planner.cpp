@@ -360,8 +360,9 @@ private:
 // sighting, with the ball-arc timer's phase read off the ball's steps.
 class VisiblePlanner final : public Autopilot {
 public:
-    VisiblePlanner(int side, int randomLines)
-        : side_(side), randomLines_(randomLines), model_(3 - side, Reference::returner) {
+    VisiblePlanner(int side, int randomLines, std::uint32_t seed)
+        : side_(side), randomLines_(randomLines), random_(seed),
+          model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -461,7 +462,7 @@ private:
 
     int side_;
     int randomLines_;
-    std::mt19937 random_{1};
+    std::mt19937 random_;
     Line chosen_;
     LandingMemo landings_;
     ReferencePlayer model_;
@@ -477,8 +478,9 @@ private:
 } // namespace
 
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKind,
-                                          std::size_t reaction, int randomLines) {
-    VisiblePlanner planner(plannerSide, randomLines);
+                                          std::size_t reaction, int randomLines,
+                                          std::uint32_t seed) {
+    VisiblePlanner planner(plannerSide, randomLines, seed);
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
     bot::MatchOptions options;
     options.rallyTickCap = lookaheadRallyCap;

@@ -38,8 +38,9 @@ struct LookaheadResult {
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
                                    int touches = 1, int randomLines = 0);
 // The same with the planner playing on what a player sees, as the game's
-// computer players do, on their copy of the court.
+// computer players do, on their copy of the court; the seed draws its
+// random lines.
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                          int randomLines = 0);
+                                          int randomLines = 0, std::uint32_t seed = 1);
 
 } // namespace gloob::ladder
