@@ -73,6 +73,9 @@ void printSeeds(int randomLines, int seeds) {
     }
     std::printf("\n");
     int won = 0;
+    int plans = 0;
+    double planSeconds = 0;
+    std::int64_t heartbeats = 0;
     for (int seed = 1; seed <= seeds; ++seed) {
         std::printf("%-6d", seed);
         for (const Reference kind : {Reference::returner, Reference::jumper}) {
@@ -83,11 +86,16 @@ void printSeeds(int randomLines, int seeds) {
                 std::printf("    %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
                 std::fflush(stdout);
                 won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
+                plans += r.plans;
+                planSeconds += r.planSeconds;
+                heartbeats += r.heartbeats;
             }
         }
         std::printf("\n");
     }
-    std::printf("\n%d of %d won.\n", won, 4 * seeds);
+    std::printf("\n%d of %d won. A plan took %.1f ms on average: %.0f us a heartbeat.\n", won,
+                4 * seeds, plans > 0 ? 1e3 * planSeconds / plans : 0.0,
+                heartbeats > 0 ? 1e6 * planSeconds / static_cast<double>(heartbeats) : 0.0);
 }
 
 } // namespace
