@@ -12,6 +12,7 @@
 //   gloob_lookahead [--touches N | --random N [--seeds K]]
 #include "lookahead_planner.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -24,6 +25,35 @@ using ladder::Reference;
 
 namespace {
 
+constexpr const char* usage = "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n";
+
+// The matches played so far: how many the planner won, and what its plans cost.
+struct Tally {
+    int matches = 0;
+    int won = 0;
+    int plans = 0;
+    double planSeconds = 0;
+    std::int64_t heartbeats = 0;
+
+    // Prints the match's score and counts it.
+    void add(const LookaheadResult& r) {
+        std::printf(" %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
+        std::fflush(stdout);
+        ++matches;
+        won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
+        plans += r.plans;
+        planSeconds += r.planSeconds;
+        heartbeats += r.heartbeats;
+    }
+    void print() const {
+        std::printf("\n%d of %d won. A plan took %.1f ms on average over %d plans: %.0f us a\n"
+                    "heartbeat of the %lld heartbeats played.\n\n",
+                    won, matches, plans > 0 ? 1e3 * planSeconds / plans : 0.0, plans,
+                    heartbeats > 0 ? 1e6 * planSeconds / static_cast<double>(heartbeats) : 0.0,
+                    static_cast<long long>(heartbeats));
+    }
+};
+
 void printTable(const char* title,
                 const std::function<LookaheadResult(int, Reference, std::size_t)>& play) {
     std::printf("%s\n\n%-9s %-8s", title, "opponent", "planner");
@@ -32,31 +62,18 @@ void printTable(const char* title,
         std::printf(" %9zu", reaction);
     }
     std::printf("\n");
-    int plans = 0;
-    double planSeconds = 0;
-    std::int64_t heartbeats = 0;
-    int won = 0;
+    Tally tally;
     for (const Reference kind : {Reference::returner, Reference::jumper}) {
         for (const int side : {1, 2}) {
             std::printf("%-9s %-8s", std::string(ladder::nameOf(kind)).c_str(),
                         side == 1 ? "P1" : "P2");
             for (const std::size_t reaction : reactions) {
-                const LookaheadResult r = play(side, kind, reaction);
-                std::printf(" %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
-                std::fflush(stdout);
-                won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
-                plans += r.plans;
-                planSeconds += r.planSeconds;
-                heartbeats += r.heartbeats;
+                tally.add(play(side, kind, reaction));
             }
             std::printf("\n");
         }
     }
-    std::printf("\n%d of 20 won. A plan took %.1f ms on average over %d plans: %.0f us a\n"
-                "heartbeat of the %lld heartbeats played.\n\n",
-                won, plans > 0 ? 1e3 * planSeconds / plans : 0.0, plans,
-                heartbeats > 0 ? 1e6 * planSeconds / static_cast<double>(heartbeats) : 0.0,
-                static_cast<long long>(heartbeats));
+    tally.print();
 }
 
 // The planner on what a player sees, with random lines drawn from each seed,
@@ -72,30 +89,20 @@ void printSeeds(int randomLines, int seeds) {
         }
     }
     std::printf("\n");
-    int won = 0;
-    int plans = 0;
-    double planSeconds = 0;
-    std::int64_t heartbeats = 0;
+    Tally tally;
     for (int seed = 1; seed <= seeds; ++seed) {
         std::printf("%-6d", seed);
         for (const Reference kind : {Reference::returner, Reference::jumper}) {
             for (const int side : {1, 2}) {
-                const LookaheadResult r = ladder::playVisibleLookaheadMatch(
-                    side, kind, ladder::personsReaction, randomLines,
-                    static_cast<std::uint32_t>(seed));
-                std::printf("    %4d-%d%s", r.points[0], r.points[1], r.stalled ? " st" : "   ");
-                std::fflush(stdout);
-                won += !r.stalled && r.points[0] > r.points[1] ? 1 : 0;
-                plans += r.plans;
-                planSeconds += r.planSeconds;
-                heartbeats += r.heartbeats;
+                std::printf("   ");
+                tally.add(ladder::playVisibleLookaheadMatch(side, kind, ladder::personsReaction,
+                                                            randomLines,
+                                                            static_cast<std::uint32_t>(seed)));
             }
         }
         std::printf("\n");
     }
-    std::printf("\n%d of %d won. A plan took %.1f ms on average: %.0f us a heartbeat.\n", won,
-                4 * seeds, plans > 0 ? 1e3 * planSeconds / plans : 0.0,
-                heartbeats > 0 ? 1e6 * planSeconds / static_cast<double>(heartbeats) : 0.0);
+    tally.print();
 }
 
 } // namespace
@@ -112,12 +119,12 @@ int main(int argc, char** argv) {
     } else if ((argc == 3 || argc == 5) && option(1, "--random")) {
         randomLines = std::atoi(argv[2]);
         if (argc == 5 && !option(3, "--seeds")) {
-            std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n");
+            std::fputs(usage, stderr);
             return 2;
         }
         seeds = argc == 5 ? std::atoi(argv[4]) : 0;
     } else if (argc != 1) {
-        std::fprintf(stderr, "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n");
+        std::fputs(usage, stderr);
         return 2;
     }
     if (seeds > 0) {
