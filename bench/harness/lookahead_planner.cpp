@@ -143,6 +143,18 @@ Aim randomAim(const bot::Court& court, std::mt19937& random) {
     return aim;
 }
 
+// When the opponent sends the ball up: the plan takes the line's next aim;
+// a line that runs out keeps its last aim, or takes a random one to extend it.
+void takeNextAim(Plan& plan, Line& line, std::size_t& next, bool extend, const bot::Court& court,
+                 std::mt19937& random) {
+    if (next == line.size() && extend) {
+        line.push_back(randomAim(court, random));
+    }
+    if (next < line.size()) {
+        plan.aim(line[next++]);
+    }
+}
+
 // A point won soonest scores highest, one lost latest least low; a point
 // still going on at the horizon scores 0.
 float scoreOf(bool won, int heartbeat, int horizon) {
@@ -271,9 +283,8 @@ private:
 
     // Plays the point on from a snapshot, from heartbeat start until the
     // given one, taking the line's next aim each time the opponent sends the
-    // ball up; a line that runs out keeps its last aim, or takes a random one
-    // to extend it. With touches to spare, the plan branches there instead
-    // into every aim of the grid, and the best branch counts.
+    // ball up. With touches to spare, the plan branches there instead into
+    // every aim of the grid, and the best branch counts.
     float playOn(const GameSnapshot& snapshot, const Plan& plan, const ReferencePlayer& opponent,
                  int start, int until, int touches, Line& line, bool extend) {
         Plan mine = plan;
@@ -296,12 +307,7 @@ private:
                 if (touches > 1) {
                     return bestBranch(heartbeat + 1, touches - 1, mine, theirs);
                 }
-                if (next == line.size() && extend) {
-                    line.push_back(randomAim(court_, random_));
-                }
-                if (next < line.size()) {
-                    mine.aim(line[next++]);
-                }
+                takeNextAim(mine, line, next, extend, court_, random_);
             }
             last = now;
         }
@@ -420,12 +426,7 @@ private:
             seen.ball = court.ball();
             seen.bodies = {court.body(1), court.body(2)};
             if (timeToPlan(court_, last, seen)) {
-                if (next == line.size() && extend) {
-                    line.push_back(randomAim(court_, random_));
-                }
-                if (next < line.size()) {
-                    plan.aim(line[next++]);
-                }
+                takeNextAim(plan, line, next, extend, court_, random_);
             }
             last = seen;
             press(side_, plan.decideOn(seen));

@@ -30,7 +30,11 @@ std::uint64_t fixedPointStep(int from, int to) {
 
 Compositor::Compositor(const Scene& scene, const TextRasteriser& text, const Pictures& pictures)
     : scene_(scene), placed_(placedLayersOf(scene)), text_(text), pictures_(pictures),
-      masks_(slotPerLabel()) {}
+      masks_(slotPerLabel()) {
+    for (std::size_t i = 0; i < placed_.size(); ++i) {
+        walked_.push_back(static_cast<std::uint8_t>(i));
+    }
+}
 
 std::array<Compositor::PlacedLayer, stackingOrder.size()>
 Compositor::placedLayersOf(const Scene& scene) {
@@ -163,15 +167,9 @@ Colour Compositor::Point(float x, float y) const {
                spans(*placed.top, *placed.height, edgeY) &&
                covers(footprintOf(placed), px, py, rgb);
     };
-    if (stillTop_.empty()) {
-        for (const PlacedLayer& placed : placed_) {
-            if (coveredBy(placed)) {
-                return fromRgb(rgb);
-            }
-        }
-        return scene_.BackColor;
-    }
-    const std::uint8_t still = stillTop_[static_cast<std::size_t>(py * clientWidthPixels + px)];
+    const std::uint8_t still =
+        stillTop_.empty() ? noStillShape
+                          : stillTop_[static_cast<std::size_t>(py * clientWidthPixels + px)];
     for (const std::uint8_t layer : walked_) {
         if (layer > still) {
             break;

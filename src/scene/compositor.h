@@ -115,7 +115,8 @@ private:
     const std::vector<CachedMask> masks_;
 
     // Held still: the topmost still shape at each pixel (index in the stack,
-    // or none) and its colour, and the layers the query still walks, top first.
+    // or none; empty until held) and its colour, and the layers the query
+    // walks, top first: every layer until held.
     static constexpr std::uint8_t noStillShape = 0xFF;
     std::vector<std::uint8_t> stillTop_;
     std::array<std::uint32_t, stackingOrder.size()> stillRgb_{};
