@@ -5,13 +5,16 @@
 // first playing out copies of the whole match, then on what a player sees.
 // With --touches N, only the first table, each plan branching into every
 // plan again at the opponent's next touch, N - 1 times. With --random N, the
-// planner also plays out N lines of random aims at each choice; with --seeds
-// K as well, only the planner on what a player sees, against both opponents
-// reacting as the ladder's do, once for each of K seeds of its random lines.
+// planner also plays out N lines of random aims at each choice, and with
+// --remember draws half their aims near those of random lines that won
+// before; with --seeds K as well, only the planner on what a player sees,
+// against both opponents reacting as the ladder's do, once for each of K
+// seeds of its random lines.
 //
-//   gloob_lookahead [--touches N | --random N [--seeds K]]
+//   gloob_lookahead [--touches N | --random N [--remember] [--seeds K]]
 #include "lookahead_planner.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +28,8 @@ using ladder::Reference;
 
 namespace {
 
-constexpr const char* usage = "usage: gloob_lookahead [--touches N | --random N [--seeds K]]\n";
+constexpr const char* usage =
+    "usage: gloob_lookahead [--touches N | --random N [--remember] [--seeds K]]\n";
 
 // The matches played so far: how many the planner won, and what its plans cost.
 struct Tally {
@@ -76,13 +80,18 @@ void printTable(const char* title,
     tally.print();
 }
 
+std::string described(ladder::RandomLines lines) {
+    return std::to_string(lines.count) + " random lines a choice" +
+           (lines.rememberWins ? ", remembering wins" : "");
+}
+
 // The planner on what a player sees, with random lines drawn from each seed,
 // against both reference opponents at the ladder's reaction, on both sides.
-void printSeeds(int randomLines, int seeds) {
-    std::printf("On what a player sees, with %d random lines a choice, against opponents\n"
+void printSeeds(ladder::RandomLines randomLines, int seeds) {
+    std::printf("On what a player sees, with %s, against opponents\n"
                 "reacting after %zu heartbeats, for each seed of the random lines; the\n"
                 "planner's score first, st a stalemate:\n\n%-6s",
-                randomLines, ladder::personsReaction, "seed");
+                described(randomLines).c_str(), ladder::personsReaction, "seed");
     for (const Reference kind : {Reference::returner, Reference::jumper}) {
         for (const int side : {1, 2}) {
             std::printf(" %9s P%d", std::string(ladder::nameOf(kind)).c_str(), side);
@@ -109,21 +118,29 @@ void printSeeds(int randomLines, int seeds) {
 
 int main(int argc, char** argv) {
     int touches = 1;
-    int randomLines = 0;
+    ladder::RandomLines randomLines;
     int seeds = 0;
-    const auto option = [&](int at, const char* name) {
-        return argc > at + 1 && std::strcmp(argv[at], name) == 0 && std::atoi(argv[at + 1]) >= 1;
+    // The number after an option's name, or 0 if it is not there or not one.
+    const auto count = [&](int at, const char* name) {
+        return at + 1 < argc && std::strcmp(argv[at], name) == 0
+                   ? std::max(0, std::atoi(argv[at + 1]))
+                   : 0;
     };
-    if (argc == 3 && option(1, "--touches")) {
-        touches = std::atoi(argv[2]);
-    } else if ((argc == 3 || argc == 5) && option(1, "--random")) {
-        randomLines = std::atoi(argv[2]);
-        if (argc == 5 && !option(3, "--seeds")) {
-            std::fputs(usage, stderr);
-            return 2;
+    int at = 1;
+    if (const int deep = count(at, "--touches"); deep > 0) {
+        touches = deep;
+        at += 2;
+    } else if ((randomLines.count = count(at, "--random")) > 0) {
+        at += 2;
+        if (at < argc && std::strcmp(argv[at], "--remember") == 0) {
+            randomLines.rememberWins = true;
+            ++at;
         }
-        seeds = argc == 5 ? std::atoi(argv[4]) : 0;
-    } else if (argc != 1) {
+        if ((seeds = count(at, "--seeds")) > 0) {
+            at += 2;
+        }
+    }
+    if (at != argc) {
         std::fputs(usage, stderr);
         return 2;
     }
@@ -145,8 +162,7 @@ int main(int argc, char** argv) {
         });
         return 0;
     }
-    const std::string lines =
-        randomLines > 0 ? ", with " + std::to_string(randomLines) + " random lines a choice" : "";
+    const std::string lines = randomLines.count > 0 ? ", with " + described(randomLines) : "";
     printTable(("On copies of the whole match" + lines + ":").c_str(),
                [randomLines](int side, Reference kind, std::size_t reaction) {
                    return ladder::playLookaheadMatch(side, kind, reaction, 1, randomLines);

@@ -132,23 +132,63 @@ template <typename Visit> void forEachAim(const bot::Court& court, const Visit& 
 // receiving side stand between the grid's places, several touches running.
 constexpr float highestRandomJump = 1600;
 constexpr float randomNeverJumps = 0.3F;
+// Remembering, this share of the aims is drawn close to an aim of a line
+// that won, by up to this share of the half's width and of the jumps' range.
+constexpr float rememberedShare = 0.5F;
+constexpr float rememberedSpread = 0.03F;
 
-Aim randomAim(const bot::Court& court, std::mt19937& random) {
-    std::uniform_real_distribution<float> unit(0, 1);
-    Aim aim;
-    aim.place = court.minLeft + (court.maxLeft - court.minLeft) * unit(random);
-    if (unit(random) >= randomNeverJumps) {
-        aim.jumpWithin = highestRandomJump * unit(random);
+// Draws the random lines' aims: anywhere across the half or, remembering,
+// half of them near the aims of lines that won before in the match, since
+// what beat the opponent once tends to beat it again, varied a little.
+class AimDraw {
+public:
+    AimDraw(std::uint32_t seed, bool rememberWins) : random_(seed), remember_(rememberWins) {}
+
+    Aim next(const bot::Court& court) {
+        if (!winners_.empty() && unit() < rememberedShare) {
+            return near(winners_[std::uniform_int_distribution<std::size_t>(0, winners_.size() -
+                                                                                   1)(random_)],
+                        court);
+        }
+        Aim aim;
+        aim.place = court.minLeft + (court.maxLeft - court.minLeft) * unit();
+        if (unit() >= randomNeverJumps) {
+            aim.jumpWithin = highestRandomJump * unit();
+        }
+        return aim;
     }
-    return aim;
-}
+
+    void won(const Line& line) {
+        if (remember_) {
+            winners_.insert(winners_.end(), line.begin(), line.end());
+        }
+    }
+
+private:
+    float unit() { return std::uniform_real_distribution<float>(0, 1)(random_); }
+    float nudge() { return (2 * unit() - 1) * rememberedSpread; }
+
+    Aim near(Aim aim, const bot::Court& court) {
+        aim.place = std::clamp(aim.place + nudge() * (court.maxLeft - court.minLeft), court.minLeft,
+                               court.maxLeft);
+        if (aim.jumpWithin != neverJump) {
+            aim.jumpWithin =
+                std::clamp(aim.jumpWithin + nudge() * highestRandomJump, 0.0F, highestRandomJump);
+        }
+        return aim;
+    }
+
+    std::mt19937 random_;
+    bool remember_;
+    std::vector<Aim> winners_;
+};
 
 // When the opponent sends the ball up: the plan takes the line's next aim;
 // a line that runs out keeps its last aim, or takes a random one to extend it.
 void takeNextAim(Plan& plan, Line& line, std::size_t& next, bool extend, const bot::Court& court,
-                 std::mt19937& random) {
+                 AimDraw& draw) {
     if (next == line.size() && extend) {
-        line.push_back(randomAim(court, random));
+        line.push_back(draw.next(court));
     }
     if (next < line.size()) {
         plan.aim(line[next++]);
@@ -167,7 +207,7 @@ float scoreOf(bool won, int heartbeat, int horizon) {
 // out until a heartbeat, extends it with random aims if asked, and scores it.
 // The horizon is the one its scores count from.
 template <typename PlayLine>
-Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, std::mt19937& random,
+Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, AimDraw& draw,
               int horizon, const PlayLine& playLine) {
     float bestScore = -1e9F;
     Line best;
@@ -177,6 +217,9 @@ Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, std:
                               ? std::min(planHorizon, horizon - static_cast<int>(bestScore))
                               : planHorizon;
         const float score = playLine(line, extend, until);
+        if (extend && score > 0 && score > bestScore) {
+            draw.won(line);
+        }
         if (score > bestScore) {
             bestScore = score;
             best = std::move(line);
@@ -187,7 +230,7 @@ Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, std:
     }
     forEachAim(court, [&](Aim aim) { consider(Line{aim}, false); });
     for (int i = 0; i < randomLines; ++i) {
-        consider(Line{randomAim(court, random)}, true);
+        consider(Line{draw.next(court)}, true);
     }
     return best;
 }
@@ -235,9 +278,9 @@ struct Table {
 // snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
-    Planner(int side, int touches, int randomLines)
-        : side_(side), touches_(touches), randomLines_(randomLines),
-          model_(3 - side, Reference::returner) {
+    Planner(int side, int touches, RandomLines randomLines)
+        : side_(side), touches_(touches), randomLines_(randomLines.count),
+          draw_(1, randomLines.rememberWins), model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -269,7 +312,7 @@ private:
         landings_.clear();
         const GameSnapshot snapshot = live.engine.snapshot();
         const Line best =
-            bestLine(court_, chosen_, randomLines_, random_, horizon(),
+            bestLine(court_, chosen_, randomLines_, draw_, horizon(),
                      [&](Line& line, bool extend, int until) {
                          Plan plan = *plan_;
                          plan.aim(line.front());
@@ -307,7 +350,7 @@ private:
                 if (touches > 1) {
                     return bestBranch(heartbeat + 1, touches - 1, mine, theirs);
                 }
-                takeNextAim(mine, line, next, extend, court_, random_);
+                takeNextAim(mine, line, next, extend, court_, draw_);
             }
             last = now;
         }
@@ -337,7 +380,7 @@ private:
     int side_;
     int touches_;
     int randomLines_;
-    std::mt19937 random_{1};
+    AimDraw draw_;
     Line chosen_;
     LandingMemo landings_;
     ReferencePlayer model_;
@@ -366,8 +409,8 @@ private:
 // sighting, with the ball-arc timer's phase read off the ball's steps.
 class VisiblePlanner final : public Autopilot {
 public:
-    VisiblePlanner(int side, int randomLines, std::uint32_t seed)
-        : side_(side), randomLines_(randomLines), random_(seed),
+    VisiblePlanner(int side, RandomLines randomLines, std::uint32_t seed)
+        : side_(side), randomLines_(randomLines.count), draw_(seed, randomLines.rememberWins),
           model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
@@ -400,7 +443,7 @@ private:
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
         const Line best = bestLine(
-            court_, chosen_, randomLines_, random_, planHorizon,
+            court_, chosen_, randomLines_, draw_, planHorizon,
             [&](Line& line, bool extend, int until) { return playLine(now, line, extend, until); });
         plan_->aim(best.front());
         chosen_.assign(best.begin() + 1, best.end());
@@ -426,7 +469,7 @@ private:
             seen.ball = court.ball();
             seen.bodies = {court.body(1), court.body(2)};
             if (timeToPlan(court_, last, seen)) {
-                takeNextAim(plan, line, next, extend, court_, random_);
+                takeNextAim(plan, line, next, extend, court_, draw_);
             }
             last = seen;
             press(side_, plan.decideOn(seen));
@@ -463,7 +506,7 @@ private:
 
     int side_;
     int randomLines_;
-    std::mt19937 random_;
+    AimDraw draw_;
     Line chosen_;
     LandingMemo landings_;
     ReferencePlayer model_;
@@ -479,7 +522,7 @@ private:
 } // namespace
 
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKind,
-                                          std::size_t reaction, int randomLines,
+                                          std::size_t reaction, RandomLines randomLines,
                                           std::uint32_t seed) {
     VisiblePlanner planner(plannerSide, randomLines, seed);
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
@@ -498,7 +541,7 @@ LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKin
 }
 
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction,
-                                   int touches, int randomLines) {
+                                   int touches, RandomLines randomLines) {
     Table live;
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
     Planner planner(plannerSide, touches, randomLines);

@@ -29,18 +29,25 @@ struct LookaheadResult {
     std::int64_t heartbeats = 0;
 };
 
+// Lines of random aims played out at each choice beside the grid's, a new
+// aim at each of the opponent's touches. Remembering wins, half the aims
+// are drawn close to those of random lines that won before in the match.
+struct RandomLines {
+    int count = 0;
+    bool rememberWins = false;
+};
+
 // A match to 5 between the planner on its side and a reference opponent that
 // reacts after this many heartbeats; player 1 serves every point. With more
 // touches, each plan branches into every plan again at the opponent's next
 // touch, that many times: a search that many of the planner's touches deep.
-// With random lines, it also plays out that many lines of random aims, a new
-// one at each of the opponent's touches, and follows a line that wins.
+// With random lines, it also plays out those and follows a line that wins.
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                   int touches = 1, int randomLines = 0);
+                                   int touches = 1, RandomLines randomLines = {});
 // The same with the planner playing on what a player sees, as the game's
 // computer players do, on their copy of the court; the seed draws its
 // random lines.
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                          int randomLines = 0, std::uint32_t seed = 1);
+                                          RandomLines randomLines = {}, std::uint32_t seed = 1);
 
 } // namespace gloob::ladder

@@ -106,9 +106,9 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     for (const Match& match : matches) {
         const LookaheadResult result =
             match.seen ? playVisibleLookaheadMatch(match.side, match.opponent, match.reaction,
-                                                   match.randomLines)
+                                                   {match.randomLines})
                        : playLookaheadMatch(match.side, match.opponent, match.reaction,
-                                            match.touches, match.randomLines);
+                                            match.touches, {match.randomLines});
         const std::string context = std::string(match.seen ? "seen" : "whole match") + ", " +
                                     std::to_string(match.touches) + " touches deep, " +
                                     std::to_string(match.randomLines) + " random lines, P" +
@@ -119,6 +119,21 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
         EXPECT_EQ(result.points[0], 5) << context;
         EXPECT_EQ(result.points[1], 0) << context;
     }
+}
+
+// Five random lines a choice, drawn afresh, stall receiving the serve of the
+// returner reacting as the model does with this seed; drawn half near the
+// aims that won before, they win the match.
+TEST(LookaheadPlanner, RememberingWinsBreaksAStalemateThatFreshLinesLeave) {
+    constexpr std::uint32_t seed = 6;
+    const LookaheadResult fresh =
+        playVisibleLookaheadMatch(2, Reference::returner, personsReaction, {5, false}, seed);
+    EXPECT_TRUE(fresh.stalled);
+    const LookaheadResult remembering =
+        playVisibleLookaheadMatch(2, Reference::returner, personsReaction, {5, true}, seed);
+    EXPECT_FALSE(remembering.stalled);
+    EXPECT_EQ(remembering.points[0], 5);
+    EXPECT_EQ(remembering.points[1], 0);
 }
 
 // Marks the heartbeats in which the ball-arc timer fired.
