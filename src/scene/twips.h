@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include <cmath>
-
 namespace gloob {
 
 // 15 twips make one pixel at 96 dpi; every size in the court is a multiple of 15.
@@ -19,13 +17,26 @@ constexpr int clientHeightPixels = clientHeightTwips / twipsPerPixel;
 // circle's squared radius among them) stay well inside an int.
 constexpr int farOffCourtPixels = 10'000;
 
-// The one twip-to-pixel mapping: drawing and the colour query both use it.
+// The one twip-to-pixel mapping, floor(twips / 15): drawing and the colour
+// query both use it. The colour query asks it twice a probe, so it takes no
+// division: floor(t / 15) equals floor(floor(t) / 15) for every real t, and
+// within the clamps floor(t) is an int (checked against the division in
+// double precision for every float).
 inline int pixelOf(float twips) {
-    const double pixel = std::floor(static_cast<double>(twips) / twipsPerPixel);
-    if (!(pixel >= -farOffCourtPixels)) { // NaN as well
+    constexpr int farOffTwips = farOffCourtPixels * twipsPerPixel;
+    if (!(twips >= -static_cast<float>(farOffTwips))) { // NaN as well
         return -farOffCourtPixels;
     }
-    return pixel > farOffCourtPixels ? farOffCourtPixels : static_cast<int>(pixel);
+    if (twips >= static_cast<float>(farOffTwips + twipsPerPixel)) {
+        return farOffCourtPixels;
+    }
+    int whole = static_cast<int>(twips); // toward zero
+    if (static_cast<float>(whole) > twips) {
+        --whole;
+    }
+    // Shifted to be positive, so that the division rounds down.
+    return static_cast<int>(static_cast<unsigned>(whole + farOffTwips) / twipsPerPixel) -
+           farOffCourtPixels;
 }
 
 // Half-open pixel box [x0, x1) x [y0, y1) of a twip box; the far edges are

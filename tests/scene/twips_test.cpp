@@ -30,6 +30,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PixelCase{"SecondPixel", 15, 1}, PixelCase{"LastColumn", 11264, 750},
                       PixelCase{"JustLeftOfTheCourt", -0.5f, -1},
                       PixelCase{"OnePixelLeft", -15, -1}, PixelCase{"TwoPixelsLeft", -15.5f, -2},
+                      PixelCase{"NegativeFraction", -29.9f, -2},
+                      PixelCase{"LastPixelBeforeTheSafeRangeEnds", 149'999.9f, 9'999},
                       PixelCase{"EdgeOfTheSafeRange", 150'000, farOffCourtPixels},
                       PixelCase{"Huge", 3.0e38f, farOffCourtPixels},
                       PixelCase{"HugeNegative", -3.0e38f, -farOffCourtPixels},
