@@ -5,13 +5,14 @@
 // first playing out copies of the whole match, then on what a player sees.
 // With --touches N, only the first table, each plan branching into every
 // plan again at the opponent's next touch, N - 1 times. With --random N, the
-// planner also plays out N lines of random aims at each choice, and with
+// planner also plays out N lines of random aims at each choice, with
 // --remember draws half their aims near those of random lines that won
-// before; with --seeds K as well, only the planner on what a player sees,
+// before, and with --first-safe plays the grid past the serve only until an
+// aim keeps the rally going; with --seeds K as well, only the planner on what a player sees,
 // against both opponents reacting as the ladder's do, once for each of K
 // seeds of its random lines.
 //
-//   gloob_lookahead [--touches N | --random N [--remember] [--seeds K]]
+//   gloob_lookahead [--touches N | --random N [--remember] [--first-safe] [--seeds K]]
 #include "lookahead_planner.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ using ladder::Reference;
 namespace {
 
 constexpr const char* usage =
-    "usage: gloob_lookahead [--touches N | --random N [--remember] [--seeds K]]\n";
+    "usage: gloob_lookahead [--touches N | --random N [--remember] [--first-safe] [--seeds K]]\n";
 
 // The matches played so far: how many the planner won, and what its plans cost.
 struct Tally {
@@ -80,18 +81,19 @@ void printTable(const char* title,
     tally.print();
 }
 
-std::string described(ladder::RandomLines lines) {
-    return std::to_string(lines.count) + " random lines a choice" +
-           (lines.rememberWins ? ", remembering wins" : "");
+std::string described(ladder::LineSearch search) {
+    return std::to_string(search.randomLines) + " random lines a choice" +
+           (search.rememberWins ? ", remembering wins" : "") +
+           (search.firstSafeAim ? ", the grid past the serve up to its first safe aim" : "");
 }
 
 // The planner on what a player sees, with random lines drawn from each seed,
 // against both reference opponents at the ladder's reaction, on both sides.
-void printSeeds(ladder::RandomLines randomLines, int seeds) {
+void printSeeds(ladder::LineSearch search, int seeds) {
     std::printf("On what a player sees, with %s, against opponents\n"
                 "reacting after %zu heartbeats, for each seed of the random lines; the\n"
                 "planner's score first, st a stalemate:\n\n%-6s",
-                described(randomLines).c_str(), ladder::personsReaction, "seed");
+                described(search).c_str(), ladder::personsReaction, "seed");
     for (const Reference kind : {Reference::returner, Reference::jumper}) {
         for (const int side : {1, 2}) {
             std::printf(" %9s P%d", std::string(ladder::nameOf(kind)).c_str(), side);
@@ -104,9 +106,8 @@ void printSeeds(ladder::RandomLines randomLines, int seeds) {
         for (const Reference kind : {Reference::returner, Reference::jumper}) {
             for (const int side : {1, 2}) {
                 std::printf("   ");
-                tally.add(ladder::playVisibleLookaheadMatch(side, kind, ladder::personsReaction,
-                                                            randomLines,
-                                                            static_cast<std::uint32_t>(seed)));
+                tally.add(ladder::playVisibleLookaheadMatch(
+                    side, kind, ladder::personsReaction, search, static_cast<std::uint32_t>(seed)));
             }
         }
         std::printf("\n");
@@ -118,7 +119,7 @@ void printSeeds(ladder::RandomLines randomLines, int seeds) {
 
 int main(int argc, char** argv) {
     int touches = 1;
-    ladder::RandomLines randomLines;
+    ladder::LineSearch search;
     int seeds = 0;
     // The number after an option's name, or 0 if it is not there or not one.
     const auto count = [&](int at, const char* name) {
@@ -130,12 +131,15 @@ int main(int argc, char** argv) {
     if (const int deep = count(at, "--touches"); deep > 0) {
         touches = deep;
         at += 2;
-    } else if ((randomLines.count = count(at, "--random")) > 0) {
+    } else if ((search.randomLines = count(at, "--random")) > 0) {
         at += 2;
-        if (at < argc && std::strcmp(argv[at], "--remember") == 0) {
-            randomLines.rememberWins = true;
-            ++at;
-        }
+        const auto flag = [&](const char* name) {
+            const bool given = at < argc && std::strcmp(argv[at], name) == 0;
+            at += given ? 1 : 0;
+            return given;
+        };
+        search.rememberWins = flag("--remember");
+        search.firstSafeAim = flag("--first-safe");
         if ((seeds = count(at, "--seeds")) > 0) {
             at += 2;
         }
@@ -145,7 +149,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (seeds > 0) {
-        printSeeds(randomLines, seeds);
+        printSeeds(search, seeds);
         return 0;
     }
     std::printf("A planner that plays each point out against its model of a person (the\n"
@@ -162,14 +166,14 @@ int main(int argc, char** argv) {
         });
         return 0;
     }
-    const std::string lines = randomLines.count > 0 ? ", with " + described(randomLines) : "";
+    const std::string lines = search.randomLines > 0 ? ", with " + described(search) : "";
     printTable(("On copies of the whole match" + lines + ":").c_str(),
-               [randomLines](int side, Reference kind, std::size_t reaction) {
-                   return ladder::playLookaheadMatch(side, kind, reaction, 1, randomLines);
+               [search](int side, Reference kind, std::size_t reaction) {
+                   return ladder::playLookaheadMatch(side, kind, reaction, 1, search);
                });
     printTable(("On what a player sees" + lines + ":").c_str(),
-               [randomLines](int side, Reference kind, std::size_t reaction) {
-                   return ladder::playVisibleLookaheadMatch(side, kind, reaction, randomLines);
+               [search](int side, Reference kind, std::size_t reaction) {
+                   return ladder::playVisibleLookaheadMatch(side, kind, reaction, search);
                });
     return 0;
 }

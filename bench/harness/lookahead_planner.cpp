@@ -203,12 +203,14 @@ float scoreOf(bool won, int heartbeat, int horizon) {
 
 // The line that scores best as played out, among the rest of the line chosen
 // last time (first: on an exact model it wins as foreseen), each aim of the
-// grid, and as many random lines. PlayLine(line, extend, until) plays a line
-// out until a heartbeat, extends it with random aims if asked, and scores it.
-// The horizon is the one its scores count from.
+// grid, and the search's random lines. Searching for the first safe aim, the
+// grid is played past the serve only until a line keeps the rally going.
+// PlayLine(line, extend, until) plays a line out until a heartbeat, extends
+// it with random aims if asked, and scores it. The horizon is the one its
+// scores count from.
 template <typename PlayLine>
-Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, AimDraw& draw,
-              int horizon, const PlayLine& playLine) {
+Line bestLine(const bot::Court& court, const Line& chosen, const LineSearch& search, bool served,
+              AimDraw& draw, int horizon, const PlayLine& playLine) {
     float bestScore = -1e9F;
     Line best;
     const auto consider = [&](Line line, bool extend) {
@@ -228,21 +230,32 @@ Line bestLine(const bot::Court& court, const Line& chosen, int randomLines, AimD
     if (!chosen.empty()) {
         consider(chosen, false);
     }
-    forEachAim(court, [&](Aim aim) { consider(Line{aim}, false); });
-    for (int i = 0; i < randomLines; ++i) {
+    // Lines that score 0 tie, and the first of them is followed: the rest of
+    // the grid can only beat it with a win, and past the serve those are few.
+    const bool wholeGrid = served || !search.firstSafeAim;
+    forEachAim(court, [&](Aim aim) {
+        if (wholeGrid || bestScore < 0) {
+            consider(Line{aim}, false);
+        }
+    });
+    for (int i = 0; i < search.randomLines; ++i) {
         consider(Line{draw.next(court)}, true);
     }
     return best;
 }
 
+// The first heartbeat of a point, or of the ball in play after a point's pause.
+bool served(const bot::Sighting& last, const bot::Sighting& now) {
+    return !last.inPlay || now.player1Score != last.player1Score ||
+           now.player2Score != last.player2Score;
+}
+
 // A planner plans at each serve, once the ball is in play after the pause
 // of a point, and when the opponent sends the ball up on its own side.
 bool timeToPlan(const bot::Court& court, const bot::Sighting& last, const bot::Sighting& now) {
-    const bool served = !last.inPlay || now.player1Score != last.player1Score ||
-                        now.player2Score != last.player2Score;
     const bool struckOverThere =
         !court.onMySide(now.ball.left) && now.ball.speedY < 0 && last.ball.speedY >= 0;
-    return now.inPlay && (served || struckOverThere);
+    return now.inPlay && (served(last, now) || struckOverThere);
 }
 
 // A match on the simulator's engine, both sides seated, the first serve made.
@@ -278,9 +291,9 @@ struct Table {
 // snapshot, the ball-arc timer's phase included.
 class Planner {
 public:
-    Planner(int side, int touches, RandomLines randomLines)
-        : side_(side), touches_(touches), randomLines_(randomLines.count),
-          draw_(1, randomLines.rememberWins), model_(3 - side, Reference::returner) {
+    Planner(int side, int touches, LineSearch search)
+        : side_(side), touches_(touches), search_(search), draw_(1, search.rememberWins),
+          model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
 
@@ -294,7 +307,7 @@ public:
         }
         const bot::Sighting now = bot::Sighting::of(scene, live.engine.window().state);
         if (timeToPlan(court_, last_, now)) {
-            choose(live);
+            choose(live, served(last_, now));
         }
         last_ = now;
     }
@@ -306,13 +319,13 @@ public:
     LookaheadResult result;
 
 private:
-    void choose(Table& live) {
+    void choose(Table& live, bool served) {
         const double started = processorSeconds();
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
         const GameSnapshot snapshot = live.engine.snapshot();
         const Line best =
-            bestLine(court_, chosen_, randomLines_, draw_, horizon(),
+            bestLine(court_, chosen_, search_, served, draw_, horizon(),
                      [&](Line& line, bool extend, int until) {
                          Plan plan = *plan_;
                          plan.aim(line.front());
@@ -379,7 +392,7 @@ private:
 
     int side_;
     int touches_;
-    int randomLines_;
+    LineSearch search_;
     AimDraw draw_;
     Line chosen_;
     LandingMemo landings_;
@@ -409,8 +422,8 @@ private:
 // sighting, with the ball-arc timer's phase read off the ball's steps.
 class VisiblePlanner final : public Autopilot {
 public:
-    VisiblePlanner(int side, RandomLines randomLines, std::uint32_t seed)
-        : side_(side), randomLines_(randomLines.count), draw_(seed, randomLines.rememberWins),
+    VisiblePlanner(int side, LineSearch search, std::uint32_t seed)
+        : side_(side), search_(search), draw_(seed, search.rememberWins),
           model_(3 - side, Reference::returner) {
         model_.shareLandings(&landings_);
     }
@@ -427,7 +440,7 @@ public:
         model_.decideOn(scene, now);
         ballTimer_.read(last_, now, heartbeat_);
         if (timeToPlan(court_, last_, now)) {
-            choose(now);
+            choose(now, served(last_, now));
         }
         last_ = now;
         ++heartbeat_;
@@ -438,12 +451,12 @@ public:
     double planSeconds = 0;
 
 private:
-    void choose(const bot::Sighting& now) {
+    void choose(const bot::Sighting& now, bool served) {
         const double started = processorSeconds();
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
         const Line best = bestLine(
-            court_, chosen_, randomLines_, draw_, planHorizon,
+            court_, chosen_, search_, served, draw_, planHorizon,
             [&](Line& line, bool extend, int until) { return playLine(now, line, extend, until); });
         plan_->aim(best.front());
         chosen_.assign(best.begin() + 1, best.end());
@@ -505,7 +518,7 @@ private:
     }
 
     int side_;
-    int randomLines_;
+    LineSearch search_;
     AimDraw draw_;
     Line chosen_;
     LandingMemo landings_;
@@ -522,9 +535,9 @@ private:
 } // namespace
 
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKind,
-                                          std::size_t reaction, RandomLines randomLines,
+                                          std::size_t reaction, LineSearch search,
                                           std::uint32_t seed) {
-    VisiblePlanner planner(plannerSide, randomLines, seed);
+    VisiblePlanner planner(plannerSide, search, seed);
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
     bot::MatchOptions options;
     options.rallyTickCap = lookaheadRallyCap;
@@ -541,10 +554,10 @@ LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponentKin
 }
 
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponentKind, std::size_t reaction,
-                                   int touches, RandomLines randomLines) {
+                                   int touches, LineSearch search) {
     Table live;
     ReferencePlayer opponent(3 - plannerSide, opponentKind, reaction);
-    Planner planner(plannerSide, touches, randomLines);
+    Planner planner(plannerSide, touches, search);
     Watched watched(opponent, planner);
     live.players[2 - plannerSide] = &watched;
     int points = 0;

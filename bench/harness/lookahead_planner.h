@@ -29,25 +29,29 @@ struct LookaheadResult {
     std::int64_t heartbeats = 0;
 };
 
-// Lines of random aims played out at each choice beside the grid's, a new
-// aim at each of the opponent's touches. Remembering wins, half the aims
-// are drawn close to those of random lines that won before in the match.
-struct RandomLines {
-    int count = 0;
+// How a planner searches at each choice beyond the grid of aims.
+struct LineSearch {
+    // Lines of random aims also played out, a new aim at each of the
+    // opponent's touches.
+    int randomLines = 0;
+    // Half the random aims drawn close to those of random lines that won
+    // before in the match.
     bool rememberWins = false;
+    // Past the serve, the grid played only until a line keeps the rally going.
+    bool firstSafeAim = false;
 };
 
 // A match to 5 between the planner on its side and a reference opponent that
 // reacts after this many heartbeats; player 1 serves every point. With more
 // touches, each plan branches into every plan again at the opponent's next
 // touch, that many times: a search that many of the planner's touches deep.
-// With random lines, it also plays out those and follows a line that wins.
+// The search may add random lines, and follows a line that wins.
 LookaheadResult playLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                   int touches = 1, RandomLines randomLines = {});
+                                   int touches = 1, LineSearch search = {});
 // The same with the planner playing on what a player sees, as the game's
 // computer players do, on their copy of the court; the seed draws its
 // random lines.
 LookaheadResult playVisibleLookaheadMatch(int plannerSide, Reference opponent, std::size_t reaction,
-                                          RandomLines randomLines = {}, std::uint32_t seed = 1);
+                                          LineSearch search = {}, std::uint32_t seed = 1);
 
 } // namespace gloob::ladder

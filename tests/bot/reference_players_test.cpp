@@ -106,9 +106,9 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     for (const Match& match : matches) {
         const LookaheadResult result =
             match.seen ? playVisibleLookaheadMatch(match.side, match.opponent, match.reaction,
-                                                   {match.randomLines})
+                                                   {.randomLines = match.randomLines})
                        : playLookaheadMatch(match.side, match.opponent, match.reaction,
-                                            match.touches, {match.randomLines});
+                                            match.touches, {.randomLines = match.randomLines});
         const std::string context = std::string(match.seen ? "seen" : "whole match") + ", " +
                                     std::to_string(match.touches) + " touches deep, " +
                                     std::to_string(match.randomLines) + " random lines, P" +
@@ -126,14 +126,27 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
 // aims that won before, they win the match.
 TEST(LookaheadPlanner, RememberingWinsBreaksAStalemateThatFreshLinesLeave) {
     constexpr std::uint32_t seed = 6;
-    const LookaheadResult fresh =
-        playVisibleLookaheadMatch(2, Reference::returner, personsReaction, {5, false}, seed);
+    const LookaheadResult fresh = playVisibleLookaheadMatch(2, Reference::returner, personsReaction,
+                                                            {.randomLines = 5}, seed);
     EXPECT_TRUE(fresh.stalled);
-    const LookaheadResult remembering =
-        playVisibleLookaheadMatch(2, Reference::returner, personsReaction, {5, true}, seed);
+    const LookaheadResult remembering = playVisibleLookaheadMatch(
+        2, Reference::returner, personsReaction, {.randomLines = 5, .rememberWins = true}, seed);
     EXPECT_FALSE(remembering.stalled);
     EXPECT_EQ(remembering.points[0], 5);
     EXPECT_EQ(remembering.points[1], 0);
+}
+
+// Played past the serve only up to its first aim that keeps the rally going,
+// the grid still wins the serves: its winners there come at the serve.
+TEST(LookaheadPlanner, GridUpToItsFirstSafeAimStillWinsItsServes) {
+    const LineSearch search{.randomLines = 10, .rememberWins = true, .firstSafeAim = true};
+    for (const Reference opponent : {Reference::returner, Reference::jumper}) {
+        const LookaheadResult result =
+            playVisibleLookaheadMatch(1, opponent, personsReaction, search);
+        EXPECT_FALSE(result.stalled) << nameOf(opponent);
+        EXPECT_EQ(result.points[0], 5) << nameOf(opponent);
+        EXPECT_EQ(result.points[1], 0) << nameOf(opponent);
+    }
 }
 
 // Marks the heartbeats in which the ball-arc timer fired.
