@@ -8,9 +8,9 @@
 // planner also plays out N lines of random aims at each choice, with
 // --remember draws half their aims near those of random lines that won
 // before, and with --first-safe plays the grid past the serve only until an
-// aim keeps the rally going; with --seeds K as well, only the planner on what a player sees,
-// against both opponents reacting as the ladder's do, once for each of K
-// seeds of its random lines.
+// aim keeps the rally going; with --seeds K as well, only the planner on
+// what a player sees, against both opponents reacting as the ladder's do,
+// once for each of K seeds of its random lines.
 //
 //   gloob_lookahead [--touches N | --random N [--remember] [--first-safe] [--seeds K]]
 #include "lookahead_planner.h"

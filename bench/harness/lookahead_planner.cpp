@@ -245,7 +245,7 @@ Line bestLine(const bot::Court& court, const Line& chosen, const LineSearch& sea
 }
 
 // The first heartbeat of a point, or of the ball in play after a point's pause.
-bool served(const bot::Sighting& last, const bot::Sighting& now) {
+bool justServed(const bot::Sighting& last, const bot::Sighting& now) {
     return !last.inPlay || now.player1Score != last.player1Score ||
            now.player2Score != last.player2Score;
 }
@@ -255,7 +255,7 @@ bool served(const bot::Sighting& last, const bot::Sighting& now) {
 bool timeToPlan(const bot::Court& court, const bot::Sighting& last, const bot::Sighting& now) {
     const bool struckOverThere =
         !court.onMySide(now.ball.left) && now.ball.speedY < 0 && last.ball.speedY >= 0;
-    return now.inPlay && (served(last, now) || struckOverThere);
+    return now.inPlay && (justServed(last, now) || struckOverThere);
 }
 
 // A match on the simulator's engine, both sides seated, the first serve made.
@@ -307,7 +307,7 @@ public:
         }
         const bot::Sighting now = bot::Sighting::of(scene, live.engine.window().state);
         if (timeToPlan(court_, last_, now)) {
-            choose(live, served(last_, now));
+            choose(live, justServed(last_, now));
         }
         last_ = now;
     }
@@ -440,7 +440,7 @@ public:
         model_.decideOn(scene, now);
         ballTimer_.read(last_, now, heartbeat_);
         if (timeToPlan(court_, last_, now)) {
-            choose(now, served(last_, now));
+            choose(now, justServed(last_, now));
         }
         last_ = now;
         ++heartbeat_;
