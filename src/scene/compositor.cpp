@@ -32,7 +32,7 @@ Compositor::Compositor(const Scene& scene, const TextRasteriser& text, const Pic
     : scene_(scene), placed_(placedLayersOf(scene)), text_(text), pictures_(pictures),
       masks_(slotPerLabel()) {
     for (std::size_t i = 0; i < placed_.size(); ++i) {
-        walked_.push_back(static_cast<std::uint8_t>(i));
+        walked_.push_back(walkedOf(i));
     }
 }
 
@@ -170,15 +170,27 @@ Colour Compositor::Point(float x, float y) const {
     const std::uint8_t still =
         stillTop_.empty() ? noStillShape
                           : stillTop_[static_cast<std::size_t>(py * clientWidthPixels + px)];
-    for (const std::uint8_t layer : walked_) {
-        if (layer > still) {
+    for (const WalkedLayer& walked : walked_) {
+        if (walked.index > still) {
             break;
         }
-        if (coveredBy(placed_[layer])) {
+        const Shape* shape = walked.shape;
+        const bool covered = shape != nullptr
+                                 ? shape->Visible && spans(shape->Left, shape->Width, edgeX) &&
+                                       spans(shape->Top, shape->Height, edgeY) &&
+                                       covers(footprintOf(placed_[walked.index]), px, py, rgb)
+                                 : coveredBy(placed_[walked.index]);
+        if (covered) {
             return fromRgb(rgb);
         }
     }
     return still != noStillShape ? fromRgb(stillRgb_[still]) : scene_.BackColor;
+}
+
+Compositor::WalkedLayer Compositor::walkedOf(std::size_t index) const {
+    const Layer& layer = *placed_[index].layer;
+    return {static_cast<std::uint8_t>(index),
+            layer.kind == Layer::Kind::shape ? &(scene_.*layer.shape) : nullptr};
 }
 
 void Compositor::holdStillAllBut(std::initializer_list<Shape Scene::*> moving) {
@@ -196,7 +208,7 @@ void Compositor::holdStillAllBut(std::initializer_list<Shape Scene::*> moving) {
         }
         // Labels and pictures are not of one colour: the query walks them.
         if (moves || layer.kind != Layer::Kind::shape) {
-            walked_.insert(walked_.begin(), static_cast<std::uint8_t>(i));
+            walked_.insert(walked_.begin(), walkedOf(i));
             continue;
         }
         const Footprint footprint = footprintOf(placed);

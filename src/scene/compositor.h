@@ -120,7 +120,14 @@ private:
     static constexpr std::uint8_t noStillShape = 0xFF;
     std::vector<std::uint8_t> stillTop_;
     std::array<std::uint32_t, stackingOrder.size()> stillRgb_{};
-    std::vector<std::uint8_t> walked_;
+    // A shape's box is read straight from the shape: the query's walk is
+    // most of its time, and a layer's placed pointers cost a load each.
+    struct WalkedLayer {
+        std::uint8_t index;
+        const Shape* shape; // null for a label or a picture
+    };
+    WalkedLayer walkedOf(std::size_t index) const;
+    std::vector<WalkedLayer> walked_;
 };
 
 } // namespace gloob
