@@ -81,71 +81,55 @@ TEST(ReferencePlayer, DecidesAlikeWithASharedLandingMemo) {
 // whether it plays on a copy of the whole match or on what a player sees;
 // two touches deep it still wins its serves. With random lines of aims it
 // wins the serves of the returner reacting as its model does, which no grid
-// of aims wins.
+// of aims wins. Five lines drawn afresh stall there with seed 6; drawn half
+// near the aims that won before, they win. Played past the serve only up to
+// its first aim that keeps the rally going, the grid still wins its serves,
+// whose winners come at the serve.
 TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     struct Match {
         bool seen; // on what a player sees, or on copies of the whole match
         int touches;
-        int randomLines;
+        LineSearch search;
         int side;
         Reference opponent;
         std::size_t reaction;
+        std::uint32_t seed = 1;
     };
+    constexpr LineSearch remembering{.randomLines = 5, .rememberWins = true};
+    constexpr LineSearch firstSafe{.randomLines = 10, .rememberWins = true, .firstSafeAim = true};
     const Match matches[] = {
-        {false, 1, 0, 1, Reference::returner, 6},
-        {false, 1, 0, 1, Reference::returner, 24},
-        {false, 1, 0, 2, Reference::jumper, personsReaction},
-        {true, 1, 0, 1, Reference::returner, 6},
-        {true, 1, 0, 1, Reference::returner, 24},
-        {true, 1, 0, 2, Reference::jumper, personsReaction},
-        {false, 2, 0, 1, Reference::returner, 6},
-        {false, 2, 0, 1, Reference::returner, 24},
-        {false, 1, 20, 2, Reference::returner, personsReaction},
-        {true, 1, 20, 2, Reference::returner, personsReaction},
+        {false, 1, {}, 1, Reference::returner, 6},
+        {false, 1, {}, 1, Reference::returner, 24},
+        {false, 1, {}, 2, Reference::jumper, personsReaction},
+        {true, 1, {}, 1, Reference::returner, 6},
+        {true, 1, {}, 1, Reference::returner, 24},
+        {true, 1, {}, 2, Reference::jumper, personsReaction},
+        {false, 2, {}, 1, Reference::returner, 6},
+        {false, 2, {}, 1, Reference::returner, 24},
+        {false, 1, {.randomLines = 20}, 2, Reference::returner, personsReaction},
+        {true, 1, {.randomLines = 20}, 2, Reference::returner, personsReaction},
+        {true, 1, remembering, 2, Reference::returner, personsReaction, 6},
+        {true, 1, firstSafe, 1, Reference::returner, personsReaction},
+        {true, 1, firstSafe, 1, Reference::jumper, personsReaction},
     };
     for (const Match& match : matches) {
         const LookaheadResult result =
             match.seen ? playVisibleLookaheadMatch(match.side, match.opponent, match.reaction,
-                                                   {.randomLines = match.randomLines})
+                                                   match.search, match.seed)
                        : playLookaheadMatch(match.side, match.opponent, match.reaction,
-                                            match.touches, {.randomLines = match.randomLines});
+                                            match.touches, match.search);
         const std::string context = std::string(match.seen ? "seen" : "whole match") + ", " +
                                     std::to_string(match.touches) + " touches deep, " +
-                                    std::to_string(match.randomLines) + " random lines, P" +
+                                    std::to_string(match.search.randomLines) + " random lines" +
+                                    (match.search.rememberWins ? " remembering wins" : "") +
+                                    (match.search.firstSafeAim ? " to the first safe aim" : "") +
+                                    ", seed " + std::to_string(match.seed) + ", P" +
                                     std::to_string(match.side) + " against the " +
                                     std::string(nameOf(match.opponent)) + " reacting after " +
                                     std::to_string(match.reaction);
         EXPECT_FALSE(result.stalled) << context;
         EXPECT_EQ(result.points[0], 5) << context;
         EXPECT_EQ(result.points[1], 0) << context;
-    }
-}
-
-// Five random lines a choice, drawn afresh, stall receiving the serve of the
-// returner reacting as the model does with this seed; drawn half near the
-// aims that won before, they win the match.
-TEST(LookaheadPlanner, RememberingWinsBreaksAStalemateThatFreshLinesLeave) {
-    constexpr std::uint32_t seed = 6;
-    const LookaheadResult fresh = playVisibleLookaheadMatch(2, Reference::returner, personsReaction,
-                                                            {.randomLines = 5}, seed);
-    EXPECT_TRUE(fresh.stalled);
-    const LookaheadResult remembering = playVisibleLookaheadMatch(
-        2, Reference::returner, personsReaction, {.randomLines = 5, .rememberWins = true}, seed);
-    EXPECT_FALSE(remembering.stalled);
-    EXPECT_EQ(remembering.points[0], 5);
-    EXPECT_EQ(remembering.points[1], 0);
-}
-
-// Played past the serve only up to its first aim that keeps the rally going,
-// the grid still wins the serves: its winners there come at the serve.
-TEST(LookaheadPlanner, GridUpToItsFirstSafeAimStillWinsItsServes) {
-    const LineSearch search{.randomLines = 10, .rememberWins = true, .firstSafeAim = true};
-    for (const Reference opponent : {Reference::returner, Reference::jumper}) {
-        const LookaheadResult result =
-            playVisibleLookaheadMatch(1, opponent, personsReaction, search);
-        EXPECT_FALSE(result.stalled) << nameOf(opponent);
-        EXPECT_EQ(result.points[0], 5) << nameOf(opponent);
-        EXPECT_EQ(result.points[1], 0) << nameOf(opponent);
     }
 }
 
