@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include "bot/lookahead.h"
 #include "reference_players.h"
 
 #include <cstddef>
@@ -15,8 +16,10 @@ namespace gloob::ladder {
 // player sees it), against its own model of a person (the returner, reacting as
 // a person does), and follows the plan that wins soonest or loses latest. The
 // real opponent may be the jumper, and react sooner or later than the model, so
-// the model is wrong by that much. Far too slow for the game's heartbeat: it
-// shows what such a search could win, not how the game's players play.
+// the model is wrong by that much. On what a player sees it is the search of
+// the game's Hard players (bot/lookahead.h), here with the returner for their
+// model of a person; on copies of the whole match, and two or three touches
+// deep, it is far too slow for the game's heartbeat.
 
 // A rally longer than this many main ticks is a stalemate and ends the match.
 constexpr int lookaheadRallyCap = 20000;
@@ -29,17 +32,7 @@ struct LookaheadResult {
     std::int64_t heartbeats = 0;
 };
 
-// How a planner searches at each choice beyond the grid of aims.
-struct LineSearch {
-    // Lines of random aims also played out, a new aim at each of the
-    // opponent's touches.
-    int randomLines = 0;
-    // Half the random aims drawn close to those of random lines that won
-    // before in the match.
-    bool rememberWins = false;
-    // Past the serve, the grid played only until a line keeps the rally going.
-    bool firstSafeAim = false;
-};
+using bot::LineSearch;
 
 // A match to 5 between the planner on its side and a reference opponent that
 // reacts after this many heartbeats; player 1 serves every point. With more

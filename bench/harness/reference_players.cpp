@@ -2,9 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "reference_players.h"
 
+#include "bot/flight.h"
 #include "match/keys.h"
-
-#include <functional>
 
 namespace gloob::ladder {
 
@@ -16,19 +15,8 @@ constexpr float jumpWhenWithin = 900;
 // It meets the ball this far from the middle of its body, on the net's
 // side, so that the ball leaves it toward the net whichever way it came.
 constexpr float netward = 400;
-// Long enough for the highest ball to come down.
-constexpr int horizon = 400;
 
 } // namespace
-
-std::size_t BallStateHash::operator()(const bot::BallState& ball) const {
-    const auto bits = [](float f) { return std::hash<float>{}(f); };
-    std::size_t h = bits(ball.left) * 31 + bits(ball.top);
-    for (const std::int16_t v : {ball.speedX, ball.speedY, ball.arcRunning, ball.arcLimit}) {
-        h = h * 31 + static_cast<std::uint16_t>(v);
-    }
-    return h;
-}
 
 std::string_view nameOf(Reference reference) {
     return reference == Reference::returner ? "returner" : "jumper";
@@ -47,8 +35,6 @@ std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::S
     std::vector<KeyEvent> keys;
     if (court_.bodyWidth == 0) {
         court_ = bot::Court::of(shape, side_);
-        walls_ = {shape.shpLeft.Left + shape.shpLeft.Width, shape.shpRight.Left};
-        ceiling_ = shape.shpTop.Top + shape.shpTop.Height;
     }
     memory_.push_back(sighting);
     if (memory_.size() > reaction_ + 1) {
@@ -100,41 +86,7 @@ std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::S
 // it takes the middle of the landings of both phases. The middle of its half
 // when the ball comes down elsewhere.
 float ReferencePlayer::landingTarget(const bot::Sighting& seen) const {
-    const bot::Court& court = court_;
-    const float towardNet = court.side == 1 ? -netward : netward;
-    float sum = 0;
-    int found = 0;
-    for (int phase : {0, 1}) {
-        bot::BallState ball = seen.ball;
-        for (int heartbeat = 0; heartbeat < horizon; ++heartbeat) {
-            ball.top += static_cast<float>(ball.speedY);
-            ball.left += static_cast<float>(ball.speedX);
-            if (ball.left <= walls_.first || ball.left + court.ballSize >= walls_.second) {
-                ball.left =
-                    ball.left <= walls_.first ? walls_.first : walls_.second - court.ballSize;
-                ball.speedX = static_cast<std::int16_t>(-ball.speedX);
-            }
-            if (ball.top <= ceiling_) {
-                ball.top = ceiling_;
-                ball.speedY = static_cast<std::int16_t>(-ball.speedY);
-            }
-            if (ball.speedY > 0 && ball.top + court.ballSize >= court.groundTop) {
-                if (court.onMySide(ball.left)) {
-                    sum += ball.left + court.ballSize / 2 - court.bodyWidth / 2 - towardNet;
-                    ++found;
-                }
-                break;
-            }
-            if (ball.arcRunning != 0 && (heartbeat & 1) == phase) {
-                ball.top += static_cast<float>(ball.speedY);
-                ball.speedY = static_cast<std::int16_t>(ball.speedY + 10);
-                if (ball.top >= static_cast<float>(ball.arcLimit)) {
-                    ball.arcRunning = 0;
-                }
-            }
-        }
-    }
-    return found > 0 ? sum / static_cast<float>(found) : (court.minLeft + court.maxLeft) / 2;
+    return bot::placeToMeet(court_, seen.ball, netward);
 }
 
 void ReferencePlayer::press(std::int16_t key, std::vector<KeyEvent>& keys) {

@@ -4,14 +4,13 @@
 
 #include "app/autopilot.h"
 #include "bot/court.h"
+#include "bot/landing_memo.h"
 #include "bot/sighting.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <string_view>
-#include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace gloob::ladder {
@@ -27,13 +26,7 @@ std::string_view nameOf(Reference reference);
 // 190 ms, a person's reaction.
 constexpr std::size_t personsReaction = 12;
 
-struct BallStateHash {
-    std::size_t operator()(const bot::BallState& ball) const;
-};
-// Where a player judged balls to come down, by the ball as it was seen: the
-// judgement depends on nothing else, so copies of one player that watch the
-// same flights, as a planner's models do, judge each ball once.
-using LandingMemo = std::unordered_map<bot::BallState, float, BallStateHash>;
+using bot::LandingMemo;
 
 // A player who only keeps the ball in play, as a person new to the game
 // does: it never aims, and it stands under where it sees the ball come down.
@@ -59,8 +52,6 @@ private:
     std::size_t reaction_;
     std::int16_t leftKey_, rightKey_, jumpKey_;
     bot::Court court_;
-    std::pair<float, float> walls_{0, 0}; // the inner sides of the outer walls
-    float ceiling_ = 0;
     std::deque<bot::Sighting> memory_;
     float target_ = 0;
     std::int16_t held_ = 0;

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "computer_player.h"
 
+#include "lookahead.h"
 #include "match/keys.h"
+#include "person.h"
 #include "planner.h"
 
 #include <algorithm>
@@ -33,6 +35,9 @@ ComputerPlayer::ComputerPlayer(ComputerPlayer&&) noexcept = default;
 ComputerPlayer& ComputerPlayer::operator=(ComputerPlayer&&) noexcept = default;
 
 std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchState& state) {
+    if (profile_.lookaheadLines > 0) {
+        return searchOn(scene, state);
+    }
     std::vector<KeyEvent> keys;
     ++heartbeat_;
     if (!planner_) {
@@ -54,6 +59,21 @@ std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchStat
     replan(current);
     steer(current, keys);
     return keys;
+}
+
+// It plays each line of aims out against a person who only keeps the ball
+// in play, and chooses as late as its strength reacts to the opponent's touch.
+std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchState& state) {
+    if (!lookahead_) {
+        const LineSearch search{
+            .randomLines = profile_.lookaheadLines, .rememberWins = true, .firstSafeAim = true};
+        lookahead_ = std::make_unique<Lookahead<Person, SplitMixDraws>>(
+            scene, side_, Person(Court::of(scene, 3 - side_)), search,
+            SplitMixDraws(random_.next()), profile_.reactionDelay);
+        const Court mine = Court::of(scene, side_);
+        lookahead_->standAt((mine.minLeft + mine.maxLeft) / 2);
+    }
+    return lookahead_->decideOn(Sighting::of(scene, state));
 }
 
 const Sighting& ComputerPlayer::seenAgo(int heartbeats) const {

@@ -18,6 +18,9 @@ namespace gloob::bot {
 
 class Planner;
 struct Plan;
+class Person;
+class SplitMixDraws;
+template <typename Model, typename Draws> class Lookahead;
 
 // A computer player for one side. It sees what a player sees, foresees the
 // ball with the game's own rules on a copy of the court, and plays through
@@ -39,6 +42,7 @@ public:
     BotStrength strength() const { return strength_; }
 
 private:
+    std::vector<KeyEvent> searchOn(const Scene& scene, const MatchState& state);
     const Sighting& seenAgo(int heartbeats) const;
     void learnBallTimer();
     void replan(const Sighting& current);
@@ -52,6 +56,8 @@ private:
     SplitMix64 random_;
     std::int16_t leftKey_, rightKey_, jumpKey_;
 
+    // Strengths that play points out to their end search with this.
+    std::unique_ptr<Lookahead<Person, SplitMixDraws>> lookahead_;
     std::unique_ptr<Planner> planner_;
     std::unique_ptr<Plan> plan_;
     // The latest sightings, oldest first; one more than the reaction delay.

@@ -22,6 +22,9 @@ Court Court::of(const Scene& scene, int side) {
     }
     court.netMiddle =
         (scene.shpWallLeft.Left + scene.shpWallRight.Left + scene.shpWallRight.Width) / 2;
+    court.leftWall = scene.shpLeft.Left + scene.shpLeft.Width;
+    court.rightWall = scene.shpRight.Left;
+    court.ceiling = scene.shpTop.Top + scene.shpTop.Height;
     return court;
 }
 

@@ -20,6 +20,10 @@ struct Court {
     float baseDrop = 0;  // how far the base's Top lies below the body's
     float ballSize = 0;
     float netMiddle = 0; // the column between the two halves
+    // The inner sides of the outer walls, and the ceiling's underside.
+    float leftWall = 0;
+    float rightWall = 0;
+    float ceiling = 0;
 
     static Court of(const Scene& scene, int side);
 

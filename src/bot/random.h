@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace gloob::bot {
@@ -28,6 +29,23 @@ public:
 
 private:
     std::uint64_t state_;
+};
+
+// The draws of a search's random aims: unit() in [0, 1), below(n) in [0, n).
+class SplitMixDraws {
+public:
+    explicit SplitMixDraws(std::uint64_t seed) : random_(seed) {}
+    float unit() {
+        // Rounding to a float may reach 1; the draw stays below it.
+        const auto drawn = static_cast<float>(random_.uniform());
+        return drawn < 1.0F ? drawn : 0x1.fffffep-1F;
+    }
+    std::size_t below(std::size_t n) {
+        return static_cast<std::size_t>(random_.uniform() * static_cast<double>(n));
+    }
+
+private:
+    SplitMix64 random_;
 };
 
 } // namespace gloob::bot

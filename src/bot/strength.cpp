@@ -16,7 +16,7 @@ StrengthProfile profileOf(BotStrength strength) {
     case BotStrength::hard:
         break;
     }
-    return {3, 250, 0.9, 1.0};
+    return {3, 250, 0.9, 1.0, 10};
 }
 
 std::string_view nameOf(BotStrength strength) {

@@ -21,6 +21,10 @@ struct StrengthProfile {
     double jumpChance;
     // Chance that it looks for a shot the opponent cannot return.
     double winnerChance;
+    // Lines of random aims it plays out to the end of the point at each of
+    // the opponent's touches, beside a grid of aims; 0: it plays shot by
+    // shot instead.
+    int lookaheadLines = 0;
 };
 
 StrengthProfile profileOf(BotStrength strength);

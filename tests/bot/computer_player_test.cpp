@@ -92,8 +92,7 @@ const Situation situations[] = {
 INSTANTIATE_TEST_SUITE_P(Situations, WalksTowardTheBall,
                          ::testing::Combine(::testing::ValuesIn(situations),
                                             ::testing::Values(BotStrength::easy,
-                                                              BotStrength::normal,
-                                                              BotStrength::hard)),
+                                                              BotStrength::normal)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::string(bot::nameOf(std::get<1>(info.param)));

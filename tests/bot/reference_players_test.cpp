@@ -4,7 +4,7 @@
 #include "app/engine.h"
 #include "app/frm_gloob.h"
 #include "app/headless_front_end.h"
-#include "ball_timer_reading.h"
+#include "bot/ball_timer_reading.h"
 #include "bot/foresight.h"
 #include "bot/sighting.h"
 #include "bot_match.h"
@@ -133,6 +133,33 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     }
 }
 
+// Hard wins matches against the reference opponents on either side, though
+// its model of a person never jumps: rows of matches it won when first played.
+TEST(HardComputerPlayer, WinsAgainstPlayersWhoOnlyKeepTheBallInPlay) {
+    struct Match {
+        int side;
+        Reference opponent;
+        std::uint32_t seed;
+    };
+    const Match matches[] = {
+        {1, Reference::returner, 1},
+        {2, Reference::returner, 1},
+        {1, Reference::jumper, 2},
+        {2, Reference::jumper, 3},
+    };
+    for (const Match& match : matches) {
+        bot::ComputerPlayer hard(match.side, BotStrength::hard, match.seed);
+        ReferencePlayer opponent(3 - match.side, match.opponent);
+        const bot::MatchRecord record =
+            match.side == 1 ? bot::playMatch(&hard, &opponent) : bot::playMatch(&opponent, &hard);
+        const std::string context = "P" + std::to_string(match.side) + " against the " +
+                                    std::string(nameOf(match.opponent)) + ", seed " +
+                                    std::to_string(match.seed);
+        EXPECT_FALSE(record.capped) << context;
+        EXPECT_EQ(match.side == 1 ? record.player1Score : record.player2Score, 5) << context;
+    }
+}
+
 // Marks the heartbeats in which the ball-arc timer fired.
 class BallTimerWatch final : public EngineObserver {
 public:
@@ -160,7 +187,7 @@ TEST(BallTimerReading, ForetellsTheBallTimerDuringArcs) {
         engine.post(GameEvent::bot(side, BotStrength::hard, 0));
     }
     engine.post(GameEvent::of(EventKind::clickPlay));
-    BallTimerReading reading;
+    bot::BallTimerReading reading;
     bot::Sighting last;
     int foretold = 0;
     int arcHeartbeats = 0;

@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "ball_timer_reading.h"
 
-namespace gloob::ladder {
+namespace gloob::bot {
 
-void BallTimerReading::read(const bot::Sighting& before, const bot::Sighting& after,
-                            std::int64_t heartbeat) {
+void BallTimerReading::read(const Sighting& before, const Sighting& after, std::int64_t heartbeat) {
     if (!before.inPlay || before.ball.arcRunning == 0 || after.ball.arcRunning == 0) {
         return;
     }
@@ -19,4 +18,4 @@ void BallTimerReading::read(const bot::Sighting& before, const bot::Sighting& af
     }
 }
 
-} // namespace gloob::ladder
+} // namespace gloob::bot

@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #pragma once
 
-#include "bot/sighting.h"
+#include "sighting.h"
 
 #include <cstdint>
 
-namespace gloob::ladder {
+namespace gloob::bot {
 
 // In which heartbeats the ball-arc timer fires, as a player reads it off the
 // ball's steps: between two sightings a ball in its arc gains 10 on its step
@@ -16,11 +16,12 @@ class BallTimerReading {
 public:
     // Two sightings of consecutive heartbeats; the later one was taken at
     // the heartbeat given, after the timers of the one before.
-    void read(const bot::Sighting& before, const bot::Sighting& after, std::int64_t heartbeat);
+    void read(const Sighting& before, const Sighting& after, std::int64_t heartbeat);
     bool firesIn(std::int64_t heartbeat) const { return (heartbeat & 1) == parity_; }
+    int parity() const { return parity_; }
 
 private:
     int parity_ = 0;
 };
 
-} // namespace gloob::ladder
+} // namespace gloob::bot

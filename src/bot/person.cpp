@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
+#include "person.h"
+
+#include "flight.h"
+#include "match/keys.h"
+
+namespace gloob::bot {
+
+namespace {
+
+// A ball that comes down this far from the middle of a body (1,455 twips
+// wide) leaves it toward the net at a slope that clears the net from most
+// of the half.
+constexpr float meetingOffset = 400;
+
+} // namespace
+
+Person::Person(const Court& court)
+    : court_(court), leftKey_(court.side == 1 ? keys::left : keys::a),
+      rightKey_(court.side == 1 ? keys::right : keys::d) {}
+
+std::vector<KeyEvent> Person::decideOn(const Sighting& sighting) {
+    std::vector<KeyEvent> keys;
+    seen_[watched_ % seen_.size()] = {sighting.ball, sighting.inPlay};
+    ++watched_;
+    // The oldest in the ring: what they saw a reaction ago.
+    const Seen& seen = seen_[watched_ % seen_.size()];
+    const bool reacted = watched_ >= seen_.size();
+    const std::int16_t wanted = [&] {
+        if (!reacted || !sighting.inPlay || !seen.inPlay) {
+            return std::int16_t{0};
+        }
+        const BodyState& me = sighting.bodies[static_cast<std::size_t>(court_.side - 1)];
+        const std::int16_t step = stepToward(court_, me.left, targetFor(seen.ball));
+        if (step != 0 && me.speedX != step) {
+            held_ = 0; // something stopped them: they press again
+        }
+        return step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
+    }();
+    if (wanted != held_) {
+        if (held_ != 0) {
+            keys.push_back({false, held_, 0});
+        }
+        if (wanted != 0) {
+            keys.push_back({true, wanted, 0});
+        }
+        held_ = wanted;
+    }
+    return keys;
+}
+
+float Person::targetFor(const BallState& ball) {
+    if (landings_ == nullptr) {
+        return landingTarget(ball);
+    }
+    if (const auto judged = landings_->find(ball); judged != landings_->end()) {
+        return judged->second;
+    }
+    const float target = landingTarget(ball);
+    landings_->emplace(ball, target);
+    return target;
+}
+
+float Person::landingTarget(const BallState& ball) const {
+    return placeToMeet(court_, ball, meetingOffset);
+}
+
+} // namespace gloob::bot
