@@ -65,8 +65,10 @@ std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchStat
 // in play, and chooses as late as its strength reacts to the opponent's touch.
 std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchState& state) {
     if (!lookahead_) {
-        const LineSearch search{
-            .randomLines = profile_.lookaheadLines, .rememberWins = true, .firstSafeAim = true};
+        const LineSearch search{.randomLines = profile_.lookaheadLines,
+                                .rememberWins = true,
+                                .firstSafeAim = true,
+                                .widenLongRallies = true};
         lookahead_ = std::make_unique<Lookahead<Person, SplitMixDraws>>(
             scene, side_, Person(Court::of(scene, 3 - side_)), search,
             SplitMixDraws(random_.next()), profile_.reactionDelay);

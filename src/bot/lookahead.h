@@ -51,6 +51,8 @@ struct LineSearch {
     bool rememberWins = false;
     // Past the serve, the grid played only until a line keeps the rally going.
     bool firstSafeAim = false;
+    // More random lines as a rally goes on.
+    bool widenLongRallies = false;
 };
 
 // One plan: walk to a place and stay there; jump when the ball, coming down
@@ -86,6 +88,12 @@ template <typename Visit> void forEachAim(const Court& court, const Visit& visit
         }
     }
 }
+
+// A rally that goes on is one the lines played so far do not win: every
+// so many choices into a point, as many random lines again are played, up
+// to so many times as many. Long rallies are rare, so this costs little.
+constexpr int choicesToWiden = 8;
+constexpr int longRallyWidening = 4;
 
 // Random aims go anywhere, off the grid too: the few lines that win from the
 // receiving side stand between the grid's places, several touches running.
@@ -238,6 +246,7 @@ public:
             serve_ = serve_ || justServed(last_, now);
         }
         if (choiceIn_ == 0 && now.inPlay) {
+            choicesThisPoint_ = serve_ ? 0 : choicesThisPoint_ + 1;
             choose(now, serve_);
             serve_ = false;
         }
@@ -258,8 +267,13 @@ private:
     void choose(const Sighting& now, bool served) {
         // The plans of one choice watch the same flights until they touch the ball.
         landings_.clear();
+        LineSearch search = search_;
+        if (search.widenLongRallies) {
+            search.randomLines *=
+                std::min(longRallyWidening, 1 + choicesThisPoint_ / choicesToWiden);
+        }
         const Line best = bestLine(
-            court_, chosen_, search_, served, draw_, planHorizon,
+            court_, chosen_, search, served, draw_, planHorizon,
             [&](Line& line, bool extend, int until) { return playLine(now, line, extend, until); });
         plan_.aim(best.front());
         chosen_.assign(best.begin() + 1, best.end());
@@ -316,6 +330,7 @@ private:
     // Heartbeats until it chooses, or -1 when it has chosen.
     int choiceIn_ = -1;
     bool serve_ = false;
+    int choicesThisPoint_ = 0;
     int plans_ = 0;
 };
 
