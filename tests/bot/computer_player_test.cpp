@@ -85,6 +85,8 @@ const Situation situations[] = {
     {"BallDropsAtTheBackWhilePlayer1StandsAtTheNet", 1, 6015, 10000, 3000, 65, 70, keys::right},
     {"BallDropsMidCourtWhilePlayer2StandsAtTheWall", 2, 135, 5000, 3000, -65, 70, keys::d},
     {"BallDropsAtTheBackWhilePlayer2StandsAtTheNet", 2, 4065, 1500, 3000, -65, 70, keys::a},
+    {"BallFallsAtTheBackWhilePlayer1StandsInTheMiddle", 1, 7800, 10000, 3000, 0, 70, keys::right},
+    {"BallFallsAtTheBackWhilePlayer2StandsInTheMiddle", 2, 2100, 600, 3000, 0, 70, keys::a},
     {"BallBoundForPlayer2LeavesPlayer1InTheMiddle", 1, 7800, 3000, 3000, -65, 70, 0},
     {"BallBoundForPlayer1LeavesPlayer2InTheMiddle", 2, 2100, 9000, 3000, 65, 70, 0},
 };
@@ -97,6 +99,30 @@ INSTANTIATE_TEST_SUITE_P(Situations, WalksTowardTheBall,
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::string(bot::nameOf(std::get<1>(info.param)));
                          });
+
+// Hard plays the point out once it has reacted to the ball it sees, and
+// then sets off toward a ball coming down on its side.
+TEST(ComputerPlayer, HardSetsOffTowardTheBallOnceItHasReacted) {
+    const int reaction = bot::profileOf(BotStrength::hard).reactionDelay;
+    for (const Situation& situation : situations) {
+        if (situation.key == 0) {
+            continue; // where it waits for a ball bound for the other side is its own choice
+        }
+        for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+            RallyWindow window;
+            window.placeBody(situation.side, situation.bodyLeft);
+            window.throwBall(situation.ballLeft, situation.ballTop, situation.speedX,
+                             situation.speedY);
+            ComputerPlayer player(situation.side, BotStrength::hard, seed);
+            // The window stands still, so the key held is pressed again at every heartbeat.
+            std::int16_t key = 0;
+            for (int heartbeat = 0; heartbeat <= reaction; ++heartbeat) {
+                key = directionPressed(player.decide(window.scene(), window.state()));
+            }
+            EXPECT_EQ(key, situation.key) << situation.name << ", seed " << seed;
+        }
+    }
+}
 
 // Plays a few rallies with the window's own timers, both sides computer
 // players, keys handed straight to the window.
