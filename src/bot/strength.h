@@ -23,7 +23,8 @@ struct StrengthProfile {
     double winnerChance;
     // Lines of random aims it plays out to the end of the point at each of
     // the opponent's touches, beside a grid of aims; 0: it plays shot by
-    // shot instead.
+    // shot instead. A strength that searches uses only its reaction besides:
+    // where it stands and when it jumps come from the lines it plays out.
     int lookaheadLines = 0;
 };
 
