@@ -75,7 +75,20 @@ std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchSt
         const Court mine = Court::of(scene, side_);
         lookahead_->standAt((mine.minLeft + mine.maxLeft) / 2);
     }
-    return lookahead_->decideOn(Sighting::of(scene, state));
+    const Sighting now = Sighting::of(scene, state);
+    std::vector<KeyEvent> keys;
+    // Before the first serve and after the match it stands still, as a person does.
+    if (!now.inPlay) {
+        letGo(keys);
+        return keys;
+    }
+    keys = lookahead_->decideOn(now);
+    for (const KeyEvent& key : keys) {
+        if (key.keyCode == leftKey_ || key.keyCode == rightKey_) {
+            held_ = key.down ? key.keyCode : std::int16_t{0};
+        }
+    }
+    return keys;
 }
 
 const Sighting& ComputerPlayer::seenAgo(int heartbeats) const {
