@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace gloob::testing {
@@ -120,6 +122,32 @@ TEST(ComputerPlayer, HardSetsOffTowardTheBallOnceItHasReacted) {
                 key = directionPressed(player.decide(window.scene(), window.state()));
             }
             EXPECT_EQ(key, situation.key) << situation.name << ", seed " << seed;
+        }
+    }
+}
+
+// Every strength lets go of its keys while no ball is in play, on the first
+// screen and under GAME OVER, and presses none, wherever it stands.
+TEST(ComputerPlayer, StandsStillWhileNoBallIsInPlay) {
+    for (const BotStrength strength : {BotStrength::easy, BotStrength::normal, BotStrength::hard}) {
+        for (const bool gameOver : {false, true}) {
+            RallyWindow window;
+            window.placeBody(1, 9585); // against its wall, far from the middle
+            window.throwBall(7000, 3000, 65, 70);
+            ComputerPlayer player(1, strength, 1);
+            EXPECT_EQ(directionPressed(player.decide(window.scene(), window.state())), keys::left);
+            window.scene().shpBall.Visible = gameOver;
+            window.scene().lblGameOver.Visible = gameOver;
+            const std::string context =
+                std::string(bot::nameOf(strength)) + (gameOver ? ", game over" : ", ball hidden");
+            const auto letGo = player.decide(window.scene(), window.state());
+            EXPECT_NE(std::find(letGo.begin(), letGo.end(), KeyEvent{false, keys::left, 0}),
+                      letGo.end())
+                << context;
+            for (int heartbeat = 0; heartbeat < 30; ++heartbeat) {
+                EXPECT_EQ(directionPressed(player.decide(window.scene(), window.state())), 0)
+                    << context;
+            }
         }
     }
 }
