@@ -239,12 +239,12 @@ private:
 class VisiblePlanner final : public Autopilot {
 public:
     VisiblePlanner(int side, LineSearch search, std::uint32_t seed)
-        : side_(side), line_(search), seed_(seed) {}
+        : side_(side), lineSearch_(search), seed_(seed) {}
 
     std::vector<KeyEvent> decide(const Scene& scene, const MatchState& state) override {
         if (search_ == nullptr) {
             search_ = std::make_unique<bot::Lookahead<ReturnerModel, MersenneDraws>>(
-                scene, side_, ReturnerModel(3 - side_, scene), line_, MersenneDraws(seed_));
+                scene, side_, ReturnerModel(3 - side_, scene), lineSearch_, MersenneDraws(seed_));
         }
         // Only the heartbeats it chooses in are timed, as on copies of the match.
         const int plansBefore = search_->plans();
@@ -261,7 +261,7 @@ public:
 
 private:
     int side_;
-    LineSearch line_;
+    LineSearch lineSearch_;
     std::uint32_t seed_;
     std::unique_ptr<bot::Lookahead<ReturnerModel, MersenneDraws>> search_;
 };
