@@ -27,19 +27,16 @@ std::vector<KeyEvent> Person::decideOn(const Sighting& sighting) {
     // The oldest in the ring: what they saw a reaction ago.
     const Seen& seen = seen_[watched_ % seen_.size()];
     const bool reacted = watched_ >= seen_.size();
-    const std::int16_t wanted = [&] {
-        if (!reacted || !sighting.inPlay || !seen.inPlay) {
-            return std::int16_t{0};
-        }
-        const BodyState& me = sighting.bodies[static_cast<std::size_t>(court_.side - 1)];
-        const std::int16_t step = stepToward(court_, me.left, targetFor(seen.ball));
-        if (step != 0 && me.speedX != step) {
-            held_ = 0; // something stopped them: they press again
-        }
-        return step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
-    }();
-    if (wanted != held_) {
-        if (held_ != 0) {
+    const BodyState& me = sighting.bodies[static_cast<std::size_t>(court_.side - 1)];
+    std::int16_t step = 0;
+    if (reacted && sighting.inPlay && seen.inPlay) {
+        step = stepToward(court_, me.left, targetFor(seen.ball));
+    }
+    const std::int16_t wanted = step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
+    // Held, but something stopped them: they press again.
+    const bool stopped = wanted != 0 && wanted == held_ && me.speedX != step;
+    if (wanted != held_ || stopped) {
+        if (held_ != 0 && held_ != wanted) {
             keys.push_back({false, held_, 0});
         }
         if (wanted != 0) {
