@@ -45,28 +45,16 @@ std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::S
     // Until it has watched for as long as it takes to react, it has seen nothing.
     const bool reacted = memory_.size() == reaction_ + 1;
     if (!reacted || !current.inPlay || !seen.inPlay) {
-        if (held_ != 0) {
-            keys.push_back({false, held_, 0});
-            held_ = 0;
-        }
+        direction_.letGo(keys);
         return keys;
     }
-    if (landings_ == nullptr) {
-        target_ = landingTarget(seen);
-    } else if (const auto judged = landings_->find(seen.ball); judged != landings_->end()) {
-        target_ = judged->second;
-    } else {
-        target_ = landingTarget(seen);
-        landings_->emplace(seen.ball, target_);
-    }
+    target_ = bot::judgedOnce(landings_, seen.ball, [&] { return landingTarget(seen); });
 
     const bot::Court& court = court_;
     const bot::BodyState& me = current.bodies[static_cast<std::size_t>(side_ - 1)];
     const std::int16_t step = bot::stepToward(court, me.left, target_);
     const std::int16_t wanted = step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
-    if (wanted != held_ || (wanted != 0 && me.speedX != step)) {
-        press(wanted, keys);
-    }
+    direction_.hold(wanted, me.speedX != step, keys);
 
     const bot::BallState& ball = seen.ball;
     const float ballCentre = ball.left + court.ballSize / 2;
@@ -87,16 +75,6 @@ std::vector<KeyEvent> ReferencePlayer::decideOn(const Scene& shape, const bot::S
 // when the ball comes down elsewhere.
 float ReferencePlayer::landingTarget(const bot::Sighting& seen) const {
     return bot::placeToMeet(court_, seen.ball, netward);
-}
-
-void ReferencePlayer::press(std::int16_t key, std::vector<KeyEvent>& keys) {
-    if (held_ != 0 && held_ != key) {
-        keys.push_back({false, held_, 0});
-    }
-    held_ = key;
-    if (key != 0) {
-        keys.push_back({true, key, 0});
-    }
 }
 
 } // namespace gloob::ladder

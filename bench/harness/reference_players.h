@@ -4,6 +4,7 @@
 
 #include "app/autopilot.h"
 #include "bot/court.h"
+#include "bot/direction_key.h"
 #include "bot/landing_memo.h"
 #include "bot/sighting.h"
 
@@ -45,7 +46,6 @@ public:
 
 private:
     float landingTarget(const bot::Sighting& seen) const;
-    void press(std::int16_t key, std::vector<KeyEvent>& keys);
 
     int side_;
     Reference reference_;
@@ -54,7 +54,7 @@ private:
     bot::Court court_;
     std::deque<bot::Sighting> memory_;
     float target_ = 0;
-    std::int16_t held_ = 0;
+    bot::DirectionKey direction_;
     LandingMemo* landings_ = nullptr;
 };
 

@@ -51,7 +51,7 @@ std::vector<KeyEvent> ComputerPlayer::decide(const Scene& scene, const MatchStat
     }
     const Sighting& current = memory_.back();
     if (!current.inPlay) {
-        letGo(keys);
+        direction_.letGo(keys);
         plan_.reset();
         return keys;
     }
@@ -79,16 +79,10 @@ std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchSt
     std::vector<KeyEvent> keys;
     // Before the first serve and after the match it stands still, as a person does.
     if (!now.inPlay) {
-        letGo(keys);
+        lookahead_->letGo(keys);
         return keys;
     }
-    keys = lookahead_->decideOn(now);
-    for (const KeyEvent& key : keys) {
-        if (key.keyCode == leftKey_ || key.keyCode == rightKey_) {
-            held_ = key.down ? key.keyCode : std::int16_t{0};
-        }
-    }
-    return keys;
+    return lookahead_->decideOn(now);
 }
 
 const Sighting& ComputerPlayer::seenAgo(int heartbeats) const {
@@ -188,17 +182,7 @@ void ComputerPlayer::steer(const Sighting& current, std::vector<KeyEvent>& keys)
     }
     const std::int16_t step = stepToward(court, me.left, target);
     const std::int16_t wanted = step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
-    if (wanted != held_) {
-        letGo(keys);
-        if (wanted != 0) {
-            keys.push_back({true, wanted, 0});
-            held_ = wanted;
-        }
-    } else if (wanted != 0 && me.speedX != step) {
-        // Held, but something stopped the body: press again, as a key's
-        // repeat would.
-        keys.push_back({true, wanted, 0});
-    }
+    direction_.hold(wanted, me.speedX != step, keys);
     BodyState& moved = moves_.back();
     moved.speedX = step;
     if (plan_ && plan_->jumpAt == heartbeat_ && me.jumping == 0) {
@@ -206,13 +190,6 @@ void ComputerPlayer::steer(const Sighting& current, std::vector<KeyEvent>& keys)
         keys.push_back({false, jumpKey_, 0});
         moved.jumping = True16;
         moved.jumpSpeed = steps::jumpStart;
-    }
-}
-
-void ComputerPlayer::letGo(std::vector<KeyEvent>& keys) {
-    if (held_ != 0) {
-        keys.push_back({false, held_, 0});
-        held_ = 0;
     }
 }
 

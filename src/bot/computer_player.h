@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/auto_repeat_filter.h"
+#include "direction_key.h"
 #include "match/match_state.h"
 #include "random.h"
 #include "scene/scene.h"
@@ -48,7 +49,6 @@ private:
     void replan(const Sighting& current);
     void makePlan(const Sighting& seen, std::int64_t seenAt, const Sighting& current);
     void steer(const Sighting& current, std::vector<KeyEvent>& keys);
-    void letGo(std::vector<KeyEvent>& keys);
 
     int side_;
     BotStrength strength_;
@@ -68,8 +68,7 @@ private:
     std::int64_t heartbeat_ = -1;
     int ballTickParity_ = 0;
     float aimError_ = 0;
-    // The direction key it holds down, 0 for none.
-    std::int16_t held_ = 0;
+    DirectionKey direction_;
 };
 
 // How an engine makes the computer players that `bot` events ask for.

@@ -18,4 +18,19 @@ struct BallStateHash {
 // same flights, as a planner's models do, judge each ball once.
 using LandingMemo = std::unordered_map<BallState, float, BallStateHash>;
 
+// Where a ball was judged to come down: from the memo if it holds the ball,
+// else judged now and kept there; without a memo, judged every time.
+template <typename Judge>
+float judgedOnce(LandingMemo* memo, const BallState& ball, const Judge& judge) {
+    if (memo == nullptr) {
+        return judge();
+    }
+    if (const auto judged = memo->find(ball); judged != memo->end()) {
+        return judged->second;
+    }
+    const float target = judge();
+    memo->emplace(ball, target);
+    return target;
+}
+
 } // namespace gloob::bot

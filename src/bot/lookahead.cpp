@@ -24,15 +24,7 @@ std::vector<KeyEvent> AimPlan::decideOn(const Sighting& now) {
     std::vector<KeyEvent> keys;
     const std::int16_t step = stepToward(court_, me.left, place_);
     const std::int16_t wanted = step < 0 ? left : step > 0 ? right : std::int16_t{0};
-    if (wanted != held_ || (wanted != 0 && me.speedX != step)) {
-        if (held_ != 0 && held_ != wanted) {
-            keys.push_back({false, held_, 0});
-        }
-        held_ = wanted;
-        if (wanted != 0) {
-            keys.push_back({true, wanted, 0});
-        }
-    }
+    direction_.hold(wanted, me.speedX != step, keys);
     const float centre = now.ball.left + court_.ballSize / 2;
     const float above = me.top - (now.ball.top + court_.ballSize);
     if (jumpWithin_ != neverJump && me.jumping == 0 && now.ball.speedY > 0 &&

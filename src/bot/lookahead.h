@@ -5,6 +5,7 @@
 #include "app/autopilot.h"
 #include "ball_timer_reading.h"
 #include "court.h"
+#include "direction_key.h"
 #include "foresight.h"
 #include "landing_memo.h"
 #include "sighting.h"
@@ -69,13 +70,14 @@ public:
         return decideOn(Sighting::of(scene, state));
     }
     std::vector<KeyEvent> decideOn(const Sighting& now);
+    void letGo(std::vector<KeyEvent>& keys) { direction_.letGo(keys); }
 
 private:
     int side_;
     Court court_;
     float place_ = 0;
     float jumpWithin_ = neverJump;
-    std::int16_t held_ = 0;
+    DirectionKey direction_;
 };
 
 // Calls back with each place and jump of the grid a plan can aim at.
@@ -257,6 +259,9 @@ public:
         ++heartbeat_;
         return plan_.decideOn(now);
     }
+
+    // Releases the direction key it holds, while it waits for the ball.
+    void letGo(std::vector<KeyEvent>& keys) { plan_.letGo(keys); }
 
     // Where it stands until its first choice.
     void standAt(float place) { plan_.aim(Aim{place}); }

@@ -33,34 +33,12 @@ std::vector<KeyEvent> Person::decideOn(const Sighting& sighting) {
         step = stepToward(court_, me.left, targetFor(seen.ball));
     }
     const std::int16_t wanted = step < 0 ? leftKey_ : step > 0 ? rightKey_ : std::int16_t{0};
-    // Held, but something stopped them: they press again.
-    const bool stopped = wanted != 0 && wanted == held_ && me.speedX != step;
-    if (wanted != held_ || stopped) {
-        if (held_ != 0 && held_ != wanted) {
-            keys.push_back({false, held_, 0});
-        }
-        if (wanted != 0) {
-            keys.push_back({true, wanted, 0});
-        }
-        held_ = wanted;
-    }
+    direction_.hold(wanted, me.speedX != step, keys);
     return keys;
 }
 
 float Person::targetFor(const BallState& ball) {
-    if (landings_ == nullptr) {
-        return landingTarget(ball);
-    }
-    if (const auto judged = landings_->find(ball); judged != landings_->end()) {
-        return judged->second;
-    }
-    const float target = landingTarget(ball);
-    landings_->emplace(ball, target);
-    return target;
-}
-
-float Person::landingTarget(const BallState& ball) const {
-    return placeToMeet(court_, ball, meetingOffset);
+    return judgedOnce(landings_, ball, [&] { return placeToMeet(court_, ball, meetingOffset); });
 }
 
 } // namespace gloob::bot

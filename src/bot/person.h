@@ -4,6 +4,7 @@
 
 #include "app/autopilot.h"
 #include "court.h"
+#include "direction_key.h"
 #include "landing_memo.h"
 #include "sighting.h"
 
@@ -39,14 +40,13 @@ private:
         bool inPlay = false;
     };
     float targetFor(const BallState& ball);
-    float landingTarget(const BallState& ball) const;
 
     Court court_;
     std::int16_t leftKey_, rightKey_;
     // What they saw at the last heartbeats, as a ring: they act on the oldest.
     std::array<Seen, reaction + 1> seen_{};
     std::size_t watched_ = 0;
-    std::int16_t held_ = 0;
+    DirectionKey direction_;
     LandingMemo* landings_ = nullptr;
 };
 
