@@ -68,7 +68,8 @@ std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchSt
         const LineSearch search{.randomLines = profile_.lookaheadLines,
                                 .rememberWins = true,
                                 .firstSafeAim = true,
-                                .widenLongRallies = true};
+                                .widenLongRallies = true,
+                                .heldBallLoses = true};
         lookahead_ = std::make_unique<Lookahead<Person, SplitMixDraws>>(
             scene, side_, Person(Court::of(scene, 3 - side_)), search,
             SplitMixDraws(random_.next()), profile_.reactionDelay);

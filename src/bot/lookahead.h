@@ -54,6 +54,9 @@ struct LineSearch {
     bool firstSafeAim = false;
     // More random lines as a rally goes on.
     bool widenLongRallies = false;
+    // A line that holds the ball on its own side for longer than any rally
+    // does scores as a point lost at once.
+    bool heldBallLoses = false;
 };
 
 // One plan: walk to a place and stay there; jump when the ball, coming down
@@ -166,6 +169,13 @@ void takeNextAim(AimPlan& plan, Line& line, std::size_t& next, bool extend, cons
 // A point won soonest scores highest, one lost latest least low; a point
 // still going on at the horizon scores 0.
 float scoreOf(bool won, int heartbeat, int horizon);
+
+// A search chooses only when the opponent touches the ball, so a line that
+// keeps the ball bouncing on its own body would be followed for ever. A
+// serve set up with a few touches holds the ball some 4 s, and in matches
+// between the computer players no rally held it on one side over 6 s.
+constexpr int longestHold = 640;
+static_assert(longestHold < planHorizon, "a held ball shows before the horizon");
 
 // The line that scores best as played out, among the rest of the line chosen
 // last time (first: on an exact model it wins as foreseen), each aim of the
@@ -298,10 +308,16 @@ private:
         }
         Sighting last = now;
         std::size_t next = 1;
+        int held = 0;
         for (int heartbeat = 0; heartbeat < until; ++heartbeat) {
             Sighting seen = now;
             seen.ball = court.ball();
             seen.bodies = {court.body(1), court.body(2)};
+            held = court_.onMySide(seen.ball.left) ? held + 1 : 0;
+            if (search_.heldBallLoses && held > longestHold) {
+                line.resize(next);
+                return scoreOf(false, 0, planHorizon);
+            }
             if (timeToPlan(court_, last, seen)) {
                 takeNextAim(plan, line, next, extend, court_, draw_);
             }

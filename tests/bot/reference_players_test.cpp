@@ -146,6 +146,8 @@ TEST(HardComputerPlayer, WinsAgainstPlayersWhoOnlyKeepTheBallInPlay) {
         {2, Reference::returner, 1},
         {1, Reference::jumper, 2},
         {2, Reference::jumper, 3},
+        // Once kept the ball bouncing on its own head for the rest of the match.
+        {1, Reference::jumper, 221749},
     };
     for (const Match& match : matches) {
         bot::ComputerPlayer hard(match.side, BotStrength::hard, match.seed);
