@@ -172,8 +172,8 @@ float scoreOf(bool won, int heartbeat, int horizon);
 
 // A search chooses only when the opponent touches the ball, so a line that
 // keeps the ball bouncing on its own body would be followed for ever. A
-// serve set up with a few touches holds the ball some 4 s, and in matches
-// between the computer players no rally held it on one side over 6 s.
+// serve set up with a few touches holds the ball some 4 s, and in the
+// ladder's matches no rally held it on one side over 6 s.
 constexpr int longestHold = 640;
 static_assert(longestHold < planHorizon, "a held ball shows before the horizon");
 
