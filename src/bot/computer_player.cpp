@@ -73,8 +73,7 @@ std::vector<KeyEvent> ComputerPlayer::searchOn(const Scene& scene, const MatchSt
         lookahead_ = std::make_unique<Lookahead<Person, SplitMixDraws>>(
             scene, side_, Person(Court::of(scene, 3 - side_)), search,
             SplitMixDraws(random_.next()), profile_.reactionDelay);
-        const Court mine = Court::of(scene, side_);
-        lookahead_->standAt((mine.minLeft + mine.maxLeft) / 2);
+        lookahead_->standInTheMiddle();
     }
     const Sighting now = Sighting::of(scene, state);
     std::vector<KeyEvent> keys;

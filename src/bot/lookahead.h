@@ -273,8 +273,8 @@ public:
     // Releases the direction key it holds, while it waits for the ball.
     void letGo(std::vector<KeyEvent>& keys) { plan_.letGo(keys); }
 
-    // Where it stands until its first choice.
-    void standAt(float place) { plan_.aim(Aim{place}); }
+    // Until its first choice it stands in the middle of its half.
+    void standInTheMiddle() { plan_.aim(Aim{(court_.minLeft + court_.maxLeft) / 2}); }
 
     int plans() const { return plans_; }
 
