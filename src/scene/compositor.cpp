@@ -26,6 +26,41 @@ std::uint64_t fixedPointStep(int from, int to) {
            static_cast<std::uint64_t>(to);
 }
 
+// A row's run of one colour, eight words a step: the compiler makes vector
+// stores of those, where it leaves a plain loop (std::fill too) one word at a
+// time, and filling runs is most of a heartbeat's redraw.
+void fillRun(std::uint32_t* first, std::uint32_t* last, std::uint32_t rgb) {
+    for (; last - first >= 8; first += 8) {
+        first[0] = rgb;
+        first[1] = rgb;
+        first[2] = rgb;
+        first[3] = rgb;
+        first[4] = rgb;
+        first[5] = rgb;
+        first[6] = rgb;
+        first[7] = rgb;
+    }
+    for (; first != last; ++first) {
+        *first = rgb;
+    }
+}
+
+// Whether two runs of n words are equal, eight at a time without a branch:
+// a tile's row is too short for a call to memcmp to pay.
+bool sameWords(const std::uint32_t* a, const std::uint32_t* b, int n) {
+    std::uint32_t differ = 0;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        for (int k = 0; k < 8; ++k) {
+            differ |= a[i + k] ^ b[i + k];
+        }
+    }
+    for (; i < n; ++i) {
+        differ |= a[i] ^ b[i];
+    }
+    return differ == 0;
+}
+
 } // namespace
 
 Compositor::Compositor(const Scene& scene, const TextRasteriser& text, const Pictures& pictures)
@@ -118,16 +153,21 @@ Compositor::Footprint Compositor::footprintOf(const PlacedLayer& placed) const {
     return f;
 }
 
+bool Compositor::shapeCovers(const Footprint& f, int x, int y) {
+    if (!f.circle) {
+        return true;
+    }
+    // The pixel's centre within the radius, in half pixels.
+    const int dx = 2 * x + 1 - f.centreX2;
+    const int dy = 2 * y + 1 - f.centreY2;
+    return dx * dx + dy * dy <= f.diameter * f.diameter;
+}
+
 bool Compositor::covers(const Footprint& f, int x, int y, std::uint32_t& rgb) {
     switch (f.kind) {
     case Layer::Kind::shape:
-        if (f.circle) {
-            // The pixel's centre within the radius, in half pixels.
-            const int dx = 2 * x + 1 - f.centreX2;
-            const int dy = 2 * y + 1 - f.centreY2;
-            if (dx * dx + dy * dy > f.diameter * f.diameter) {
-                return false;
-            }
+        if (!shapeCovers(f, x, y)) {
+            return false;
         }
         rgb = f.rgb;
         return true;
@@ -238,20 +278,68 @@ void Compositor::render(RgbImage& frame) const {
     draw(frame, {0, 0, clientWidthPixels, clientHeightPixels});
 }
 
+// A shape covers one run of each of its box's rows: a rectangle the whole
+// row, a circle a run about its centre, symmetric. Its left end is found by
+// bisection with the coverage test itself, so that the run and the test
+// cannot disagree.
+std::pair<int, int> Compositor::shapeRun(const Footprint& f, int y) {
+    const int first = f.box.x0;
+    const int last = f.box.x1 - 1;
+    if (last < first) {
+        return {0, 0};
+    }
+    if (shapeCovers(f, first, y)) {
+        return {first, last + 1};
+    }
+    // The pixel nearest the centre: if it is not covered, none of the row is.
+    const int middle = (f.centreX2 - 1) / 2;
+    if (!shapeCovers(f, middle, y)) {
+        return {0, 0};
+    }
+    int lo = first + 1; // the leftmost covered pixel lies in [lo, hi]
+    int hi = middle;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (shapeCovers(f, mid, y)) {
+            hi = mid;
+        } else {
+            lo = mid + 1;
+        }
+    }
+    // Pixel x mirrors pixel centreX2 - 1 - x about the centre.
+    return {lo, f.centreX2 - lo};
+}
+
 void Compositor::draw(RgbImage& frame, const PixelBox& clip) const {
     const std::uint32_t background = toRgb(scene_.BackColor);
     for (int y = clip.y0; y < clip.y1; ++y) {
-        std::fill(&frame.at(clip.x0, y), &frame.at(clip.x0, y) + clip.width(), background);
+        fillRun(&frame.at(clip.x0, y), &frame.at(clip.x0, y) + clip.width(), background);
     }
     for (auto placed = placed_.rbegin(); placed != placed_.rend(); ++placed) {
         if (!*placed->visible) {
             continue;
         }
+        // Clipped before its footprint is made: a label's costs a look at its text.
+        const PixelBox box = placed->pixelBox();
+        const int x0 = std::max(box.x0, clip.x0);
+        const int y0 = std::max(box.y0, clip.y0);
+        const int x1 = std::min(box.x1, clip.x1);
+        const int y1 = std::min(box.y1, clip.y1);
+        if (x0 >= x1 || y0 >= y1) {
+            continue;
+        }
         const Footprint footprint = footprintOf(*placed);
-        const int x0 = std::max(footprint.box.x0, clip.x0);
-        const int y0 = std::max(footprint.box.y0, clip.y0);
-        const int x1 = std::min(footprint.box.x1, clip.x1);
-        const int y1 = std::min(footprint.box.y1, clip.y1);
+        if (footprint.kind == Layer::Kind::shape) {
+            for (int y = y0; y < y1; ++y) {
+                const auto [left, right] = shapeRun(footprint, y);
+                const int from = std::max(left, x0);
+                const int to = std::min(right, x1);
+                if (from < to) {
+                    fillRun(&frame.at(from, y), &frame.at(from, y) + (to - from), footprint.rgb);
+                }
+            }
+            continue;
+        }
         // One loop per kind, so that the coverage test inlines for that kind alone.
         const auto fill = [&](Layer::Kind kind) {
             Footprint f = footprint;
@@ -266,16 +354,10 @@ void Compositor::draw(RgbImage& frame, const PixelBox& clip) const {
                 }
             }
         };
-        switch (footprint.kind) {
-        case Layer::Kind::shape:
-            fill(Layer::Kind::shape);
-            break;
-        case Layer::Kind::label:
+        if (footprint.kind == Layer::Kind::label) {
             fill(Layer::Kind::label);
-            break;
-        case Layer::Kind::picture:
+        } else {
             fill(Layer::Kind::picture);
-            break;
         }
     }
 }
@@ -407,7 +489,7 @@ void Compositor::appendChangedTiles(const RgbImage& image, const std::vector<std
                     &before[static_cast<std::size_t>(y - box.y0) * box.width() + (x0 - box.x0)];
                 const std::uint32_t* now =
                     image.pixels.data() + static_cast<std::size_t>(y) * image.width + x0;
-                differs = !std::equal(now, now + (x1 - x0), old);
+                differs = !sameWords(now, old, x1 - x0);
             }
             if (!differs) {
                 continue;

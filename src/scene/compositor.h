@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gloob {
@@ -88,6 +89,9 @@ private:
     // The one coverage function: whether the control covers pixel (x, y) of
     // its box, and with which colour (0x00RRGGBB).
     static bool covers(const Footprint& footprint, int x, int y, std::uint32_t& rgb);
+    static bool shapeCovers(const Footprint& footprint, int x, int y);
+    // The pixels [first, last) of row y that a shape covers.
+    static std::pair<int, int> shapeRun(const Footprint& footprint, int y);
     // Redraws the pixels of one box of a full-size frame, background first.
     void draw(RgbImage& frame, const PixelBox& clip) const;
     // The tiles of a redrawn box whose pixels differ from those it held before.
