@@ -2,12 +2,16 @@
 // SPDX-FileCopyrightText: 2026 Gloob Volleyball developers
 #include "court_view.h"
 
+#include "court_blit.h"
+
 #include "scene/twips.h"
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace gloob {
 
@@ -52,11 +56,50 @@ void CourtView::showChanges() {
     // Painted at once, at the heartbeat that made the change: the frame is
     // on its way to the screen without another pass of the event loop.
     const QRegion changed = compose();
-    if (!changed.isEmpty()) {
-        composed_ = true;
-        repaint(changed);
-        composed_ = false;
+    if (changed.isEmpty() || copyToWindow(changed)) {
+        return;
     }
+    composed_ = true;
+    repaint(changed);
+    composed_ = false;
+}
+
+// A heartbeat's few small places go straight into the window's buffer and on
+// to the screen: through a paint event they cost several times the copy.
+// Only court pixels go this way, with nothing drawn over them.
+bool CourtView::copyToWindow(const QRegion& changed) {
+    QWidget* const top = window();
+    QBackingStore* const store = backingStore();
+    if (paused_ || store == nullptr || top->windowHandle() == nullptr ||
+        !top->windowHandle()->isExposed() || !isVisible() || !updatesEnabled()) {
+        return false;
+    }
+    const CourtPlacement place = placement();
+    const qreal ratio = devicePixelRatioF();
+    if (!toLogical(place.court(), ratio).contains(changed.boundingRect())) {
+        return false;
+    }
+    for (const QObject* child : children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget != nullptr && widget->isVisible() && changed.intersects(widget->geometry())) {
+            return false;
+        }
+    }
+    const WindowImage target = windowImageOf(*store, *this);
+    if (target.image == nullptr) {
+        return false;
+    }
+    const QRegion inWindow = changed.translated(mapTo(top, QPoint()));
+    store->beginPaint(inWindow);
+    for (const QRect& logical : changed) {
+        blitCourt(target, place, frame_.image, toDevice(logical, ratio));
+    }
+    store->endPaint();
+    store->flush(inWindow, top->windowHandle());
+    if (onPainted) {
+        onPainted();
+    }
+    return true;
 }
 
 QRegion CourtView::compose() {
@@ -158,8 +201,10 @@ void CourtView::paintEvent(QPaintEvent* event) {
     const QRect court = place.court();
     for (const QRect& logical : event->region()) {
         const QRect device = toDevice(logical, ratio);
-        for (const QRect& outside : QRegion(device).subtracted(court)) {
-            painter.fillRect(outside, margin);
+        if (!court.contains(device)) {
+            for (const QRect& outside : QRegion(device).subtracted(court)) {
+                painter.fillRect(outside, margin);
+            }
         }
         const QRect source = place.courtPixelsUnder(device & court);
         if (!source.isEmpty()) {

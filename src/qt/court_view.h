@@ -56,6 +56,8 @@ private:
     QRegion regionOf(const std::vector<PixelBox>& boxes) const;
     // Composes what changed; the places to repaint.
     QRegion compose();
+    // Shows the changed places without a paint event, when it can.
+    bool copyToWindow(const QRegion& changed);
     void placeChildren();
     void drawPaused(QPainter& painter, const CourtPlacement& place) const;
 
