@@ -13,6 +13,9 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+#include <tuple>
+
 namespace gloob {
 
 namespace {
@@ -117,10 +120,17 @@ QRegion CourtView::compose() {
 }
 
 QRegion CourtView::regionOf(const std::vector<PixelBox>& boxes) const {
+    // Top to bottom, left to right: most boxes then extend the region at
+    // its end instead of being merged into it.
+    std::vector<PixelBox> sorted = boxes;
+    std::sort(sorted.begin(), sorted.end(), [](const PixelBox& a, const PixelBox& b) {
+        return std::tie(a.y0, a.x0) < std::tie(b.y0, b.x0);
+    });
     const CourtPlacement place = placement();
+    const qreal ratio = devicePixelRatioF();
     QRegion region;
-    for (const PixelBox& box : boxes) {
-        region += toLogical(place.onDevice(rectOf(box)), devicePixelRatioF());
+    for (const PixelBox& box : sorted) {
+        region += toLogical(place.onDevice(rectOf(box)), ratio);
     }
     return region;
 }
