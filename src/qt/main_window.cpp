@@ -155,7 +155,8 @@ void MainWindow::command(const GameEvent& event) {
 }
 
 void MainWindow::collectInput(Engine& /*running*/) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Keys are already in the router: the event loop wakes for each as it
+    // arrives. Another pass of the loop here would cost one every heartbeat.
     keys_->deliveryPoint();
     if (PadInput* pads = choices_->pads()) {
         for (const GameEvent& event : pads->poll()) {
