@@ -73,8 +73,10 @@ void CourtView::showChanges() {
 bool CourtView::copyToWindow(const QRegion& changed) {
     QWidget* const top = window();
     QBackingStore* const store = backingStore();
-    if (paused_ || store == nullptr || top->windowHandle() == nullptr ||
-        !top->windowHandle()->isExposed() || !isVisible() || !updatesEnabled()) {
+    // A window resized since its last paint has a buffer of the old size.
+    if (paused_ || store == nullptr || store->size() != top->size() ||
+        top->windowHandle() == nullptr || !top->windowHandle()->isExposed() || !isVisible() ||
+        !updatesEnabled()) {
         return false;
     }
     const CourtPlacement place = placement();
