@@ -58,8 +58,10 @@ bool CourtView::stale() const {
 void CourtView::showChanges() {
     // Painted at once, at the heartbeat that made the change: the frame is
     // on its way to the screen without another pass of the event loop.
-    const QRegion changed = compose();
-    if (changed.isEmpty() || copyToWindow(changed)) {
+    const qreal ratio = devicePixelRatioF();
+    const CourtPlacement place = placeCourt(size(), ratio);
+    const QRegion changed = compose(place, ratio);
+    if (changed.isEmpty() || copyToWindow(changed, place, ratio)) {
         return;
     }
     composed_ = true;
@@ -70,7 +72,7 @@ void CourtView::showChanges() {
 // A heartbeat's few small places go straight into the window's buffer and on
 // to the screen: through a paint event they cost several times the copy.
 // Only court pixels go this way, with nothing drawn over them.
-bool CourtView::copyToWindow(const QRegion& changed) {
+bool CourtView::copyToWindow(const QRegion& changed, const CourtPlacement& place, qreal ratio) {
     QWidget* const top = window();
     QBackingStore* const store = backingStore();
     // A window resized since its last paint has a buffer of the old size.
@@ -79,8 +81,6 @@ bool CourtView::copyToWindow(const QRegion& changed) {
         !updatesEnabled()) {
         return false;
     }
-    const CourtPlacement place = placement();
-    const qreal ratio = devicePixelRatioF();
     if (!toLogical(place.court(), ratio).contains(changed.boundingRect())) {
         return false;
     }
@@ -107,7 +107,7 @@ bool CourtView::copyToWindow(const QRegion& changed) {
     return true;
 }
 
-QRegion CourtView::compose() {
+QRegion CourtView::compose(const CourtPlacement& place, qreal ratio) {
     const bool wasDrawn = !frame_.drawn.empty();
     const Colour background = frame_.background;
     const std::vector<PixelBox> boxes = compositor_->update(frame_);
@@ -118,18 +118,17 @@ QRegion CourtView::compose() {
     if (!wasDrawn || background != frame_.background) {
         return rect();
     }
-    return regionOf(boxes);
+    return regionOf(boxes, place, ratio);
 }
 
-QRegion CourtView::regionOf(const std::vector<PixelBox>& boxes) const {
+QRegion CourtView::regionOf(const std::vector<PixelBox>& boxes, const CourtPlacement& place,
+                            qreal ratio) {
     // Top to bottom, left to right: most boxes then extend the region at
     // its end instead of being merged into it.
     std::vector<PixelBox> sorted = boxes;
     std::sort(sorted.begin(), sorted.end(), [](const PixelBox& a, const PixelBox& b) {
         return std::tie(a.y0, a.x0) < std::tie(b.y0, b.x0);
     });
-    const CourtPlacement place = placement();
-    const qreal ratio = devicePixelRatioF();
     QRegion region;
     for (const PixelBox& box : sorted) {
         region += toLogical(place.onDevice(rectOf(box)), ratio);
@@ -192,7 +191,7 @@ void CourtView::paintEvent(QPaintEvent* event) {
     // The scene may have changed since the last refresh (the first frame,
     // a test): what changed outside this paint is repainted next.
     if (!composed_) {
-        const QRegion missed = compose() - event->region();
+        const QRegion missed = compose(placement(), devicePixelRatioF()) - event->region();
         if (!missed.isEmpty()) {
             update(missed);
         }

@@ -53,11 +53,12 @@ protected:
 
 private:
     // Where court pixel boxes are on the view, in logical pixels.
-    QRegion regionOf(const std::vector<PixelBox>& boxes) const;
+    static QRegion regionOf(const std::vector<PixelBox>& boxes, const CourtPlacement& place,
+                            qreal ratio);
     // Composes what changed; the places to repaint.
-    QRegion compose();
+    QRegion compose(const CourtPlacement& place, qreal ratio);
     // Shows the changed places without a paint event, when it can.
-    bool copyToWindow(const QRegion& changed);
+    bool copyToWindow(const QRegion& changed, const CourtPlacement& place, qreal ratio);
     void placeChildren();
     void drawPaused(QPainter& painter, const CourtPlacement& place) const;
 
