@@ -1066,6 +1066,27 @@ TEST_F(GameWindow, RepaintsOnlyWhatChanged) {
     }
 }
 
+// The ball flying behind Play! stays behind it on the screen.
+TEST_F(GameWindow, ButtonsStayOverTheCourtWhereItChanges) {
+    QCoreApplication::processEvents();
+    const QRect button = window->playButton()->geometry();
+    ASSERT_TRUE(window->playButton()->isVisible());
+    scene().shpBall.Left = static_cast<float>(button.center().x() * 15 - 180);
+    scene().shpBall.Top = static_cast<float>(button.center().y() * 15 - 180);
+    window->court()->showChanges();
+    QCoreApplication::processEvents();
+    const QPoint origin = window->court()->mapTo(window.get(), QPoint());
+    const QImage shown = window->screen()
+                             ->grabWindow(window->winId())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32)
+                             .copy(QRect(origin, window->court()->size()));
+    EXPECT_EQ(window->game().compositor().Point(static_cast<float>(button.center().x() * 15),
+                                                static_cast<float>(button.center().y() * 15)),
+              colours::red);
+    EXPECT_NE(rgbAt(shown, button.center().x(), button.center().y()), 0xFF0000u);
+}
+
 TEST_F(GameWindow, PausedShowsOverTheCourtButNotInTheGame) {
     window->game().scene.cmdPlay.Visible = false; // a match is on
     const Colour centre = window->game().compositor().Point(375 * 15, 236 * 15);
