@@ -212,6 +212,27 @@ TEST(Compositor, QueryAgreesWithTheRenderedFrameOnEveryPixel) {
     expectQueryMatchesRender(w.frm, "mountain picture during a match");
 }
 
+// Round shapes are drawn as runs of their rows: partly off the window's
+// edges, and a twip apart, they still show exactly what the query answers.
+TEST(Compositor, RoundShapesAtTheWindowsEdgesAgreeWithTheQuery) {
+    PictureWindow w;
+    Scene& scene = w.frm.scene;
+    for (const auto& [left, top] : {std::pair{-200.0f, 3000.0f},
+                                    {3000.0f, -200.0f},
+                                    {11100.0f, 6900.0f},
+                                    {-374.0f, -374.0f}}) {
+        scene.shpBall.Left = left;
+        scene.shpBall.Top = top;
+        expectQueryMatchesRender(w.frm, "ball at an edge");
+    }
+    for (const float twips : {0.0f, 1.0f, 7.5f, 14.0f}) {
+        scene.shpGloob1.Left = 10500.0f + twips;
+        scene.shpGloob2.Left = -700.0f - twips;
+        scene.shpGloob2.Top = -600.0f + twips;
+        expectQueryMatchesRender(w.frm, "players past the walls");
+    }
+}
+
 // Positions the game never makes still draw and answer without overflow:
 // a shape at NaN shows nowhere, one stretched far past the court covers it.
 TEST(Compositor, ShapesAtNaNOrHugeTwipsStayDrawable) {
