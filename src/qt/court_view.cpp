@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace gloob {
 
@@ -110,7 +111,7 @@ bool CourtView::copyToWindow(const QRegion& changed, const CourtPlacement& place
 QRegion CourtView::compose(const CourtPlacement& place, qreal ratio) {
     const bool wasDrawn = !frame_.drawn.empty();
     const Colour background = frame_.background;
-    const std::vector<PixelBox> boxes = compositor_->update(frame_);
+    std::vector<PixelBox> boxes = compositor_->update(frame_);
     if (boxes.empty()) {
         return {};
     }
@@ -118,19 +119,17 @@ QRegion CourtView::compose(const CourtPlacement& place, qreal ratio) {
     if (!wasDrawn || background != frame_.background) {
         return rect();
     }
-    return regionOf(boxes, place, ratio);
+    return regionOf(std::move(boxes), place, ratio);
 }
 
-QRegion CourtView::regionOf(const std::vector<PixelBox>& boxes, const CourtPlacement& place,
-                            qreal ratio) {
+QRegion CourtView::regionOf(std::vector<PixelBox> boxes, const CourtPlacement& place, qreal ratio) {
     // Top to bottom, left to right: most boxes then extend the region at
     // its end instead of being merged into it.
-    std::vector<PixelBox> sorted = boxes;
-    std::sort(sorted.begin(), sorted.end(), [](const PixelBox& a, const PixelBox& b) {
+    std::sort(boxes.begin(), boxes.end(), [](const PixelBox& a, const PixelBox& b) {
         return std::tie(a.y0, a.x0) < std::tie(b.y0, b.x0);
     });
     QRegion region;
-    for (const PixelBox& box : sorted) {
+    for (const PixelBox& box : boxes) {
         region += toLogical(place.onDevice(rectOf(box)), ratio);
     }
     return region;

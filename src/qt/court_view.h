@@ -53,8 +53,7 @@ protected:
 
 private:
     // Where court pixel boxes are on the view, in logical pixels.
-    static QRegion regionOf(const std::vector<PixelBox>& boxes, const CourtPlacement& place,
-                            qreal ratio);
+    static QRegion regionOf(std::vector<PixelBox> boxes, const CourtPlacement& place, qreal ratio);
     // Composes what changed; the places to repaint.
     QRegion compose(const CourtPlacement& place, qreal ratio);
     // Shows the changed places without a paint event, when it can.
