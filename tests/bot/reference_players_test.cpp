@@ -133,28 +133,35 @@ TEST(LookaheadPlanner, WinsWhatItWonWhenFirstPlayed) {
     }
 }
 
-// Hard wins matches against the reference opponents on either side, though
-// its model of a person never jumps: rows of matches it won when first played.
-TEST(HardComputerPlayer, WinsAgainstPlayersWhoOnlyKeepTheBallInPlay) {
+// Normal and Hard win matches against the reference opponents on either
+// side, though their model of a person never jumps: rows of matches they
+// won when first played.
+TEST(SearchingComputerPlayers, WinAgainstPlayersWhoOnlyKeepTheBallInPlay) {
     struct Match {
+        BotStrength strength;
         int side;
         Reference opponent;
         std::uint32_t seed;
     };
     const Match matches[] = {
-        {1, Reference::returner, 1},
-        {2, Reference::returner, 1},
-        {1, Reference::jumper, 2},
-        {2, Reference::jumper, 3},
+        {BotStrength::hard, 1, Reference::returner, 1},
+        {BotStrength::hard, 2, Reference::returner, 1},
+        {BotStrength::hard, 1, Reference::jumper, 2},
+        {BotStrength::hard, 2, Reference::jumper, 3},
         // Once kept the ball bouncing on its own head for the rest of the match.
-        {1, Reference::jumper, 221749},
+        {BotStrength::hard, 1, Reference::jumper, 221749},
+        {BotStrength::normal, 1, Reference::returner, 1},
+        {BotStrength::normal, 2, Reference::returner, 1},
+        {BotStrength::normal, 1, Reference::jumper, 2},
+        {BotStrength::normal, 2, Reference::jumper, 3},
     };
     for (const Match& match : matches) {
-        bot::ComputerPlayer hard(match.side, BotStrength::hard, match.seed);
+        bot::ComputerPlayer player(match.side, match.strength, match.seed);
         ReferencePlayer opponent(3 - match.side, match.opponent);
-        const bot::MatchRecord record =
-            match.side == 1 ? bot::playMatch(&hard, &opponent) : bot::playMatch(&opponent, &hard);
-        const std::string context = "P" + std::to_string(match.side) + " against the " +
+        const bot::MatchRecord record = match.side == 1 ? bot::playMatch(&player, &opponent)
+                                                        : bot::playMatch(&opponent, &player);
+        const std::string context = std::string(bot::nameOf(match.strength)) + " as P" +
+                                    std::to_string(match.side) + " against the " +
                                     std::string(nameOf(match.opponent)) + ", seed " +
                                     std::to_string(match.seed);
         EXPECT_FALSE(record.capped) << context;
